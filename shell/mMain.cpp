@@ -1,0 +1,22 @@
+// Start-up: sets the fonts and the application's identity, shows the main menu
+// without blocking and runs until the last window has closed.
+
+#include "Skin.h"
+#include "Version.h"
+#include "frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(version::ApplicationName));
+    QApplication::setApplicationVersion(QString::fromLatin1(version::VersionText));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(version::ApplicationName));
+    QApplication::setDesktopFileName(QStringLiteral("kordelix"));
+    skin::InstallFontSubstitutions();
+
+    frmMain mainMenu;
+    mainMenu.show();
+    return QApplication::exec();
+}
