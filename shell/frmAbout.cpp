@@ -135,7 +135,7 @@ void frmAbout::paintEvent(QPaintEvent*)
     const QPoint lineFrom = at(240, 1395);
     const QPoint lineTo = at(3695, 1395);
     painter.drawLine(lineFrom, lineTo);
-    drawText(at(240, 1500), QStringLiteral("Visit the home page for the program's source code:"));
+    drawText(at(240, 1500), QStringLiteral("The source code is on the home page:"));
 }
 
 void frmAbout::mousePressEvent(QMouseEvent* event)

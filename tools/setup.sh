@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kordelix needs (only those missing), then
+# configures and builds one CMake preset: tools/setup.sh [default|sanitize]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+preset="${1:-default}"
+
+packages=(
+    cmake g++ make                       # tool chain
+    qt6-base-dev libsdl2-dev             # Qt 6 Widgets and Test, SDL2 audio
+    fonts-comic-neue fonts-dejavu-core   # the faces behind "Comic Sans MS" and "MS Sans Serif"
+    xvfb xauth xdotool imagemagick       # virtual screen, pointer and screenshots
+    pulseaudio pulseaudio-utils          # sound server for the metronome's timing bench
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    sudo=()
+    if [[ "$(id -u)" -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

@@ -1,0 +1,102 @@
+# Shell functions that drive the real program on a virtual X screen as a person
+# would: find windows by their captions, click at window coordinates, type,
+# take screenshots and read pixel colours. Sourced by tools/tour.sh and the
+# end-to-end tests.
+
+XD_DISPLAY_PID=""
+XD_PROGRAM_PID=""
+XD_RUNTIME_DIR=""
+
+# Starts Xvfb on a free display number and exports DISPLAY.
+xd_start_display() {
+    local n
+    for n in $(seq 90 140); do
+        [[ -e "/tmp/.X${n}-lock" || -e "/tmp/.X11-unix/X${n}" ]] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        XD_DISPLAY_PID=$!
+        local i
+        for i in $(seq 1 200); do
+            if [[ -e "/tmp/.X11-unix/X${n}" ]] && DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            kill -0 "$XD_DISPLAY_PID" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill "$XD_DISPLAY_PID" 2>/dev/null || true
+    done
+    echo "could not start a virtual X screen" >&2
+    return 1
+}
+
+# Starts the program in the background on the virtual screen: xd_start_program BINARY
+xd_start_program() {
+    XD_RUNTIME_DIR="$(mktemp -d)"
+    chmod 700 "$XD_RUNTIME_DIR"
+    XDG_RUNTIME_DIR="$XD_RUNTIME_DIR" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
+        QT_QPA_PLATFORM=xcb "$1" >"$XD_RUNTIME_DIR/program.log" 2>&1 &
+    XD_PROGRAM_PID=$!
+}
+
+# Ends the program (if still running) and the virtual screen.
+xd_stop() {
+    [[ -n "$XD_PROGRAM_PID" ]] && kill "$XD_PROGRAM_PID" 2>/dev/null
+    [[ -n "$XD_PROGRAM_PID" ]] && wait "$XD_PROGRAM_PID" 2>/dev/null
+    [[ -n "$XD_DISPLAY_PID" ]] && kill "$XD_DISPLAY_PID" 2>/dev/null
+    [[ -n "$XD_DISPLAY_PID" ]] && wait "$XD_DISPLAY_PID" 2>/dev/null
+    [[ -n "$XD_RUNTIME_DIR" ]] && rm -rf "$XD_RUNTIME_DIR"
+    XD_PROGRAM_PID="" XD_DISPLAY_PID="" XD_RUNTIME_DIR=""
+    return 0
+}
+
+# Prints the id of the visible window whose caption is exactly NAME, waiting up
+# to TIMEOUT seconds (default 10): xd_wait_window NAME [TIMEOUT]
+xd_wait_window() {
+    local name="$1" deadline=$((SECONDS + ${2:-10})) id
+    while ((SECONDS <= deadline)); do
+        id="$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1)"
+        if [[ -n "$id" ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.02
+    done
+    echo "no window \"$name\" appeared" >&2
+    return 1
+}
+
+# Waits until no visible window has the caption NAME: xd_wait_gone NAME [TIMEOUT]
+xd_wait_gone() {
+    local deadline=$((SECONDS + ${2:-10}))
+    while ((SECONDS <= deadline)); do
+        [[ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]] && return 0
+        sleep 0.02
+    done
+    echo "window \"$1\" did not close" >&2
+    return 1
+}
+
+# Prints the screen position of a window's client area as "X Y".
+xd_window_origin() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y"
+}
+
+# Presses and releases the left (or given) button at client coordinates of a
+# window: xd_click WINDOW X Y [BUTTON]
+xd_click() {
+    local origin
+    origin=($(xd_window_origin "$1"))
+    xdotool mousemove --sync $((origin[0] + $2)) $((origin[1] + $3)) click "${4:-1}"
+}
+
+# Saves a screenshot of one window: xd_shot WINDOW FILE
+xd_shot() {
+    import -window "$1" "$2"
+}
+
+# Prints the colour of one pixel of a PNG as "R,G,B": xd_pixel FILE X Y
+xd_pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
