@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The fixed cell tags of the fretboard: the note that sounds on each string
+// at each fret from 0 to 19, written as a cell tag (see NoteNames.h).
+namespace notes {
+
+// Strings are numbered 1 (high E) to 6 (low E), in the row order of the board.
+inline constexpr int StringCount = 6;
+inline constexpr int LowestFret = 0;
+inline constexpr int HighestFret = 19;
+
+// The tag of the cell on that string and fret, or an empty string outside the
+// board.
+QString CellTag(int string, int fret);
+
+} // namespace notes
