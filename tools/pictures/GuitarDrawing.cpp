@@ -1,0 +1,260 @@
+#include "GuitarDrawing.h"
+
+#include "PixelArt.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace guitar_art {
+namespace {
+
+// The guitar stands upright in a 60 x 200 box: headstock at the top, nut at
+// y 36, bridge at y 176.
+constexpr qreal BoxWidth = 60;
+constexpr qreal BoxHeight = 200;
+constexpr qreal NutY = 36;
+constexpr qreal BridgeY = 176;
+constexpr qreal NeckEndY = 136;
+
+struct GuitarStyle
+{
+    QColor line;
+    QColor body;      // Qt::transparent for a line drawing
+    QColor pickguard; // likewise
+    QColor neck;      // likewise
+    QColor strings;
+    QColor pickups; // Qt::transparent for outlined pickups
+    qreal pen;
+    bool details; // frets, knobs, bridge and tuners
+};
+
+QPainterPath headstockOutline()
+{
+    QPainterPath path;
+    path.moveTo(27, NutY);
+    path.lineTo(26, 26);
+    path.cubicTo(25, 16, 22, 7, 25, 3);
+    path.cubicTo(28, -0.5, 34, 0.5, 36, 4);
+    path.cubicTo(39, 9, 42, 14, 41, 19);
+    path.cubicTo(40, 24, 36, 25, 34, 29);
+    path.lineTo(33, NutY);
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath bodyOutline()
+{
+    QPainterPath path;
+    path.moveTo(35, 116);
+    path.cubicTo(37, 106, 42, 97, 47, 95.5);
+    path.cubicTo(50, 94.5, 52.5, 97, 52, 102);
+    path.cubicTo(51.5, 110, 49, 118, 50, 126);
+    path.cubicTo(51, 134, 59.5, 140, 59.5, 156);
+    path.cubicTo(59.5, 182, 46, 199.5, 30, 199.5);
+    path.cubicTo(14, 199.5, 0.5, 184, 0.5, 160);
+    path.cubicTo(0.5, 144, 8, 138, 8.5, 128);
+    path.cubicTo(9, 120, 3, 114, 5, 106);
+    path.cubicTo(6.5, 101, 11, 99.5, 14, 102);
+    path.cubicTo(18, 105.5, 22, 110, 25, 116);
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath pickguardOutline()
+{
+    QPainterPath path;
+    path.moveTo(25, 119);
+    path.cubicTo(18, 113, 10, 115, 11, 126);
+    path.cubicTo(11.5, 134, 5, 142, 7, 158);
+    path.cubicTo(9, 176, 18, 186, 28, 186);
+    path.lineTo(33, 186);
+    path.cubicTo(39, 185, 40, 178, 44, 171);
+    path.cubicTo(50, 161, 52, 150, 48, 140);
+    path.cubicTo(45, 132, 46, 124, 35, 119);
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath neckOutline()
+{
+    QPainterPath path;
+    path.moveTo(27, NutY);
+    path.lineTo(33, NutY);
+    path.lineTo(34.5, NeckEndY);
+    path.quadTo(30, NeckEndY + 2, 25.5, NeckEndY);
+    path.closeSubpath();
+    return path;
+}
+
+// Left edge and width of the neck at height y: it widens from nut to body.
+qreal neckLeft(qreal y)
+{
+    return 27 - 1.5 * (y - NutY) / (NeckEndY - NutY);
+}
+qreal neckWidth(qreal y)
+{
+    return 6 + 3 * (y - NutY) / (NeckEndY - NutY);
+}
+
+// Distance of fret k from the nut along a scale that ends at the bridge.
+qreal fretY(int k)
+{
+    return NutY + (BridgeY - NutY) * (1 - std::pow(2.0, -k / 12.0));
+}
+
+void drawGuitar(QPainter& painter, const GuitarStyle& style)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPen outline(style.line, style.pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QPen fine(style.line, style.pen * 0.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+
+    painter.setPen(outline);
+    painter.setBrush(style.body);
+    painter.drawPath(bodyOutline());
+    painter.setBrush(style.pickguard);
+    painter.setPen(fine);
+    painter.drawPath(pickguardOutline());
+
+    // three pickups, the one by the bridge set aslant
+    painter.setBrush(style.pickups);
+    for (qreal y : {134.0, 150.0}) {
+        painter.drawRoundedRect(QRectF(23, y, 14, 4), 1.5, 1.5);
+    }
+    painter.save();
+    painter.translate(30, 166);
+    painter.rotate(-8);
+    painter.drawRoundedRect(QRectF(-7, -2, 14, 4), 1.5, 1.5);
+    painter.restore();
+
+    if (style.details) {
+        painter.setBrush(Qt::NoBrush);
+        // bridge, control knobs, selector switch and output jack
+        painter.drawRect(QRectF(22, BridgeY - 3, 16, 6));
+        for (const QPointF& knob : {QPointF(44, 166), QPointF(47.5, 175), QPointF(45, 184)}) {
+            painter.drawEllipse(knob, 2.4, 2.4);
+        }
+        painter.drawLine(QPointF(42, 152), QPointF(45, 158));
+        painter.drawEllipse(QPointF(54, 182), 1.6, 1.6);
+    }
+
+    painter.setPen(outline);
+    painter.setBrush(style.neck);
+    painter.drawPath(headstockOutline());
+    painter.drawPath(neckOutline());
+
+    if (style.details) {
+        painter.setPen(fine);
+        for (int k = 1; fretY(k) < NeckEndY - 1; ++k) {
+            const qreal y = fretY(k);
+            painter.drawLine(QPointF(neckLeft(y), y), QPointF(neckLeft(y) + neckWidth(y), y));
+        }
+        // position dots between the frets
+        painter.setBrush(style.line);
+        painter.setPen(Qt::NoPen);
+        for (int k : {3, 5, 7, 9, 15, 17}) {
+            const qreal y = (fretY(k - 1) + fretY(k)) / 2;
+            painter.drawEllipse(QPointF(30 + 0.02 * (y - NutY), y), 0.9, 0.9);
+        }
+        const qreal twelfth = (fretY(11) + fretY(12)) / 2;
+        painter.drawEllipse(QPointF(28.6, twelfth), 0.9, 0.9);
+        painter.drawEllipse(QPointF(32.4, twelfth), 0.9, 0.9);
+        // tuners: posts on the headstock, keys sticking out to the right
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(fine);
+        for (int i = 0; i < 6; ++i) {
+            const qreal y = 5 + i * 4.4;
+            const qreal x = 29.5 + (i < 3 ? i * 1.5 : 4.5 - (i - 3) * 1.2);
+            painter.drawEllipse(QPointF(x, y), 1.0, 1.0);
+        }
+        painter.drawLine(QPointF(26.5, NutY), QPointF(33.5, NutY));
+    }
+
+    // the strings, from the tuners over the nut to the bridge
+    painter.setPen(QPen(style.strings, style.pen * 0.45));
+    const int count = style.details ? 6 : 3;
+    for (int i = 0; i < count; ++i) {
+        const qreal t = (i + 0.5) / count;
+        const qreal atNut = 27.8 + 4.4 * t;
+        const qreal atBridge = 24.5 + 11 * t;
+        painter.drawLine(QPointF(atNut, NutY), QPointF(atBridge, BridgeY));
+    }
+    painter.restore();
+}
+
+// Places the upright box so that its long axis runs from the lower left to the
+// upper right of a picture, centred, at the given length.
+void placeDiagonally(QPainter& painter, QSizeF picture, qreal length, qreal angle)
+{
+    painter.translate(picture.width() / 2, picture.height() / 2);
+    painter.rotate(angle);
+    const qreal scale = length / BoxHeight;
+    painter.scale(scale, scale);
+    painter.translate(-BoxWidth / 2, -BoxHeight / 2);
+}
+
+const QColor LineInk(78, 44, 8);
+
+} // namespace
+
+QImage MainGuitar()
+{
+    QImage image = NewPicture(71, 214, QColor(255, 220, 64));
+    QPainter painter(&image);
+    painter.translate(5.5, 7);
+    drawGuitar(painter, {LineInk, QColor(255, 232, 130), QColor(255, 244, 196),
+                         QColor(244, 196, 96), QColor(150, 110, 60), Qt::transparent, 1.1, true});
+    return image;
+}
+
+QImage DiagonalGuitar()
+{
+    QImage image = NewPicture(239, 161, QColor(255, 252, 208));
+    QPainter painter(&image);
+    placeDiagonally(painter, image.size(), 246, 56);
+    drawGuitar(painter, {LineInk, Qt::transparent, Qt::transparent, Qt::transparent,
+                         QColor(150, 110, 60), Qt::transparent, 0.95, true});
+    return image;
+}
+
+QImage RedGuitar()
+{
+    QImage image = NewPicture(32, 32, QColor(0, 0, 0, 0));
+    QPainter painter(&image);
+    placeDiagonally(painter, image.size(), 44, 45);
+    drawGuitar(painter,
+               {QColor(70, 10, 6), QColor(214, 30, 22), QColor(186, 18, 12), QColor(196, 140, 70),
+                QColor(200, 190, 180), QColor(236, 232, 226), 2.8, false});
+    return image;
+}
+
+// At 16 pixels the outline drawing would blur, so the icon is built from a
+// few plain shapes: two round bouts, a neck and a headstock.
+QImage GuitarIcon()
+{
+    QImage image = NewPicture(16, 16, QColor(0, 0, 0, 0));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(8, 8);
+    painter.rotate(45);
+    const QColor outline(110, 60, 0);
+    painter.setPen(QPen(outline, 1.0));
+    painter.setBrush(QColor(255, 206, 24));
+    QPainterPath body;
+    body.addEllipse(QPointF(0, 5.2), 4.2, 4.2);
+    body.addEllipse(QPointF(0, 0.6), 3.1, 3.1);
+    painter.drawPath(body.simplified());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 238, 150));
+    painter.drawEllipse(QPointF(-1.4, 3.8), 1.5, 1.5);
+    painter.setBrush(QColor(150, 88, 20));
+    painter.drawRect(QRectF(-0.9, -8.6, 1.8, 11.0));
+    painter.setBrush(QColor(110, 60, 0));
+    painter.drawRoundedRect(QRectF(-1.6, -11.6, 3.2, 3.6), 0.8, 0.8);
+    painter.drawRect(QRectF(-2.0, 5.8, 4.0, 1.2));
+    return image;
+}
+
+} // namespace guitar_art
