@@ -1,22 +1,194 @@
 #include "frmNoteTable.h"
 
+#include "CellTags.h"
+#include "FretboardView.h"
+#include "Resources.h"
 #include "Skin.h"
+#include "StaffGeometry.h"
+#include "StaffView.h"
+
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+constexpr QRgb Background = qRgb(255, 252, 208);
+
+ActionLabel* toggleImage(const char* name, QRect geometry, const QString& hover, QWidget* parent)
+{
+    auto* image = new ActionLabel(QString(), parent);
+    image->setObjectName(QLatin1String(name));
+    image->setGeometry(geometry);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image->setToolTip(hover);
+    return image;
+}
+
+} // namespace
 
 frmNoteTable::frmNoteTable(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmNoteTable"));
     setAttribute(Qt::WA_DeleteOnClose);
-    skin::SetUpFramedWindow(this, QStringLiteral("Note table"), skin::TwipsRect(0, 0, 9045, 5535).size(),
-                            qRgb(255,252,208));
+    skin::SetUpFramedWindow(this, QStringLiteral("Note table"),
+                            skin::TwipsRect(0, 0, 9045, 5535).size(), Background);
+
+    fretboard_ = new FretboardView(this, notes::LowestFret, notes::HighestFret,
+                                   FretboardView::Mode::ClickableCells);
+    connect(fretboard_, &FretboardView::cellClicked, this, &frmNoteTable::Cell_Click);
+
+    picC = new QLabel(this);
+    picC->setObjectName(QStringLiteral("picC"));
+    picC->setGeometry(skin::TwipsRect(240, 2400, 3975, 2820));
+    picC->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picC->setPixmap(LoadLayoutPicture(LayoutPicture::AboutPanel));
+
+    lblNoteName = new QLabel(picC);
+    lblNoteName->setObjectName(QStringLiteral("lblNoteName"));
+    lblNoteName->setGeometry(skin::TwipsRect(120, 0, 3255, 375));
+    lblNoteName->setFont(skin::ComicFont(9.75, false, true));
+    lblNoteName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    skin::SetTextColour(lblNoteName, qRgb(0, 0, 0));
+
+    // The sign pictures are 32 x 32 and shown at their own size; the flat
+    // toggle lies above the sharp toggle where they overlap.
+    imgSharp =
+        toggleImage("imgSharp", QRect(skin::TwipsRect(3480, 0, 0, 0).topLeft(), QSize(32, 32)),
+                    QStringLiteral("Sharp"), picC);
+    imgFlat = toggleImage("imgFlat", QRect(skin::TwipsRect(3705, 0, 0, 0).topLeft(), QSize(32, 32)),
+                          QStringLiteral("Flat"), picC);
+    connect(imgSharp, &ActionLabel::clicked, this, &frmNoteTable::imgSharp_Click);
+    connect(imgFlat, &ActionLabel::clicked, this, &frmNoteTable::imgFlat_Click);
+
+    picStave = new StaffView(picC);
+    connect(picStave, &StaffView::pressed, this, &frmNoteTable::picStave_MouseDown);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(skin::TwipsRect(5160, 2400, 3585, 2415));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setPixmap(LoadLayoutPicture(LayoutPicture::DiagonalGuitar));
+
     lblClose = ActionLabel::create(QStringLiteral("Close"), this,
                                    skin::TwipsRect(7800, 4800, 0, 0).topLeft());
     lblClose->setObjectName(QStringLiteral("lblClose"));
     connect(lblClose, &ActionLabel::clicked, this, &frmNoteTable::lblClose_Click);
+
+    mnuMain = new QMenu(QStringLiteral("Main"), this);
+    mnuMain->setObjectName(QStringLiteral("mnuMain"));
+    mnuComp = mnuMain->addAction(QStringLiteral("Normal"));
+    mnuComp->setObjectName(QStringLiteral("mnuComp"));
+    mnuSharp = mnuMain->addAction(QStringLiteral("Sharp (#)"));
+    mnuSharp->setObjectName(QStringLiteral("mnuSharp"));
+    mnuFlat = mnuMain->addAction(QStringLiteral("Flat (b)"));
+    mnuFlat->setObjectName(QStringLiteral("mnuFlat"));
+    connect(mnuComp, &QAction::triggered, this, &frmNoteTable::mnuComp_Click);
+    connect(mnuSharp, &QAction::triggered, this, &frmNoteTable::mnuSharp_Click);
+    connect(mnuFlat, &QAction::triggered, this, &frmNoteTable::mnuFlat_Click);
+
     Form_Load();
 }
 
 void frmNoteTable::Form_Load()
 {
+    handCursor_ = LoadHandCursor();
+    plainCell_ = LoadResourcePicture(101, PictureKind::Bitmap);
+    clickedCell_ = LoadResourcePicture(102, PictureKind::Bitmap);
+    matchingCell_ = LoadResourcePicture(103, PictureKind::Bitmap);
+    sharpOn_ = LoadResourcePicture(101, PictureKind::Icon);
+    flatOn_ = LoadResourcePicture(102, PictureKind::Icon);
+    sharpOff_ = LoadResourcePicture(103, PictureKind::Icon);
+    flatOff_ = LoadResourcePicture(104, PictureKind::Icon);
+
+    lblClose->setCursor(handCursor_);
+    imgSharp->setCursor(handCursor_);
+    imgFlat->setCursor(handCursor_);
+
+    note_ = CurrentNote{};
+    ShowNamingToggles();
+    fretboard_->BuildFretboard(plainCell_);
+    // The head and its sign wait below the staff's visible part until a note
+    // is chosen; ShowNote is not called before the first selection.
+}
+
+void frmNoteTable::ShowNamingToggles()
+{
+    imgSharp->setPixmap(note_.FlatMode ? sharpOff_ : sharpOn_);
+    imgFlat->setPixmap(note_.FlatMode ? flatOn_ : flatOff_);
+}
+
+void frmNoteTable::Cell_Click(int string, int fret)
+{
+    note_.SelectFromTag(fretboard_->cellTag(string, fret));
+    ShowNote();
+    fretboard_->setCellPicture(string, fret, clickedCell_);
+}
+
+void frmNoteTable::picStave_MouseDown(Qt::MouseButton button, QPointF at, QPoint globalAt)
+{
+    if (button == Qt::LeftButton)
+        StaveClick(at.x(), at.y());
+    else if (button == Qt::RightButton)
+        mnuMain->popup(globalAt);
+}
+
+void frmNoteTable::StaveClick(double, double y)
+{
+    note_.SetStaffPosition(staff::PositionAt(y));
+    ShowNote();
+}
+
+void frmNoteTable::imgFlat_Click()
+{
+    if (!note_.SwitchToFlatNaming())
+        return;
+    ShowNamingToggles();
+    ShowNote();
+}
+
+void frmNoteTable::imgSharp_Click()
+{
+    if (!note_.SwitchToSharpNaming())
+        return;
+    ShowNamingToggles();
+    ShowNote();
+}
+
+void frmNoteTable::mnuComp_Click()
+{
+    note_.PutNatural();
+    ShowNote();
+}
+
+void frmNoteTable::mnuSharp_Click()
+{
+    note_.PutSharp();
+    ShowNamingToggles();
+    ShowNote();
+}
+
+void frmNoteTable::mnuFlat_Click()
+{
+    note_.PutFlat();
+    ShowNamingToggles();
+    ShowNote();
+}
+
+void frmNoteTable::ShowNote()
+{
+    lblNoteName->setText(note_.Name());
+    const notes::TagKey key = note_.Key();
+    for (int fret = notes::LowestFret; fret <= notes::HighestFret; ++fret) {
+        for (int string = 1; string <= notes::StringCount; ++string) {
+            if (fretboard_->cellKey(string, fret) == key) {
+                fretboard_->setCellPicture(string, fret, matchingCell_);
+                fretboard_->setCellMarked(string, fret, true);
+            } else if (fretboard_->cellMarked(string, fret)) {
+                fretboard_->setCellPicture(string, fret, plainCell_);
+            }
+        }
+    }
+    picStave->ShowNote(note_.StaffPos, note_.NoteType);
 }
 
 void frmNoteTable::lblClose_Click()

@@ -1,0 +1,66 @@
+#include "StaffView.h"
+
+#include "Resources.h"
+#include "Skin.h"
+#include "StaffGeometry.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+QLabel* noteImage(const char* name, int left, QWidget* parent)
+{
+    auto* image = new QLabel(parent);
+    image->setObjectName(QLatin1String(name));
+    image->setAttribute(Qt::WA_TransparentForMouseEvents);
+    image->setGeometry(left, platform::TwipsToPixels(staff::HiddenTopTwips), 32, 32);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return image;
+}
+
+} // namespace
+
+StaffView::StaffView(QWidget* parent)
+    : QWidget(parent), picture_(LoadLayoutPicture(LayoutPicture::Staff))
+{
+    setObjectName(QStringLiteral("picStave"));
+    setGeometry(skin::TwipsRect(120, 360, 3630, 2250));
+    setCursor(LoadHandCursor());
+    setToolTip(QStringLiteral("Right click for note type"));
+    ImgNote = noteImage("ImgNote", staff::HeadLeft, this);
+    imgNoteType = noteImage("imgNoteType", staff::SignLeft, this);
+    ImgNote->setPixmap(LoadResourcePicture(105, PictureKind::Icon));
+}
+
+void StaffView::ShowNote(int staffPosition, int noteType)
+{
+    ImgNote->move(ImgNote->x(), staff::HeadTop(staffPosition));
+    imgNoteType->move(imgNoteType->x(),
+                      ImgNote->y() - platform::TwipsToPixels(staff::SignRaiseTwips));
+    switch (noteType) {
+    case 1:
+        imgNoteType->setPixmap(LoadResourcePicture(101, PictureKind::Icon));
+        break;
+    case 2:
+        imgNoteType->setPixmap(LoadResourcePicture(102, PictureKind::Icon));
+        break;
+    default:
+        imgNoteType->clear();
+        break;
+    }
+}
+
+void StaffView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+void StaffView::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit pressed(event->button(), event->position(), event->globalPosition().toPoint());
+}
