@@ -1,7 +1,13 @@
 #include "CellTags.h"
 #include "FretboardLayout.h"
+#include "FretboardView.h"
 #include "NoteNames.h"
+#include "Resources.h"
+#include "Skin.h"
+#include "Twips.h"
 
+#include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace notes;
@@ -28,6 +34,15 @@ private slots:
     void layout_data();
     void layout();
     void layoutRoundsEverySum();
+
+    // The view itself, in both of its modes.
+    void initTestCase();
+    void viewPlacesPieces_data();
+    void viewPlacesPieces();
+    void viewHoverTexts();
+    void clickableCellsReportClicks();
+    void displayOnlyCellsIgnoreClicks();
+    void picturesAndMarks();
 };
 
 void tst_fretboard::letters_data()
@@ -340,5 +355,180 @@ void tst_fretboard::layoutRoundsEverySum()
     QCOMPARE(l.rows[0].open.top, 200 + 144); // 11 px = 143.99 twips
 }
 
-QTEST_GUILESS_MAIN(tst_fretboard)
+void tst_fretboard::initTestCase()
+{
+    skin::InstallFontSubstitutions();
+}
+
+namespace {
+
+struct Board
+{
+    QWidget window;
+    FretboardView* view;
+    Board(int first, int last, FretboardView::Mode mode)
+        : view(new FretboardView(&window, first, last, mode))
+    {
+        window.resize(640, 200);
+        view->BuildFretboard(LoadResourcePicture(101, PictureKind::Bitmap));
+        window.show();
+    }
+    QWidget* find(const QString& name) const { return window.findChild<QWidget*>(name); }
+    QLabel* label(const QString& name) const { return window.findChild<QLabel*>(name); }
+};
+
+} // namespace
+
+// At 96 dpi (the offscreen screen) every piece lands on the pixel of its
+// twip position: columns every 26 px from 16 px, rows every 16 px from 24 px.
+void tst_fretboard::viewPlacesPieces_data()
+{
+    QTest::addColumn<int>("firstFret");
+    QTest::addColumn<int>("lastFret");
+    QTest::addColumn<int>("rightLeft");
+    QTest::newRow("chord finder") << 1 << 12 << 354;
+    QTest::newRow("note table") << 0 << 19 << 562;
+}
+
+void tst_fretboard::viewPlacesPieces()
+{
+    QFETCH(int, firstFret);
+    QFETCH(int, lastFret);
+    QFETCH(int, rightLeft);
+    Board board(firstFret, lastFret, FretboardView::Mode::DisplayOnly);
+    const auto at = [&](const QString& name) { return board.find(name)->geometry(); };
+    QCOMPARE(at("imgLT"), QRect(16, 13, 26, 11));
+    QCOMPARE(at("imgRT").topLeft(), QPoint(rightLeft, 13));
+    QCOMPARE(at("imgRB").topLeft(), QPoint(rightLeft, 120)); // 1805 twips
+    QCOMPARE(at("imgLB").topLeft(), QPoint(16, 120));
+    const char* arrays[] = {"E", "B", "G", "D", "A", "Es"};
+    for (int s = 0; s < 6; ++s) {
+        const int rowTop = platform::TwipsToPixels(365 + 240 * s);
+        QCOMPARE(at(QStringLiteral("%1%2").arg(arrays[s]).arg(0)), QRect(16, rowTop, 26, 16));
+        QCOMPARE(at(QStringLiteral("%1%2").arg(arrays[s]).arg(1)),
+                 QRect(rightLeft, rowTop, 26, 16));
+        QCOMPARE(at(QStringLiteral("lbl%1").arg(arrays[s])),
+                 QRect(16, platform::TwipsToPixels(395 + 240 * s), 25, 17));
+        for (int f = firstFret; f <= lastFret; ++f) {
+            const int left = 42 + 26 * (f - firstFret);
+            QCOMPARE(at(QStringLiteral("%1(%2)").arg(arrays[s]).arg(f)),
+                     QRect(left, rowTop, 26, 16));
+            QCOMPARE(board.view->cellWidget(s + 1, f)->geometry().left(), left);
+        }
+    }
+    for (int f = firstFret; f <= lastFret; ++f) {
+        const int left = 42 + 26 * (f - firstFret);
+        QCOMPARE(at(QStringLiteral("imgTop(%1)").arg(f)), QRect(left, 13, 26, 11));
+        QCOMPARE(at(QStringLiteral("imgBottom(%1)").arg(f)), QRect(left, 120, 26, 11));
+        QCOMPARE(at(QStringLiteral("lblTop(%1)").arg(f)), QRect(left, 7, 26, 17));
+        QLabel* number = board.label(QStringLiteral("lblTop(%1)").arg(f));
+        QCOMPARE(number->text(), QString::number(f));
+        const bool bold = f == 5 || f == 7 || f == 9 || f == 12 || f == 15;
+        QCOMPARE(number->font().bold(), bold);
+    }
+    QCOMPARE(board.find("lblTop(0)") != nullptr, firstFret == 0);
+    QVERIFY(board.find(QStringLiteral("E(%1)").arg(lastFret + 1)) == nullptr);
+}
+
+void tst_fretboard::viewHoverTexts()
+{
+    Board notes(0, 19, FretboardView::Mode::ClickableCells);
+    QCOMPARE(notes.find("E(1)")->toolTip(), QStringLiteral("F"));
+    QCOMPARE(notes.find("Es(2)")->toolTip(), QStringLiteral("F# / Gb"));
+    QCOMPARE(notes.find("B(7)")->toolTip(), QStringLiteral("F# / Gb"));
+    QCOMPARE(notes.find("A(19)")->toolTip(), QStringLiteral("E"));
+    QCOMPARE(notes.find("B(2)")->toolTip(), QStringLiteral("C# / Db"));
+    QCOMPARE(notes.find("lblE")->toolTip(), QString());
+    QCOMPARE(notes.find("Es0")->toolTip(), QString());
+
+    Board chords(1, 12, FretboardView::Mode::DisplayOnly);
+    const char* arrays[] = {"E", "B", "G", "D", "A", "Es"};
+    const char* letters[] = {"E", "B", "G", "D", "A", "E"};
+    for (int s = 0; s < 6; ++s) {
+        QCOMPARE(chords.find(QStringLiteral("lbl%1").arg(arrays[s]))->toolTip(),
+                 QLatin1String(letters[s]));
+        QCOMPARE(chords.find(QLatin1String(arrays[s]) + QLatin1Char('0'))->toolTip(),
+                 QLatin1String(letters[s]));
+        QCOMPARE(chords.label(QStringLiteral("lbl%1").arg(arrays[s]))->text(),
+                 QLatin1String(letters[s]));
+        for (int f = 1; f <= 12; ++f)
+            QCOMPARE(chords.view->cellTag(s + 1, f), CellTag(s + 1, f));
+    }
+}
+
+void tst_fretboard::clickableCellsReportClicks()
+{
+    Board board(0, 19, FretboardView::Mode::ClickableCells);
+    QSignalSpy clicks(board.view, &FretboardView::cellClicked);
+    QTest::mouseClick(board.find("G(1)"), Qt::LeftButton, {}, QPoint(10, 8));
+    QTest::mouseClick(board.find("Es(0)"), Qt::LeftButton, {}, QPoint(1, 1));
+    QTest::mouseClick(board.find("E(19)"), Qt::RightButton, {}, QPoint(10, 8));
+    QTest::mouseClick(board.find("E0"), Qt::LeftButton, {}, QPoint(10, 8)); // the nut
+    QCOMPARE(clicks.size(), 2);
+    QCOMPARE(clicks.at(0), (QVariantList{3, 1}));
+    QCOMPARE(clicks.at(1), (QVariantList{6, 0}));
+    // A press that ends outside the cell is no click.
+    QTest::mousePress(board.find("D(4)"), Qt::LeftButton, {}, QPoint(10, 8));
+    QTest::mouseRelease(board.find("D(4)"), Qt::LeftButton, {}, QPoint(40, 8));
+    QCOMPARE(clicks.size(), 2);
+    for (int s = 1; s <= 6; ++s) {
+        for (int f = 0; f <= 19; ++f)
+            QCOMPARE(board.view->cellWidget(s, f)->cursor().shape(), Qt::BitmapCursor);
+    }
+}
+
+void tst_fretboard::displayOnlyCellsIgnoreClicks()
+{
+    Board board(1, 12, FretboardView::Mode::DisplayOnly);
+    QSignalSpy clicks(board.view, &FretboardView::cellClicked);
+    QTest::mouseClick(board.find("G(1)"), Qt::LeftButton, {}, QPoint(10, 8));
+    QCOMPARE(clicks.size(), 0);
+    QCOMPARE(board.find("G(1)")->cursor().shape(), Qt::ArrowCursor);
+}
+
+void tst_fretboard::picturesAndMarks()
+{
+    Board board(1, 12, FretboardView::Mode::DisplayOnly);
+    FretboardView& view = *board.view;
+    const QPixmap dot = LoadResourcePicture(120, PictureKind::Bitmap);
+    const QPixmap cross = LoadResourcePicture(112, PictureKind::Bitmap);
+    QSignalSpy cellSets(&view, &FretboardView::cellPictureSet);
+    QSignalSpy openSets(&view, &FretboardView::openPictureSet);
+
+    view.setCellPicture(2, 1, dot);
+    view.setCellMarked(2, 1, true);
+    view.setOpenPicture(6, cross);
+    view.setOpenMarked(6, true);
+    QCOMPARE(view.cellPicture(2, 1).cacheKey(), dot.cacheKey());
+    QVERIFY(view.cellMarked(2, 1));
+    QVERIFY(!view.cellMarked(2, 2));
+    QCOMPARE(view.openPicture(6).cacheKey(), cross.cacheKey());
+    QVERIFY(view.openMarked(6));
+    QCOMPARE(cellSets.size(), 1);
+    QCOMPARE(openSets.size(), 1);
+
+    // Cells off the board read as empty and ignore changes.
+    for (const auto& [s, f] : {std::pair{0, 1}, {7, 1}, {1, 0}, {1, 13}, {1, -1}}) {
+        view.setCellPicture(s, f, dot);
+        view.setCellMarked(s, f, true);
+        QVERIFY(view.cellPicture(s, f).isNull());
+        QVERIFY(!view.cellMarked(s, f));
+        QCOMPARE(view.cellTag(s, f), QString());
+        QCOMPARE(view.cellWidget(s, f), nullptr);
+    }
+    view.setOpenPicture(0, cross);
+    view.setOpenMarked(7, true);
+    QVERIFY(view.openPicture(0).isNull());
+    QVERIFY(!view.openMarked(7));
+    QCOMPARE(cellSets.size(), 1);
+    QCOMPARE(openSets.size(), 1);
+
+    // A new build leaves every piece plain and unmarked.
+    const QPixmap plain = LoadResourcePicture(101, PictureKind::Bitmap);
+    view.BuildFretboard(plain);
+    QVERIFY(!view.cellMarked(2, 1) && !view.openMarked(6));
+    QCOMPARE(view.cellPicture(2, 1).cacheKey(), plain.cacheKey());
+}
+
+QTEST_MAIN(tst_fretboard)
 #include "tst_fretboard.moc"
