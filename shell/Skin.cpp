@@ -36,8 +36,7 @@ QFont SansSerifFont(qreal pointSize, bool bold)
     return font;
 }
 
-void SetUpFramedWindow(QWidget* window, const QString& caption, QSize clientPixels,
-                       QRgb background)
+void SetUpFramedWindow(QWidget* window, const QString& caption, QSize clientPixels, QRgb background)
 {
     window->setWindowTitle(caption);
     window->setWindowIcon(QIcon(LoadResourcePicture(106, PictureKind::Icon)));
@@ -61,8 +60,7 @@ void CentreOnScreen(QWidget* window)
 QRect TwipsRect(int left, int top, int width, int height)
 {
     using platform::TwipsToPixels;
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-            TwipsToPixels(height)};
+    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 void SetTextColour(QLabel* label, QRgb colour)
@@ -100,8 +98,8 @@ void ActionLabel::mousePressEvent(QMouseEvent* event)
 
 void ActionLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
     if (click)
