@@ -1,22 +1,293 @@
 #include "frmMetronome.h"
 
+#include "AppFolder.h"
+#include "FileDialog.h"
+#include "Resources.h"
 #include "Skin.h"
+#include "Tempo.h"
+#include "TempoText.h"
+#include "WaveOutput.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+
+constexpr QRgb WindowColour = qRgb(255, 220, 72);
+constexpr QRgb TempoBoxColour = qRgb(255, 255, 216);
+constexpr QRgb SoundNameColour = qRgb(64, 64, 64);
+constexpr QPoint SliderTopLeft{8, 16};
+constexpr int PointerTop = 27;
+const QString ErrorCaption = QStringLiteral("Error..!");
+
+// A picture shown at its natural size; the nominal size stands in while the
+// picture is missing, so the control keeps its place and its mouse area.
+QLabel* makePicture(QWidget* parent, const char* name, const QPixmap& picture, QRect nominal)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setPixmap(picture);
+    label->setGeometry(
+        QRect(nominal.topLeft(), picture.isNull() ? nominal.size() : picture.size()));
+    return label;
+}
+
+void fillBackground(QWidget* widget, QRgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), QColor::fromRgb(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
 
 frmMetronome::frmMetronome(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmMetronome"));
     setAttribute(Qt::WA_DeleteOnClose);
     // This window measures in pixels.
-    skin::SetUpFramedWindow(this, QStringLiteral("Metronome"), QSize(299, 125),
-                            qRgb(255, 220, 72));
+    skin::SetUpFramedWindow(this, QStringLiteral("Metronome"), QSize(299, 125), WindowColour);
+
+    imgSlider = makePicture(this, "imgSlider", LoadLayoutPicture(LayoutPicture::SliderBar),
+                            {SliderTopLeft, QSize(220, 22)});
+    imgSlider->installEventFilter(this);
+    // The pointer lies over the bar but takes no mouse input, so presses on it
+    // reach the bar underneath.
+    imgSliderCursor =
+        makePicture(this, "imgSliderCursor", LoadLayoutPicture(LayoutPicture::SliderPointer),
+                    {QPoint(0, PointerTop), QSize(32, 32)});
+    imgSliderCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    picHold = makePicture(this, "picHold", LoadLayoutPicture(LayoutPicture::TempoField),
+                          {232, 16, 57, 21});
+    picHold->resize(picHold->width(), 21);
+    fillBackground(picHold, WindowColour);
+    txtValue = new QLineEdit(QStringLiteral("120"), picHold);
+    txtValue->setObjectName(QStringLiteral("txtValue"));
+    txtValue->setFrame(false);
+    txtValue->setFont(skin::SansSerifFont(8.25));
+    txtValue->setTextMargins(0, 0, 0, 0);
+    txtValue->setContentsMargins(0, 0, 0, 0);
+    txtValue->setGeometry(4, 4, 49, 13);
+    QPalette boxPalette = txtValue->palette();
+    boxPalette.setColor(QPalette::Base, QColor::fromRgb(TempoBoxColour));
+    txtValue->setPalette(boxPalette);
+    connect(txtValue, &QLineEdit::textChanged, this, &frmMetronome::txtValue_Change);
+
+    lblStartStop = ActionLabel::create(QStringLiteral("Start/Stop"), this, {136, 64}, 11.25);
+    lblStartStop->setObjectName(QStringLiteral("lblStartStop"));
+    connect(lblStartStop, &ActionLabel::clicked, this, &frmMetronome::lblStartStop_Click);
     lblClose = ActionLabel::create(QStringLiteral("Close"), this, {240, 64}, 11.25);
     lblClose->setObjectName(QStringLiteral("lblClose"));
     connect(lblClose, &ActionLabel::clicked, this, &frmMetronome::lblClose_Click);
+
+    imgFilePath = makePicture(this, "imgFilePath", LoadLayoutPicture(LayoutPicture::FilePathBar),
+                              {8, 96, 281, 17});
+    lblExp = new ActionLabel(QString(), this);
+    lblExp->setObjectName(QStringLiteral("lblExp"));
+    lblExp->setFont(skin::ComicFont(9, false));
+    skin::SetTextColour(lblExp, SoundNameColour);
+    lblExp->setGeometry(15, 95, 265, 14);
+    connect(lblExp, &ActionLabel::clicked, this, &frmMetronome::lblExp_Click);
+
+    // The default coarse timer may stretch every period by up to 5 %.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &frmMetronome::Timer1_Timer);
+
+    mnuSound = new QMenu(this);
+    mnuSound->setObjectName(QStringLiteral("mnuSound"));
+    const auto addEntry = [this](const char* name, const QString& caption) {
+        QAction* entry = mnuSound->addAction(caption);
+        entry->setObjectName(QString::fromLatin1(name));
+        entry->setCheckable(true);
+        return entry;
+    };
+    mnuSound01 = addEntry("mnuSound01", QStringLiteral("Rhythm 01"));
+    mnuSound02 = addEntry("mnuSound02", QStringLiteral("Rhythm 02"));
+    mnuSound03 = addEntry("mnuSound03", QStringLiteral("Rhythm 03"));
+    mnuSound->addSeparator()->setObjectName(QStringLiteral("mnuSoundS1"));
+    mnuSound00 = addEntry("mnuSound00", QStringLiteral("Other"));
+    connect(mnuSound01, &QAction::triggered, this, &frmMetronome::mnuSound01_Click);
+    connect(mnuSound02, &QAction::triggered, this, &frmMetronome::mnuSound02_Click);
+    connect(mnuSound03, &QAction::triggered, this, &frmMetronome::mnuSound03_Click);
+    connect(mnuSound00, &QAction::triggered, this, &frmMetronome::mnuSound00_Click);
+
     Form_Load();
 }
 
 void frmMetronome::Form_Load()
 {
+    setWindowIcon(QIcon(LoadResourcePicture(106, PictureKind::Icon)));
+    SoundFile = platform::ApplicationFile(QStringLiteral("Rhythm01.wav"));
+    lblExp->setText(QStringLiteral("Rhythm 01"));
+    SetSoundChecks(mnuSound01);
+    SetTempo(120);
+    txtValue->setText(QString::number(Tempo));
+    Running = false;
+    Dragging = false;
+    HandCursor = LoadHandCursor();
+    for (QWidget* control : {static_cast<QWidget*>(lblStartStop), static_cast<QWidget*>(lblClose),
+                             static_cast<QWidget*>(lblExp), static_cast<QWidget*>(imgSlider)})
+        control->setCursor(HandCursor);
+}
+
+void frmMetronome::SetTempo(int value)
+{
+    if (!tempo::IsAcceptedTempo(value))
+        return;
+    Tempo = value;
+    // Setting the interval of a running timer restarts it, so only a new
+    // period is set: dragging over one tempo keeps the beat going.
+    if (const int period = tempo::BeatPeriod(value); Timer1->interval() != period)
+        Timer1->setInterval(period);
+    imgSliderCursor->move(tempo::PointerLeft(imgSlider->x(), value), PointerTop);
+}
+
+bool frmMetronome::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == imgSlider) {
+        // While a button is held the bar receives every move, also outside it.
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            imgSlider_MouseDown(static_cast<QMouseEvent*>(event)->position().x());
+            return true;
+        case QEvent::MouseMove:
+            imgSlider_MouseMove(static_cast<QMouseEvent*>(event)->position().x());
+            return true;
+        case QEvent::MouseButtonRelease:
+            imgSlider_MouseUp();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMetronome::imgSlider_MouseDown(double x)
+{
+    Dragging = true;
+    SetTempo(tempo::TempoFromX(x));
+    txtValue->setText(QString::number(tempo::TempoFromX(x)));
+}
+
+void frmMetronome::imgSlider_MouseMove(double x)
+{
+    if (!Dragging)
+        return;
+    SetTempo(tempo::TempoFromX(x));
+    txtValue->setText(QString::number(tempo::TempoFromX(x)));
+}
+
+void frmMetronome::imgSlider_MouseUp()
+{
+    Dragging = false;
+}
+
+void frmMetronome::txtValue_Change(const QString& text)
+{
+    // Text that is not an accepted tempo is left as typed and changes nothing.
+    if (const std::optional<int> value = tempo::ReadTempoText(text))
+        SetTempo(*value);
+}
+
+void frmMetronome::SetRunning(bool running)
+{
+    Running = running;
+    skin::SetTextColour(lblStartStop, Running ? skin::SwitchOnColour : skin::ActionColour);
+    if (Running)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void frmMetronome::lblStartStop_Click()
+{
+    // Opening the output takes a moment; do it now rather than on the first beat.
+    if (!Running)
+        platform::WaveOutputDeviceCount();
+    SetRunning(!Running);
+}
+
+void frmMetronome::Timer1_Timer()
+{
+    PlayClick(SoundFile, std::chrono::steady_clock::now());
+}
+
+void frmMetronome::PlayClick(const QString& path, std::chrono::steady_clock::time_point requested)
+{
+    if (platform::WaveOutputDeviceCount() <= 0)
+        return;
+    if (platform::PlayWaveAsync(path, requested))
+        return;
+    lblExp->setText(ErrorCaption);
+    SetRunning(false);
+}
+
+void frmMetronome::SetSoundFile(const QString& path)
+{
+    PlayClick(path, std::chrono::steady_clock::now());
+    SoundFile = path;
+}
+
+void frmMetronome::SetSoundChecks(QAction* checked)
+{
+    CheckedSound = checked;
+    mnuSound00->setChecked(checked == mnuSound00);
+    for (QAction* entry : {mnuSound01, mnuSound02, mnuSound03})
+        entry->setChecked(entry == checked);
+}
+
+void frmMetronome::lblExp_Click()
+{
+    mnuSound->popup(QCursor::pos());
+}
+
+void frmMetronome::ChooseRhythm(QAction* entry, const QString& name, const QString& fileName)
+{
+    lblExp->setText(name);
+    SetSoundChecks(entry);
+    SetSoundFile(platform::ApplicationFile(fileName));
+}
+
+void frmMetronome::mnuSound01_Click()
+{
+    ChooseRhythm(mnuSound01, QStringLiteral("Rhythm 01"), QStringLiteral("Rhythm01.wav"));
+}
+
+void frmMetronome::mnuSound02_Click()
+{
+    ChooseRhythm(mnuSound02, QStringLiteral("Rhythm 02"), QStringLiteral("Rhythm02.wav"));
+}
+
+void frmMetronome::mnuSound03_Click()
+{
+    ChooseRhythm(mnuSound03, QStringLiteral("Rhythm 03"), QStringLiteral("Rhythm03.wav"));
+}
+
+void frmMetronome::mnuSound00_Click()
+{
+    // The menu has just toggled the entry; it stays as it was until a file is picked.
+    SetSoundChecks(CheckedSound);
+    ChooseOtherSound(QString());
+}
+
+void frmMetronome::ChooseOtherSound(const QString& folder)
+{
+    const std::optional<QString> chosen = platform::ChooseOpenFile(
+        this, {QStringLiteral("Select sound file"),
+               folder.isEmpty() ? platform::ApplicationFolder() : folder,
+               {QStringLiteral("Wave files (*.wav)"), QStringLiteral("All files (*.*)")}});
+    if (!chosen)
+        return;
+    lblExp->setText(QStringLiteral("Other rhythms"));
+    SetSoundChecks(mnuSound00);
+    SetSoundFile(chosen->trimmed());
 }
 
 void frmMetronome::lblClose_Click()

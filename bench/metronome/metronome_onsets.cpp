@@ -1,0 +1,105 @@
+// Finds the clicks in a recording of the metronome and prints how evenly they
+// came: median and mean period, mean error against the timer's period, jitter
+// (standard deviation of the intervals) and the largest deviation of one
+// interval from the timer's period.
+//
+//   metronome_onsets <tempo> <recording: raw signed 16-bit mono, 48 000 Hz>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+constexpr double Rate = 48000;
+
+std::vector<double> readRecording(const char* path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::vector<double> samples;
+    char bytes[2];
+    while (file.read(bytes, 2))
+        samples.push_back(double(std::int16_t(std::uint16_t(std::uint8_t(bytes[0])) |
+                                              std::uint16_t(std::uint8_t(bytes[1])) << 8)) /
+                          32768.0);
+    return samples;
+}
+
+// Onsets in milliseconds: where the signal first rises above a tenth of its
+// peak after at least half a period below it, placed between the two samples
+// by linear interpolation. Every click is the same sound, so the same point of
+// its attack is found each time.
+std::vector<double> findOnsets(const std::vector<double>& samples, double periodMs)
+{
+    double peak = 0;
+    for (double s : samples)
+        peak = std::max(peak, std::abs(s));
+    const double threshold = peak / 10;
+    const auto quiet = std::size_t(periodMs / 2 * Rate / 1000);
+    std::vector<double> onsets;
+    std::size_t lastLoud = 0;
+    bool first = true;
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+        const double level = std::abs(samples[i]);
+        if (level < threshold)
+            continue;
+        if (first || i - lastLoud > quiet) {
+            const double before = std::abs(samples[i - 1]);
+            const double fraction = (threshold - before) / (level - before);
+            onsets.push_back((double(i - 1) + std::clamp(fraction, 0.0, 1.0)) * 1000 / Rate);
+            first = false;
+        }
+        lastLoud = i;
+    }
+    return onsets;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <tempo> <recording.raw>\n", argv[0]);
+        return 2;
+    }
+    const int tempo = std::atoi(argv[1]);
+    if (tempo < 1 || tempo > 399) {
+        std::fprintf(stderr, "tempo must be 1 to 399\n");
+        return 2;
+    }
+    const double period = std::nearbyint(60000.0 / tempo);
+    const std::vector<double> samples = readRecording(argv[2]);
+    const std::vector<double> onsets = findOnsets(samples, period);
+    if (onsets.size() < 3) {
+        std::fprintf(stderr, "tempo %d: only %zu clicks found in %s\n", tempo, onsets.size(),
+                     argv[2]);
+        return 1;
+    }
+
+    std::vector<double> intervals;
+    for (std::size_t i = 1; i < onsets.size(); ++i)
+        intervals.push_back(onsets[i] - onsets[i - 1]);
+    const double mean = std::accumulate(intervals.begin(), intervals.end(), 0.0) / intervals.size();
+    double variance = 0;
+    double largest = 0;
+    for (double d : intervals) {
+        variance += (d - mean) * (d - mean);
+        largest = std::max(largest, std::abs(d - period));
+    }
+    const double jitter = std::sqrt(variance / intervals.size());
+    std::vector<double> sorted = intervals;
+    std::sort(sorted.begin(), sorted.end());
+    const std::size_t n = sorted.size();
+    const double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+
+    std::printf("tempo %3d  period %6.0f ms  beats %4zu  median %9.3f ms  mean %9.3f ms  "
+                "error %+7.3f %%  jitter %6.3f ms  largest deviation %6.3f ms\n",
+                tempo, period, onsets.size(), median, mean, (mean - period) / period * 100, jitter,
+                largest);
+    return 0;
+}

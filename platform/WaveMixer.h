@@ -1,0 +1,82 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace platform {
+
+using AudioClock = std::chrono::steady_clock;
+
+// A decoded sound in the output's own format: interleaved float samples.
+struct WaveSamples
+{
+    std::vector<float> samples;
+};
+
+// Relates the steady clock to the output's frame count. The output asks for
+// every buffer some time before it sounds; the times of those requests, less
+// the frames handed out before them, give the clock time of frame 0. Single
+// requests come late by the audio thread's wake-up delay, so the estimate is
+// their running mean, which settles within a few buffers and then follows slow
+// drift between the sound card's clock and the steady clock.
+class FrameClock
+{
+public:
+    explicit FrameClock(int rate) : rate_(rate) {}
+
+    // Called when the output asks for the buffer that starts at frame.
+    void Observe(AudioClock::time_point now, std::int64_t frame);
+
+    // The frame rendered at the given clock time; nothing before the first
+    // request.
+    std::optional<std::int64_t> FrameAt(AudioClock::time_point when) const;
+
+    int Rate() const { return rate_; }
+
+private:
+    int rate_;
+    bool known_ = false;
+    AudioClock::time_point origin_{};
+    double zeroSeconds_ = 0; // clock time of frame 0, in seconds after origin_
+    long observations_ = 0;
+};
+
+// Mixes the click sounds into the output buffers: one sound at a time, each
+// started at the exact frame its start time maps to; a sound that starts cuts
+// off the one still sounding. Not thread safe: the output calls Render with its
+// lock held and Schedule is called under the same lock.
+class ClickMixer
+{
+public:
+    ClickMixer(int rate, int channels) : clock_(rate), channels_(channels) {}
+
+    // Starts the sound at the given clock time (as soon as possible when that
+    // time has already been rendered).
+    void Schedule(std::shared_ptr<const WaveSamples> wave, AudioClock::time_point start);
+
+    // Fills frames interleaved frames at out; now is when the output asked.
+    void Render(float* out, int frames, AudioClock::time_point now);
+
+    int Channels() const { return channels_; }
+
+private:
+    struct Pending
+    {
+        std::shared_ptr<const WaveSamples> wave;
+        AudioClock::time_point start;
+    };
+
+    void mix(float* out, int frames);
+
+    FrameClock clock_;
+    int channels_;
+    std::int64_t rendered_ = 0;    // frames handed to the output so far
+    std::vector<Pending> pending_; // in order of start time
+    std::shared_ptr<const WaveSamples> sounding_;
+    std::size_t position_ = 0; // next sample of sounding_
+};
+
+} // namespace platform
