@@ -1,22 +1,200 @@
 #include "frmChord.h"
 
+#include "ChordDisplay.h"
+#include "ChordFile.h"
+#include "ChordLists.h"
+#include "FretboardView.h"
+#include "Resources.h"
 #include "Skin.h"
+
+#include <QListWidget>
+
+namespace {
+
+constexpr QRgb WindowColour = qRgb(255, 255, 216);
+constexpr QRgb ListColour = qRgb(255, 220, 72);
+
+QListWidget* ChordList(const QString& name, QRect place, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSortingEnabled(false);
+    list->setGeometry(place);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, QColor::fromRgb(ListColour));
+    palette.setColor(QPalette::Text, QColor::fromRgb(skin::ActionColour));
+    list->setPalette(palette);
+    return list;
+}
+
+// The selected entry of a single-selection list, or null.
+QListWidgetItem* SelectedItem(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? nullptr : items.front();
+}
+
+QString SelectedText(const QListWidget* list)
+{
+    const QListWidgetItem* item = SelectedItem(list);
+    return item ? item->text() : QString();
+}
+
+// The window's fretboard as seen by the chord drawing.
+class FretboardMarks : public ChordBoard
+{
+public:
+    FretboardMarks(FretboardView& view, const std::array<QPixmap, 7>& pictures)
+        : view_(view), pictures_(pictures)
+    {}
+
+    bool IsMarked(int string, int fret) const override
+    {
+        return fret == 0 ? view_.openMarked(string) : view_.cellMarked(string, fret);
+    }
+
+    void SetCell(int string, int fret, CellPicture picture, bool marked) override
+    {
+        const QPixmap& shown = pictures_[static_cast<std::size_t>(picture)];
+        if (fret == 0) {
+            view_.setOpenPicture(string, shown);
+            view_.setOpenMarked(string, marked);
+        } else {
+            view_.setCellPicture(string, fret, shown);
+            view_.setCellMarked(string, fret, marked);
+        }
+    }
+
+private:
+    FretboardView& view_;
+    const std::array<QPixmap, 7>& pictures_;
+};
+
+} // namespace
 
 frmChord::frmChord(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmChord"));
     setAttribute(Qt::WA_DeleteOnClose);
-    skin::SetUpFramedWindow(this, QStringLiteral("Chord finder"), skin::TwipsRect(0, 0, 5955, 4440).size(),
-                            qRgb(255,255,216));
+    skin::SetUpFramedWindow(this, QStringLiteral("Chord finder"),
+                            skin::TwipsRect(0, 0, 5955, 4440).size(), WindowColour);
+
+    fretboard = new FretboardView(this, 1, ChordBoard::LastFret, FretboardView::Mode::DisplayOnly);
+    lstGroup = ChordList(QStringLiteral("lstGroup"), skin::TwipsRect(330, 2280, 2415, 1395), this);
+    lstChord = ChordList(QStringLiteral("lstChord"), skin::TwipsRect(2955, 2280, 2655, 1395), this);
+    setTabOrder(lstChord, lstGroup);
+
+    lblDesc = new QLabel(QStringLiteral("Desc"), this);
+    lblDesc->setObjectName(QStringLiteral("lblDesc"));
+    lblDesc->setAttribute(Qt::WA_TranslucentBackground);
+    lblDesc->setGeometry(skin::TwipsRect(240, 3945, 2775, 255));
+
+    // Part of the layout, with nothing behind it yet: never shown.
+    lblChordEditor = new QLabel(QStringLiteral("Chord editor "), this);
+    lblChordEditor->setObjectName(QStringLiteral("lblChordEditor"));
+    lblChordEditor->setFont(skin::ComicFont(12, true));
+    skin::SetTextColour(lblChordEditor, skin::ActionColour);
+    lblChordEditor->move(skin::TwipsRect(1080, 3840, 0, 0).topLeft());
+    lblChordEditor->adjustSize();
+    lblChordEditor->hide();
+
+    lblFavorites = ActionLabel::create(QStringLiteral("Favorites"), this,
+                                       skin::TwipsRect(3600, 3840, 0, 0).topLeft());
+    lblFavorites->setObjectName(QStringLiteral("lblFavorites"));
     lblClose = ActionLabel::create(QStringLiteral("Close"), this,
                                    skin::TwipsRect(5040, 3840, 0, 0).topLeft());
     lblClose->setObjectName(QStringLiteral("lblClose"));
+
+    // Selecting from code raises the same handlers as a click; emptying a list
+    // leaves nothing selected and is no click.
+    connect(lstGroup, &QListWidget::itemSelectionChanged, this, [this] {
+        if (SelectedItem(lstGroup))
+            lstGroup_Click();
+    });
+    connect(lstChord, &QListWidget::itemSelectionChanged, this, [this] {
+        if (SelectedItem(lstChord))
+            lstChord_Click();
+    });
+    connect(lblFavorites, &ActionLabel::clicked, this, &frmChord::lblFavorites_Click);
     connect(lblClose, &ActionLabel::clicked, this, &frmChord::lblClose_Click);
     Form_Load();
 }
 
 void frmChord::Form_Load()
 {
+    const auto bitmap = [](int number) { return LoadResourcePicture(number, PictureKind::Bitmap); };
+    picCell = bitmap(101);
+    picDot = bitmap(120);
+    picCross = bitmap(112);
+    picBarreStart = bitmap(121);
+    picBarreMiddle = bitmap(122);
+    picBarreEnd = bitmap(123);
+    // ActionLabel::create gave lblClose and lblFavorites the hand cursor.
+    lblDesc->clear();
+    FavoritesMode = false;
+    fretboard->BuildFretboard(picCell);
+    LoadChordData();
+    FillGroupList();
+}
+
+void frmChord::LoadChordData()
+{
+    Chords = LoadChordFile(this, FavoritesMode ? ChordSet::Favorites : ChordSet::Ordinary);
+}
+
+void frmChord::FillGroupList()
+{
+    lstGroup->clear();
+    lstGroup->addItems(GroupEntries(Chords));
+    if (lstGroup->count() > 0)
+        lstGroup->setCurrentRow(0);
+}
+
+void frmChord::lstGroup_Click()
+{
+    const QListWidgetItem* selected = SelectedItem(lstChord);
+    const int remembered = selected ? lstChord->row(selected) : -1;
+    lstChord->clear();
+    lstChord->addItems(ChordNames(Chords, SelectedText(lstGroup)));
+    const int row = KeptChordRow(remembered, lstChord->count());
+    if (row >= 0)
+        lstChord->setCurrentRow(row);
+}
+
+void frmChord::lstChord_Click()
+{
+    ShowChord();
+}
+
+int frmChord::FindSelectedChord() const
+{
+    return FindChord(Chords, SelectedText(lstGroup), SelectedText(lstChord));
+}
+
+void frmChord::ShowChord()
+{
+    const int index = FindSelectedChord();
+    if (index < 1 || Chords.empty())
+        return;
+    const ChordRecord& chord = Chords[static_cast<std::size_t>(index) - 1];
+    // The unmarked open-string piece is loaded afresh each time it is needed.
+    const std::array<QPixmap, 7> pictures{
+        picCell,       LoadResourcePicture(105, PictureKind::Bitmap),
+        picDot,        picCross,
+        picBarreStart, picBarreMiddle,
+        picBarreEnd};
+    FretboardMarks marks(*fretboard, pictures);
+    DrawChord(chord, marks);
+    lblDesc->setText(chord.Description);
+}
+
+void frmChord::lblFavorites_Click()
+{
+    FavoritesMode = !FavoritesMode;
+    skin::SetTextColour(lblFavorites, FavoritesMode ? skin::SwitchOnColour : skin::ActionColour);
+    LoadChordData();
+    FillGroupList();
 }
 
 void frmChord::lblClose_Click()

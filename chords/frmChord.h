@@ -1,9 +1,20 @@
 #pragma once
 
+#include "ChordRecord.h"
+
+#include <QPixmap>
 #include <QWidget>
 
-class ActionLabel;
+#include <vector>
 
+class ActionLabel;
+class FretboardView;
+class QLabel;
+class QListWidget;
+
+// The chord finder: a list of chord groups, the chords of the selected group,
+// and the selected chord's fingering on a fretboard of frets 1 to 12. The
+// "Favorites" switch shows the library's favourite chords instead.
 class frmChord : public QWidget
 {
     Q_OBJECT
@@ -12,7 +23,32 @@ public:
 
 private:
     void Form_Load();
+    void lstGroup_Click();
+    void lstChord_Click();
+    void lblFavorites_Click();
     void lblClose_Click();
 
+    void LoadChordData();
+    void FillGroupList();
+    int FindSelectedChord() const;
+    void ShowChord();
+
+    // The loaded set, numbered from 1 by FindSelectedChord.
+    std::vector<ChordRecord> Chords;
+    bool FavoritesMode = false;
+
+    QPixmap picCell;
+    QPixmap picDot;
+    QPixmap picCross;
+    QPixmap picBarreStart;
+    QPixmap picBarreMiddle;
+    QPixmap picBarreEnd;
+
+    FretboardView* fretboard = nullptr;
+    QListWidget* lstGroup = nullptr;
+    QListWidget* lstChord = nullptr;
+    QLabel* lblDesc = nullptr;
+    QLabel* lblChordEditor = nullptr;
+    ActionLabel* lblFavorites = nullptr;
     ActionLabel* lblClose = nullptr;
 };

@@ -1,0 +1,221 @@
+#include "ChordData.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// First and last column (1-based, inclusive) of every field of a chord line.
+struct ColumnRange
+{
+    int first;
+    int last;
+};
+constexpr ColumnRange NumberColumns{4, 7};
+constexpr ColumnRange GroupColumns{9, 18};
+constexpr ColumnRange NameColumns{20, 29};
+constexpr std::array<ColumnRange, 6> FretColumns{
+    {{31, 32}, {34, 35}, {37, 38}, {40, 41}, {43, 44}, {46, 47}}};
+constexpr ColumnRange DescriptionColumns{49, 68};
+constexpr ColumnRange BarreFromColumns{70, 70};
+constexpr ColumnRange BarreToColumns{72, 72};
+constexpr ColumnRange BarreFretColumns{74, 75};
+constexpr std::array<ColumnRange, 6> ExtraColumns{
+    {{77, 78}, {80, 81}, {83, 84}, {86, 87}, {89, 90}, {92, 93}}};
+
+// The part of the range that exists in the line, possibly empty.
+QStringView Columns(QStringView line, ColumnRange range)
+{
+    if (range.first > line.size())
+        return {};
+    const qsizetype last = std::min<qsizetype>(range.last, line.size());
+    return line.sliced(range.first - 1, last - range.first + 1);
+}
+
+QString TextField(QStringView line, ColumnRange range)
+{
+    QStringView text = Columns(line, range);
+    while (!text.isEmpty() && text.front() == u' ')
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == u' ')
+        text.chop(1);
+    return text.toString();
+}
+
+// A field of at most four columns always fits the record's integer types.
+template <typename T> T NumberField(QStringView line, ColumnRange range)
+{
+    return static_cast<T>(ReadNumber(Columns(line, range)));
+}
+
+bool IsAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+QStringView SetMarker(ChordSet set)
+{
+    return set == ChordSet::Favorites ? u"!F" : u"!C";
+}
+
+double ReadNumber(QStringView field)
+{
+    qsizetype i = 0;
+    const auto skipBlanks = [&] {
+        while (i < field.size() && (field[i] == u' ' || field[i] == u'\t'))
+            ++i;
+    };
+    const auto digitAt = [&]() -> int {
+        skipBlanks();
+        if (i < field.size() && field[i] >= u'0' && field[i] <= u'9')
+            return field[i].unicode() - u'0';
+        return -1;
+    };
+
+    skipBlanks();
+    bool negative = false;
+    if (i < field.size() && (field[i] == u'+' || field[i] == u'-')) {
+        negative = field[i] == u'-';
+        ++i;
+    }
+    bool anyDigit = false;
+    double value = 0;
+    for (int d; (d = digitAt()) >= 0; ++i) {
+        value = value * 10 + d;
+        anyDigit = true;
+    }
+    skipBlanks();
+    if (i < field.size() && field[i] == u'.') {
+        ++i;
+        double scale = 0.1;
+        for (int d; (d = digitAt()) >= 0; ++i) {
+            value += d * scale;
+            scale /= 10;
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit)
+        return 0;
+    return std::nearbyint(negative ? -value : value);
+}
+
+ChordRecord ParseChordLine(QStringView line)
+{
+    ChordRecord r;
+    r.Number = NumberField<std::int32_t>(line, NumberColumns);
+    r.Group = TextField(line, GroupColumns);
+    r.Name = TextField(line, NameColumns);
+    for (std::size_t s = 0; s < FretColumns.size(); ++s)
+        r.Frets[s] = NumberField<std::int16_t>(line, FretColumns[s]);
+    r.Description = TextField(line, DescriptionColumns);
+    r.BarreFrom = NumberField<std::int16_t>(line, BarreFromColumns);
+    r.BarreTo = NumberField<std::int16_t>(line, BarreToColumns);
+    r.BarreFret = NumberField<std::int16_t>(line, BarreFretColumns);
+    for (std::size_t s = 0; s < ExtraColumns.size(); ++s)
+        r.Extras[s] = NumberField<std::int16_t>(line, ExtraColumns[s]);
+    return r;
+}
+
+ChordDataParser::ChordDataParser(ChordSet set)
+    : marker_(SetMarker(set)), utf8_(QStringConverter::Utf8, QStringConverter::Flag::Stateless),
+      singleByte_("windows-1254", QStringConverter::Flag::Stateless)
+{}
+
+void ChordDataParser::Feed(QByteArrayView bytes)
+{
+    if (skipLineFeed_ && !bytes.isEmpty()) {
+        if (bytes.front() == '\n')
+            bytes = bytes.sliced(1);
+        skipLineFeed_ = false;
+    }
+    while (!bytes.isEmpty()) {
+        const auto end =
+            std::find_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
+        if (end == bytes.end()) {
+            pending_.append(bytes);
+            return;
+        }
+        const qsizetype length = end - bytes.begin();
+        if (pending_.isEmpty()) {
+            TakeLine(bytes.first(length));
+        } else {
+            pending_.append(bytes.first(length));
+            TakeLine(pending_);
+            pending_.clear();
+        }
+        const bool carriageReturn = *end == '\r';
+        bytes = bytes.sliced(length + 1);
+        if (carriageReturn) {
+            if (bytes.isEmpty())
+                skipLineFeed_ = true;
+            else if (bytes.front() == '\n')
+                bytes = bytes.sliced(1);
+        }
+    }
+}
+
+void ChordDataParser::Finish()
+{
+    if (!pending_.isEmpty())
+        TakeLine(pending_);
+    pending_.clear();
+    skipLineFeed_ = false;
+}
+
+QString ChordDataParser::Decode(QByteArrayView line)
+{
+    if (IsAscii(line))
+        return QString::fromLatin1(line);
+    utf8_.resetState();
+    QString text = utf8_.decode(line);
+    if (!utf8_.hasError())
+        return text;
+    singleByte_.resetState();
+    return singleByte_.decode(line);
+}
+
+void ChordDataParser::TakeLine(QByteArrayView line)
+{
+    const QString text = Decode(line);
+    if (text.startsWith(marker_))
+        records_.push_back(ParseChordLine(text));
+}
+
+std::vector<ChordRecord> ParseChordData(QByteArrayView bytes, ChordSet set)
+{
+    ChordDataParser parser(set);
+    parser.Feed(bytes);
+    parser.Finish();
+    return parser.TakeRecords();
+}
+
+ChordLoad ReadChordData(QIODevice& device, ChordSet set)
+{
+    ChordLoad load;
+    if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) {
+        load.failed = true;
+        return load;
+    }
+    ChordDataParser parser(set);
+    QByteArray buffer(64 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const qint64 count = device.read(buffer.data(), buffer.size());
+        if (count < 0) {
+            // An unfinished line may be cut short: only complete lines count.
+            load.failed = true;
+            break;
+        }
+        if (count == 0) {
+            parser.Finish();
+            break;
+        }
+        parser.Feed(QByteArrayView(buffer.constData(), count));
+    }
+    load.records = parser.TakeRecords();
+    return load;
+}

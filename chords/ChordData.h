@@ -1,0 +1,76 @@
+#pragma once
+
+#include "ChordRecord.h"
+
+#include <QByteArray>
+#include <QStringDecoder>
+#include <QStringView>
+
+#include <vector>
+
+class QIODevice;
+
+// Reading the chord library: a plain text file of fixed-column chord lines.
+// Lines beginning "!C" are the ordinary set, lines beginning "!F" the
+// favourites; every other line is skipped.
+
+enum class ChordSet
+{
+    Ordinary,
+    Favorites,
+};
+
+// "!C" or "!F".
+QStringView SetMarker(ChordSet set);
+
+// Reads a numeric column range: spaces and tabs are ignored, then an optional
+// sign, digits and an optional decimal fraction are read up to the first other
+// character. No digits read as 0. The value is rounded to the nearest whole
+// number, an exact half to the even neighbour. Exponents are not read.
+double ReadNumber(QStringView field);
+
+// The record held by one chord line, by its columns (1-based, in characters).
+// Columns beyond the end of a short line read as empty.
+ChordRecord ParseChordLine(QStringView line);
+
+// Splits bytes into lines (CR LF, a CR alone and a LF alone each end a line),
+// decodes each line (UTF-8 when it is valid UTF-8, otherwise Windows-1254) and
+// keeps the chord lines of one set in file order. Bytes may arrive in pieces of
+// any size.
+class ChordDataParser
+{
+public:
+    explicit ChordDataParser(ChordSet set);
+
+    void Feed(QByteArrayView bytes);
+    // Takes the last line, which needs no line end.
+    void Finish();
+
+    std::vector<ChordRecord> TakeRecords() { return std::move(records_); }
+
+private:
+    void TakeLine(QByteArrayView line);
+    QString Decode(QByteArrayView line);
+
+    QStringView marker_;
+    QByteArray pending_;
+    bool skipLineFeed_ = false;
+    QStringDecoder utf8_;
+    QStringDecoder singleByte_;
+    std::vector<ChordRecord> records_;
+};
+
+std::vector<ChordRecord> ParseChordData(QByteArrayView bytes, ChordSet set);
+
+struct ChordLoad
+{
+    // The chord lines read before the end of the data or a failure.
+    std::vector<ChordRecord> records;
+    // The device could not be opened or a read failed.
+    bool failed = false;
+};
+
+// Reads the chord lines of one set from a device, opening it for reading when
+// it is not open yet. A read failure ends the reading; the complete lines read
+// before it are kept.
+ChordLoad ReadChordData(QIODevice& device, ChordSet set);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// One chord of the chord library. Strings are numbered 1 (high E) to 6 (low E),
+// the order of the fretboard's rows.
+struct ChordRecord
+{
+    std::int32_t Number = 0;
+    QString Group;
+    QString Name;
+    // -1 = string not played, 0 = open string, 1 to 12 = pressed at that fret.
+    std::array<std::int16_t, 6> Frets{};
+    // Further per-string numbers, carried along unread.
+    std::array<std::int16_t, 6> Extras{};
+    QString Description;
+    // Strings covered by the barre, first and last.
+    std::int16_t BarreFrom = 0;
+    std::int16_t BarreTo = 0;
+    // Fret of the barre; 0 or less = no barre.
+    std::int16_t BarreFret = 0;
+
+    bool operator==(const ChordRecord&) const = default;
+};
