@@ -40,13 +40,18 @@ xd_start_program() {
 
 # Ends the program (if still running) and the virtual screen.
 xd_stop() {
-    [[ -n "$XD_PROGRAM_PID" ]] && kill "$XD_PROGRAM_PID" 2>/dev/null
-    [[ -n "$XD_PROGRAM_PID" ]] && wait "$XD_PROGRAM_PID" 2>/dev/null
-    [[ -n "$XD_DISPLAY_PID" ]] && kill "$XD_DISPLAY_PID" 2>/dev/null
-    [[ -n "$XD_DISPLAY_PID" ]] && wait "$XD_DISPLAY_PID" 2>/dev/null
-    [[ -n "$XD_RUNTIME_DIR" ]] && rm -rf "$XD_RUNTIME_DIR"
+    if [[ -n "$XD_PROGRAM_PID" ]]; then
+        kill "$XD_PROGRAM_PID" 2>/dev/null || true
+        wait "$XD_PROGRAM_PID" 2>/dev/null || true
+    fi
+    if [[ -n "$XD_DISPLAY_PID" ]]; then
+        kill "$XD_DISPLAY_PID" 2>/dev/null || true
+        wait "$XD_DISPLAY_PID" 2>/dev/null || true
+    fi
+    if [[ -n "$XD_RUNTIME_DIR" ]]; then
+        rm -rf "$XD_RUNTIME_DIR"
+    fi
     XD_PROGRAM_PID="" XD_DISPLAY_PID="" XD_RUNTIME_DIR=""
-    return 0
 }
 
 # Prints the id of the visible window whose caption is exactly NAME, waiting up
