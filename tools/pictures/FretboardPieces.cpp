@@ -56,9 +56,9 @@ constexpr int TopWireFrom = 5;
 constexpr int BottomWireTo = 5;
 
 // The nut: bone-coloured band after the left bevel, shaded at its right side.
-constexpr std::array<QRgb, 5> NutBand = {qRgb(252, 246, 226), qRgb(244, 234, 204),
-                                         qRgb(236, 224, 190), qRgb(214, 198, 156),
-                                         qRgb(170, 136, 76)};
+constexpr std::array<QRgb, 6> NutBand = {qRgb(176, 140, 72),  qRgb(255, 252, 240),
+                                         qRgb(246, 240, 222), qRgb(236, 228, 204),
+                                         qRgb(214, 202, 170), qRgb(150, 112, 52)};
 constexpr int StringEndColumn = 18; // last column the string reaches on the end piece
 
 // Markers and the barre share one box: ten pixels around the middle of the

@@ -47,17 +47,17 @@ QPainterPath headstockOutline()
 QPainterPath bodyOutline()
 {
     QPainterPath path;
-    path.moveTo(35, 116);
-    path.cubicTo(37, 106, 42, 97, 47, 95.5);
-    path.cubicTo(50, 94.5, 52.5, 97, 52, 102);
-    path.cubicTo(51.5, 110, 49, 118, 50, 126);
-    path.cubicTo(51, 134, 59.5, 140, 59.5, 156);
-    path.cubicTo(59.5, 182, 46, 199.5, 30, 199.5);
-    path.cubicTo(14, 199.5, 0.5, 184, 0.5, 160);
-    path.cubicTo(0.5, 144, 8, 138, 8.5, 128);
-    path.cubicTo(9, 120, 3, 114, 5, 106);
-    path.cubicTo(6.5, 101, 11, 99.5, 14, 102);
-    path.cubicTo(18, 105.5, 22, 110, 25, 116);
+    path.moveTo(35, 118);
+    path.cubicTo(38, 110, 42, 102, 46, 100);
+    path.cubicTo(50, 98, 53, 101, 52.5, 106);
+    path.cubicTo(52, 114, 51, 122, 53.5, 130);
+    path.cubicTo(56, 136, 59.5, 146, 59.5, 160);
+    path.cubicTo(59.5, 184, 46, 199.5, 30, 199.5);
+    path.cubicTo(14, 199.5, 0.5, 184, 0.5, 162);
+    path.cubicTo(0.5, 148, 5, 140, 6.5, 133);
+    path.cubicTo(8, 126, 6, 118, 8.5, 111);
+    path.cubicTo(10, 106, 14, 105, 16.5, 108);
+    path.cubicTo(19, 111, 22, 114, 25, 118);
     path.closeSubpath();
     return path;
 }
@@ -203,7 +203,10 @@ QImage MainGuitar()
 {
     QImage image = NewPicture(71, 214, QColor(255, 220, 64));
     QPainter painter(&image);
-    painter.translate(5.5, 7);
+    // The main menu shows this picture twice, as its background and again 8
+    // pixels further right and down; the guitar keeps 8 pixels clear at the
+    // left and top so that the lower copy never peeks out.
+    painter.translate(8.5, 8.5);
     drawGuitar(painter, {LineInk, QColor(255, 232, 130), QColor(255, 244, 196),
                          QColor(244, 196, 96), QColor(150, 110, 60), Qt::transparent, 1.1, true});
     return image;

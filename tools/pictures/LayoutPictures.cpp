@@ -58,6 +58,10 @@ void drawTrebleClef(QPainter& painter)
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor ink = StaffInk.darker(135);
     painter.setBrush(Qt::NoBrush);
+    // drawn a little narrow and widened about the stem
+    painter.translate(34.5, 0);
+    painter.scale(1.12, 1.0);
+    painter.translate(-34.5, 0);
 
     QPainterPath curl;
     curl.moveTo(35, 91);
@@ -70,14 +74,14 @@ void drawTrebleClef(QPainter& painter)
     curl.cubicTo(35, 37.5, 32.5, 42, 33, 52);
     curl.lineTo(36.5, 113);
     curl.cubicTo(37, 119.5, 31, 121, 28, 117.5);
-    painter.setPen(QPen(ink, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(curl);
 
     // the heavy part of the curl
     QPainterPath swell;
     swell.moveTo(31, 100.5);
     swell.cubicTo(35, 102.5, 44.5, 100, 43.5, 88);
-    painter.setPen(QPen(ink, 3.0, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(ink, 3.4, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(swell);
     QPainterPath rise;
     rise.moveTo(39, 78.5);
