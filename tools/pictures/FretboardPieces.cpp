@@ -285,7 +285,7 @@ QImage MutedString()
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(150, 18, 14), 2.2, Qt::SolidLine, Qt::RoundCap));
-    const QRectF cross(13.5, 3.5, 8, 8);
+    const QRectF cross(15.5, 3.5, 8, 8);
     painter.drawLine(cross.topLeft(), cross.bottomRight());
     painter.drawLine(cross.bottomLeft(), cross.topRight());
     return image;

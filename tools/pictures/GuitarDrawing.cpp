@@ -216,7 +216,10 @@ QImage DiagonalGuitar()
 {
     QImage image = NewPicture(239, 161, QColor(255, 252, 208));
     QPainter painter(&image);
-    placeDiagonally(painter, image.size(), 246, 56);
+    // the wide body sits below the middle of the guitar's box: shift the box
+    // so that the drawing itself is centred with a margin all round
+    painter.translate(2, -4.5);
+    placeDiagonally(painter, image.size(), 236, 56);
     drawGuitar(painter, {LineInk, Qt::transparent, Qt::transparent, Qt::transparent,
                          QColor(150, 110, 60), Qt::transparent, 0.95, true});
     return image;
