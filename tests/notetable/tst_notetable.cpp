@@ -95,11 +95,9 @@ private slots:
     void noteRules_data();
     void noteRules();
     void randomOperationsKeepInvariants();
-    void togglesRoundTrip();
     void staffPosition_data();
     void staffPosition();
-    void headTop_data();
-    void headTop();
+    void headTopOfFarPositions();
 
     // The window, driven through its widgets.
     void opensAfresh();
@@ -356,31 +354,6 @@ void tst_notetable::randomOperationsKeepInvariants()
     }
 }
 
-// Switching the naming and back leaves the note as it was, and a raised note
-// keeps its cells in both namings.
-void tst_notetable::togglesRoundTrip()
-{
-    for (int s = 1; s <= notes::StringCount; ++s) {
-        for (int f = notes::LowestFret; f <= notes::HighestFret; ++f) {
-            const QString tag = notes::CellTag(s, f);
-            CurrentNote sharp;
-            sharp.SelectFromTag(tag);
-            QVERIFY(sharp.Key() == notes::TagKeyOf(tag));
-            CurrentNote flat = sharp;
-            QVERIFY(flat.SwitchToFlatNaming());
-            QVERIFY(flat.Key() == notes::TagKeyOf(tag));
-            CurrentNote chosenFlat;
-            chosenFlat.SwitchToFlatNaming();
-            chosenFlat.SelectFromTag(tag);
-            QCOMPARE(chosenFlat.Name(), flat.Name());
-            QCOMPARE(chosenFlat.StaffPos, flat.StaffPos);
-            QVERIFY(flat.SwitchToSharpNaming());
-            QCOMPARE(flat.Name(), sharp.Name());
-            QCOMPARE(flat.StaffPos, sharp.StaffPos);
-        }
-    }
-}
-
 void tst_notetable::staffPosition_data()
 {
     QTest::addColumn<double>("y");
@@ -411,24 +384,12 @@ void tst_notetable::staffPosition()
     QCOMPARE(staff::PositionAt(y), position);
 }
 
-void tst_notetable::headTop_data()
+// Positions far off the board (reachable only by walking the naming toggles
+// and the menu for ever) still give a defined top out of sight.
+void tst_notetable::headTopOfFarPositions()
 {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<int>("top");
-    QTest::newRow("26, fifth ledger line above") << 26 << 4;
-    QTest::newRow("16, top line") << 16 << 54;
-    QTest::newRow("8, bottom line") << 8 << 94;
-    QTest::newRow("1, open low E") << 1 << 129;
-    QTest::newRow("27, cut at the top") << 27 << -1;
-    QTest::newRow("50, no note") << 50 << -116;
-    QTest::newRow("far below") << std::numeric_limits<int>::min() << 100000;
-}
-
-void tst_notetable::headTop()
-{
-    QFETCH(int, position);
-    QFETCH(int, top);
-    QCOMPARE(staff::HeadTop(position), top);
+    QCOMPARE(staff::HeadTop(std::numeric_limits<int>::min()), 100000);
+    QCOMPARE(staff::HeadTop(std::numeric_limits<int>::max()), -100000);
 }
 
 void tst_notetable::opensAfresh()
@@ -448,12 +409,6 @@ void tst_notetable::opensAfresh()
     // The head and sign wait below the staff's visible part.
     QVERIFY(child("ImgNote")->y() >= child("picStave")->height());
     QVERIFY(child("imgNoteType")->y() >= child("picStave")->height());
-    for (int s = 1; s <= 6; ++s) {
-        for (int f = 0; f <= 19; ++f) {
-            QCOMPARE(cell(s, f)->cursor().shape(), Qt::BitmapCursor);
-            QVERIFY(samePicture(window_->findChild<FretboardView*>()->cellPicture(s, f), plain_));
-        }
-    }
     QCOMPARE(qobject_cast<QLabel*>(child("lblTop(0)"))->text(), QStringLiteral("0"));
     QVERIFY(qobject_cast<QLabel*>(child("lblTop(15)"))->font().bold());
     const auto* menu = window_->findChild<QMenu*>(QStringLiteral("mnuMain"));
