@@ -1,6 +1,7 @@
 #include "ChordData.h"
 
 #include <QIODevice>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cmath>
@@ -54,6 +55,25 @@ bool IsAscii(QByteArrayView bytes)
 {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// A line in UTF-8 when it is valid UTF-8, else in Windows-1254. The decoders
+// keep no state between lines and are costly to set up, so each thread keeps
+// one of each.
+QString DecodeLine(QByteArrayView line)
+{
+    if (IsAscii(line))
+        return QString::fromLatin1(line);
+    static thread_local QStringDecoder utf8(QStringConverter::Utf8,
+                                            QStringConverter::Flag::Stateless);
+    utf8.resetState();
+    QString text = utf8.decode(line);
+    if (!utf8.hasError())
+        return text;
+    static thread_local QStringDecoder singleByte("windows-1254",
+                                                  QStringConverter::Flag::Stateless);
+    singleByte.resetState();
+    return singleByte.decode(line);
 }
 
 } // namespace
@@ -121,10 +141,7 @@ ChordRecord ParseChordLine(QStringView line)
     return r;
 }
 
-ChordDataParser::ChordDataParser(ChordSet set)
-    : marker_(SetMarker(set)), utf8_(QStringConverter::Utf8, QStringConverter::Flag::Stateless),
-      singleByte_("windows-1254", QStringConverter::Flag::Stateless)
-{}
+ChordDataParser::ChordDataParser(ChordSet set) : marker_(SetMarker(set)) {}
 
 void ChordDataParser::Feed(QByteArrayView bytes)
 {
@@ -167,21 +184,9 @@ void ChordDataParser::Finish()
     skipLineFeed_ = false;
 }
 
-QString ChordDataParser::Decode(QByteArrayView line)
-{
-    if (IsAscii(line))
-        return QString::fromLatin1(line);
-    utf8_.resetState();
-    QString text = utf8_.decode(line);
-    if (!utf8_.hasError())
-        return text;
-    singleByte_.resetState();
-    return singleByte_.decode(line);
-}
-
 void ChordDataParser::TakeLine(QByteArrayView line)
 {
-    const QString text = Decode(line);
+    const QString text = DecodeLine(line);
     if (text.startsWith(marker_))
         records_.push_back(ParseChordLine(text));
 }

@@ -3,7 +3,6 @@
 #include "ChordRecord.h"
 
 #include <QByteArray>
-#include <QStringDecoder>
 #include <QStringView>
 
 #include <vector>
@@ -50,13 +49,10 @@ public:
 
 private:
     void TakeLine(QByteArrayView line);
-    QString Decode(QByteArrayView line);
 
     QStringView marker_;
     QByteArray pending_;
     bool skipLineFeed_ = false;
-    QStringDecoder utf8_;
-    QStringDecoder singleByte_;
     std::vector<ChordRecord> records_;
 };
 

@@ -182,13 +182,11 @@ void tst_ChordData::readNumber_data()
     QTest::newRow("muted") << "-1" << -1.0;
     QTest::newRow("space and zero") << " 0" << 0.0;
     QTest::newRow("blank") << "  " << 0.0;
-    QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("twelve") << "12" << 12.0;
     QTest::newRow("space before") << " 3" << 3.0;
     QTest::newRow("space after") << "3 " << 3.0;
     QTest::newRow("letter") << "x" << 0.0;
     QTest::newRow("tab inside") << "1\t2" << 12.0;
-    QTest::newRow("tabs around") << "\t7\t" << 7.0;
     QTest::newRow("space after sign") << "- 1" << -1.0;
     QTest::newRow("plus") << "+5" << 5.0;
     QTest::newRow("sign alone") << "-" << 0.0;
@@ -198,11 +196,8 @@ void tst_ChordData::readNumber_data()
     QTest::newRow("negative half") << "-2.5" << -2.0;
     QTest::newRow("half of nothing") << "0.5" << 0.0;
     QTest::newRow("fraction only") << ".6" << 1.0;
-    QTest::newRow("over half") << "1.51" << 2.0;
     QTest::newRow("second point ends") << "1.2.3" << 1.0;
     QTest::newRow("no exponent") << "1E10" << 1.0;
-    QTest::newRow("no D exponent") << "2D99" << 2.0;
-    QTest::newRow("digits after letter") << "7a8" << 7.0;
     QTest::newRow("non-ASCII digit") << QString::fromUtf8("٣") << 0.0;
 }
 
@@ -449,8 +444,6 @@ void tst_ChordData::chordFault_data()
                               << "stretch beyond four frets";
     QTest::newRow("off the board")
         << Chord("Major", "E", {12, 12, 13, 14, 14, 12}, 1, 6, 12) << "fret off the board";
-    QTest::newRow("wrong suffix") << Chord("Minor", "C7", {0, 1, 3, 2, 3, -1})
-                                  << "name does not fit its group";
 }
 
 void tst_ChordData::chordFault()

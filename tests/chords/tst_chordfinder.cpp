@@ -104,10 +104,7 @@ private slots:
     void drawChord_data();
     void drawChord();
     void chordChangeTouchesOnlyMarkedCells();
-    void keptChordRow_data();
-    void keptChordRow();
     void groupEntries();
-    void findChordLastWins();
 
     void openingShowsFirstChordOfFirstGroup();
     void groupRunsListAllChordsOfTheGroup();
@@ -248,25 +245,6 @@ void tst_ChordFinder::chordChangeTouchesOnlyMarkedCells()
     QCOMPARE(board.assignments, 4 + fresh.assignments);
 }
 
-void tst_ChordFinder::keptChordRow_data()
-{
-    QTest::addColumn<int>("remembered");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("row");
-    QTest::newRow("none before") << -1 << 5 << 0;
-    QTest::newRow("row exists") << 2 << 5 << 2;
-    QTest::newRow("fewer entries: last") << 3 << 3 << 2;
-    QTest::newRow("empty list") << 1 << 0 << -1;
-}
-
-void tst_ChordFinder::keptChordRow()
-{
-    QFETCH(int, remembered);
-    QFETCH(int, count);
-    QFETCH(int, row);
-    QCOMPARE(KeptChordRow(remembered, count), row);
-}
-
 void tst_ChordFinder::groupEntries()
 {
     const std::vector<ChordRecord> chords{Named("", "a"),      Named("Major", "C"),
@@ -274,15 +252,6 @@ void tst_ChordFinder::groupEntries()
                                           Named("Major", "G"), Named("", "b")};
     QCOMPARE(GroupEntries(chords), (QStringList{"Major", "Minor", "Major", ""}));
     QCOMPARE(ChordNames(chords, "Major"), (QStringList{"C", "D", "G"}));
-}
-
-void tst_ChordFinder::findChordLastWins()
-{
-    const std::vector<ChordRecord> chords{Named("Minor", "Am"), Named("Minor", "Em"),
-                                          Named("Minor", "Am"), Named("minor", "Em")};
-    QCOMPARE(FindChord(chords, "Minor", "Am"), 3);
-    QCOMPARE(FindChord(chords, "Minor", "Em"), 2);
-    QCOMPARE(FindChord(chords, "", "Am"), 0);
 }
 
 void tst_ChordFinder::openingShowsFirstChordOfFirstGroup()
