@@ -1,6 +1,7 @@
 #include "frmMetronome.h"
 
 #include "AppFolder.h"
+#include "BeatSchedule.h"
 #include "FileDialog.h"
 #include "Resources.h"
 #include "Skin.h"
@@ -134,6 +135,9 @@ void frmMetronome::Form_Load()
     for (QWidget* control : {static_cast<QWidget*>(lblStartStop), static_cast<QWidget*>(lblClose),
                              static_cast<QWidget*>(lblExp), static_cast<QWidget*>(imgSlider)})
         control->setCursor(HandCursor);
+    // The sound output takes a moment to start running; opened now, it places
+    // the very first beat as exactly as the others.
+    platform::WaveOutputDeviceCount();
 }
 
 void frmMetronome::SetTempo(int value)
@@ -143,8 +147,11 @@ void frmMetronome::SetTempo(int value)
     Tempo = value;
     // Setting the interval of a running timer restarts it, so only a new
     // period is set: dragging over one tempo keeps the beat going.
-    if (const int period = tempo::BeatPeriod(value); Timer1->interval() != period)
+    if (const int period = tempo::BeatPeriod(value); Timer1->interval() != period) {
+        if (Timer1->isActive())
+            Beats.Start(BeatSchedule::Clock::now(), std::chrono::milliseconds(period));
         Timer1->setInterval(period);
+    }
     imgSliderCursor->move(tempo::PointerLeft(imgSlider->x(), value), PointerTop);
 }
 
@@ -200,23 +207,23 @@ void frmMetronome::SetRunning(bool running)
 {
     Running = running;
     skin::SetTextColour(lblStartStop, Running ? skin::SwitchOnColour : skin::ActionColour);
-    if (Running)
+    if (Running) {
+        // The schedule starts just before the timer, so no tick comes before it is due.
+        Beats.Start(BeatSchedule::Clock::now(), std::chrono::milliseconds(Timer1->interval()));
         Timer1->start();
-    else
+    } else
         Timer1->stop();
 }
 
 void frmMetronome::lblStartStop_Click()
 {
-    // Opening the output takes a moment; do it now rather than on the first beat.
-    if (!Running)
-        platform::WaveOutputDeviceCount();
     SetRunning(!Running);
 }
 
 void frmMetronome::Timer1_Timer()
 {
-    PlayClick(SoundFile, std::chrono::steady_clock::now());
+    // The click goes out at the instant the tick was due, not when it arrived.
+    PlayClick(SoundFile, Beats.Tick(BeatSchedule::Clock::now()));
 }
 
 void frmMetronome::PlayClick(const QString& path, std::chrono::steady_clock::time_point requested)

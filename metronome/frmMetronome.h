@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BeatSchedule.h"
+
 #include <QCursor>
 #include <QWidget>
 #include <chrono>
@@ -50,6 +52,7 @@ private:
     bool Running = false;
     bool Dragging = false;
     QCursor HandCursor;
+    BeatSchedule Beats;
 
     QLabel* imgSlider = nullptr;
     QLabel* imgSliderCursor = nullptr;

@@ -5,36 +5,22 @@
 
 namespace platform {
 
-namespace {
-// Running mean over the first requests, then an exponential mean with this weight.
-constexpr long SettledObservations = 256;
-// A request this far off the estimate means the output stalled or was restarted.
-constexpr double ResyncSeconds = 0.05;
-} // namespace
-
 void FrameClock::Observe(AudioClock::time_point now, std::int64_t frame)
 {
-    if (!known_) {
-        known_ = true;
+    if (count_ == 0)
         origin_ = now;
-        zeroSeconds_ = -double(frame) / rate_;
-        observations_ = 1;
-        return;
-    }
-    const double seconds = std::chrono::duration<double>(now - origin_).count();
-    const double zero = seconds - double(frame) / rate_;
-    if (std::abs(zero - zeroSeconds_) > ResyncSeconds) {
-        zeroSeconds_ = zero;
-        observations_ = 1;
-        return;
-    }
-    observations_ = std::min(observations_ + 1, SettledObservations);
-    zeroSeconds_ += (zero - zeroSeconds_) / double(observations_);
+    recent_[next_] = std::chrono::duration<double>(now - origin_).count() - double(frame) / rate_;
+    next_ = (next_ + 1) % Window;
+    count_ = std::min(count_ + 1, Window);
+    std::array<double, Window> sorted = recent_;
+    const auto middle = sorted.begin() + std::ptrdiff_t(count_ / 2);
+    std::nth_element(sorted.begin(), middle, sorted.begin() + std::ptrdiff_t(count_));
+    zeroSeconds_ = *middle;
 }
 
 std::optional<std::int64_t> FrameClock::FrameAt(AudioClock::time_point when) const
 {
-    if (!known_)
+    if (count_ == 0)
         return std::nullopt;
     const double seconds = std::chrono::duration<double>(when - origin_).count();
     return std::llround((seconds - zeroSeconds_) * rate_);

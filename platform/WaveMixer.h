@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -17,11 +18,13 @@ struct WaveSamples
 };
 
 // Relates the steady clock to the output's frame count. The output asks for
-// every buffer some time before it sounds; the times of those requests, less
-// the frames handed out before them, give the clock time of frame 0. Single
-// requests come late by the audio thread's wake-up delay, so the estimate is
-// their running mean, which settles within a few buffers and then follows slow
-// drift between the sound card's clock and the steady clock.
+// every buffer some time before it sounds; the time of each request, less the
+// frames handed out before it, is the clock time of frame 0 as that request
+// sees it. Single requests come late by the audio thread's wake-up delay, and
+// the sound server asks early now and then to fill its own buffer; when the
+// output falls behind (the server ran out of data), every later frame sounds
+// later. The estimate is the median of the recent requests: it ignores the odd
+// early or late one and follows a lasting shift within a fraction of a second.
 class FrameClock
 {
 public:
@@ -34,14 +37,15 @@ public:
     // request.
     std::optional<std::int64_t> FrameAt(AudioClock::time_point when) const;
 
-    int Rate() const { return rate_; }
-
 private:
+    static constexpr std::size_t Window = 64;
+
     int rate_;
-    bool known_ = false;
     AudioClock::time_point origin_{};
-    double zeroSeconds_ = 0; // clock time of frame 0, in seconds after origin_
-    long observations_ = 0;
+    std::array<double, Window> recent_{}; // seconds after origin_, a ring
+    std::size_t count_ = 0;               // requests seen, up to Window
+    std::size_t next_ = 0;                // where the next request goes in the ring
+    double zeroSeconds_ = 0;              // the estimate: frame 0, seconds after origin_
 };
 
 // Mixes the click sounds into the output buffers: one sound at a time, each

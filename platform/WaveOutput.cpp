@@ -17,9 +17,10 @@ namespace {
 
 constexpr int OutputRate = 48000;
 constexpr int OutputChannels = 2;
-// 256 frames, about 5 ms: the output asks often, so a click placed by frame is
-// rendered well before it sounds.
-constexpr Uint16 OutputBufferFrames = 256;
+// 512 frames, about 11 ms: short enough that a click asked for
+// WaveOutputLatency ahead is rendered in time, long enough that a busy machine
+// rarely lets the sound server run dry.
+constexpr Uint16 OutputBufferFrames = 512;
 // A click longer than the slowest beat (one minute) is cut there: it would be
 // cut off by the next beat anyway.
 constexpr int LongestSoundSeconds = 60;

@@ -11,7 +11,7 @@ namespace platform {
 // Time between the instant a sound is asked to start and its first sample
 // leaving the program. Fixed, so that sounds asked for at even intervals come
 // out at even intervals even though the output takes its data in whole buffers.
-inline constexpr std::chrono::milliseconds WaveOutputLatency{30};
+inline constexpr std::chrono::milliseconds WaveOutputLatency{40};
 
 // Number of wave output devices; 0 when there is no output that can be opened.
 int WaveOutputDeviceCount();

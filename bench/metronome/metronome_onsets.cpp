@@ -3,7 +3,9 @@
 // (standard deviation of the intervals) and the largest deviation of one
 // interval from the timer's period.
 //
-//   metronome_onsets <tempo> <recording: raw signed 16-bit mono, 48 000 Hz>
+//   metronome_onsets <tempo> <recording: raw signed 16-bit mono, 48 000 Hz> [--list]
+//
+// --list also prints every onset and the interval before it.
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +14,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <numeric>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -63,8 +66,9 @@ std::vector<double> findOnsets(const std::vector<double>& samples, double period
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <tempo> <recording.raw>\n", argv[0]);
+    const bool list = argc == 4 && std::string_view(argv[3]) == "--list";
+    if (argc != 3 && !list) {
+        std::fprintf(stderr, "usage: %s <tempo> <recording.raw> [--list]\n", argv[0]);
         return 2;
     }
     const int tempo = std::atoi(argv[1]);
@@ -84,6 +88,9 @@ int main(int argc, char* argv[])
     std::vector<double> intervals;
     for (std::size_t i = 1; i < onsets.size(); ++i)
         intervals.push_back(onsets[i] - onsets[i - 1]);
+    if (list)
+        for (std::size_t i = 0; i < onsets.size(); ++i)
+            std::printf("%10.3f ms  %9.3f ms\n", onsets[i], i ? intervals[i - 1] : 0.0);
     const double mean = std::accumulate(intervals.begin(), intervals.end(), 0.0) / intervals.size();
     double variance = 0;
     double largest = 0;

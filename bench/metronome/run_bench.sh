@@ -6,7 +6,8 @@
 #
 #   metronome_bench.sh [tempo ...]      (default: 120 240 399)
 #
-# Environment: BENCH_DISPLAY (default :44), BENCH_BEATS (default 70).
+# Environment: BENCH_DISPLAY (default :44), BENCH_BEATS (default 70), BENCH_KEEP
+# (a folder to keep the recordings in).
 # Needs pulseaudio, pulseaudio-utils (parecord), Xvfb and xdotool.
 set -eu
 
@@ -67,4 +68,5 @@ for tempo in $tempos; do
     kill "$recorder"
     wait "$recorder" 2>/dev/null || true
     "$bin/metronome_onsets" "$tempo" "$work/tempo-$tempo.raw"
+    if [ -n "${BENCH_KEEP:-}" ]; then cp "$work/tempo-$tempo.raw" "$BENCH_KEEP/"; fi
 done

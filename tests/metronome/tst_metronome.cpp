@@ -2,6 +2,7 @@
 // real audio output (SDL's disk driver writes what would be heard to a file).
 
 #include "AppFolder.h"
+#include "BeatSchedule.h"
 #include "FileDialog.h"
 #include "Skin.h"
 #include "Tempo.h"
@@ -47,6 +48,8 @@ private slots:
     void pointerLeft();
     void tempoText_data();
     void tempoText();
+    void beatSchedule_data();
+    void beatSchedule();
 
     void opensAtItsStartValues();
     void sliderPress_data();
@@ -254,6 +257,34 @@ void tst_Metronome::tempoText()
     QFETCH(QString, text);
     QFETCH(int, tempo);
     QCOMPARE(tempo::ReadTempoText(text).value_or(0), tempo);
+}
+
+void tst_Metronome::beatSchedule_data()
+{
+    // Ticks of a 100 ms timer started at 0: when each was delivered and when it
+    // was due, in ms.
+    QTest::addColumn<QList<int>>("delivered");
+    QTest::addColumn<QList<int>>("due");
+    QTest::newRow("late by varying amounts")
+        << QList<int>{103, 207, 301, 409} << QList<int>{100, 200, 300, 400};
+    QTest::newRow("late by almost a period") << QList<int>{199, 201} << QList<int>{100, 200};
+    QTest::newRow("more than a period late moves the grid")
+        << QList<int>{250, 352, 450} << QList<int>{100, 350, 450};
+    QTest::newRow("never due after it came") << QList<int>{50, 160} << QList<int>{50, 150};
+}
+
+void tst_Metronome::beatSchedule()
+{
+    QFETCH(QList<int>, delivered);
+    QFETCH(QList<int>, due);
+    const BeatSchedule::Clock::time_point start{std::chrono::hours(1)};
+    BeatSchedule schedule;
+    schedule.Start(start, std::chrono::milliseconds(100));
+    for (qsizetype i = 0; i < delivered.size(); ++i) {
+        const auto at = schedule.Tick(start + std::chrono::milliseconds(delivered[i]));
+        QCOMPARE(std::chrono::duration_cast<std::chrono::milliseconds>(at - start).count(),
+                 qint64(due[i]));
+    }
 }
 
 void tst_Metronome::opensAtItsStartValues()

@@ -198,8 +198,8 @@ void tst_WaveOutput::newSoundCutsOffTheSoundingOne()
     QCOMPARE(run.firstFrameOf(0.5f), long(run.out.size()) - Buffer);
 }
 
-// The audio thread wakes late by a varying amount; sounds asked for exactly
-// 100 ms apart must still land 4800 frames apart.
+// The audio thread wakes late by up to 3 ms; sounds asked for exactly 100 ms
+// apart must still land 4800 frames apart, give or take a tenth of that.
 void tst_WaveOutput::lateRequestsDoNotMoveTheBeat()
 {
     MixerRun run;
@@ -225,7 +225,7 @@ void tst_WaveOutput::lateRequestsDoNotMoveTheBeat()
         const long frame = run.firstFrameOf(float(beat + 1) / 32);
         QVERIFY(frame > 0);
         if (previous >= 0)
-            QVERIFY2(std::abs(frame - previous - 4800) <= 2,
+            QVERIFY2(std::abs(frame - previous - 4800) <= 15,
                      qPrintable(QStringLiteral("interval %1 frames").arg(frame - previous)));
         previous = frame;
     }
