@@ -32,18 +32,29 @@ xd_wait_gone Form1
 xd_click "$main" 140 42 # "- Chord finder"
 chord="$(xd_wait_window "Chord finder")"
 shoot "$chord" 03-chord-finder
+xd_click "$chord" 210 160 # first entry of the chord list
+xdotool type F            # jump to the F major barre chord
+shoot "$chord" 04-chord-finder-barre
+xd_click "$chord" 262 266 # "Favorites"
+shoot "$chord" 05-chord-finder-favorites
 xd_click "$chord" 352 266 # "Close"
 xd_wait_gone "Chord finder"
 
 xd_click "$main" 140 74 # "- Note table"
 notes="$(xd_wait_window "Note table")"
-shoot "$notes" 04-note-table
+xd_click "$notes" 81 64 # G sharp at the first fret of the G string
+shoot "$notes" 06-note-table-sharp
+xd_click "$notes" 270 172 # flat naming
+shoot "$notes" 07-note-table-flat
 xd_click "$notes" 530 330 # "Close"
 xd_wait_gone "Note table"
 
 xd_click "$main" 140 106 # "- Metronome"
 metronome="$(xd_wait_window Metronome)"
-shoot "$metronome" 05-metronome
+xd_click "$metronome" 108 27 # slider at 130 beats per minute
+xd_click "$metronome" 170 74 # "Start/Stop"
+shoot "$metronome" 08-metronome-running
+xd_click "$metronome" 170 74 # "Start/Stop" again
 xd_click "$metronome" 255 74 # "Close"
 xd_wait_gone Metronome
 
