@@ -24,9 +24,9 @@ constexpr Uint16 OutputBufferFrames = 512;
 // A click longer than the slowest beat (one minute) is cut there: it would be
 // cut off by the next beat anyway.
 constexpr int LongestSoundSeconds = 60;
-// Of a larger file only the beginning is read, so that a huge file does not
-// hold up the window for long.
-constexpr qint64 ReadLimitBytes = 4 * 1024 * 1024;
+// Of a larger file only the beginning is read (some 20 s of 16-bit mono at
+// 48 kHz), so that a huge file does not hold up the window.
+constexpr qint64 ReadLimitBytes = 2 * 1024 * 1024;
 
 quint32 littleEndian32(const QByteArray& bytes, qsizetype at)
 {
