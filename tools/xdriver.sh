@@ -93,7 +93,18 @@ xd_window_origin() {
 xd_click() {
     local origin
     origin=($(xd_window_origin "$1"))
-    xdotool mousemove --sync $((origin[0] + $2)) $((origin[1] + $3)) click "${4:-1}"
+    xd_pointer_to $((origin[0] + $2)) $((origin[1] + $3))
+    xdotool click "${4:-1}"
+}
+
+# Moves the pointer to a screen position and waits until it is there. (xdotool's
+# own wait stalls for many seconds when the pointer is there already.)
+xd_pointer_to() {
+    local X Y SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell)"
+    if ((X != $1 || Y != $2)); then
+        xdotool mousemove --sync "$1" "$2"
+    fi
 }
 
 # Saves a screenshot of one window: xd_shot WINDOW FILE
@@ -104,4 +115,58 @@ xd_shot() {
 # Prints the colour of one pixel of a PNG as "R,G,B": xd_pixel FILE X Y
 xd_pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Starts Xvfb on a display number that the server picks itself, so that several
+# screens can start at the same time without taking the same number, and
+# exports DISPLAY.
+xd_start_free_display() {
+    local numberFile deadline number=""
+    numberFile="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+    XD_DISPLAY_PID=$!
+    deadline=$((SECONDS + 20))
+    while ((SECONDS <= deadline)) && kill -0 "$XD_DISPLAY_PID" 2>/dev/null; do
+        number="$(head -n 1 "$numberFile")"
+        [[ -n "$number" ]] && break
+        sleep 0.02
+    done
+    rm -f "$numberFile"
+    if [[ -z "$number" ]]; then
+        echo "could not start a virtual X screen" >&2
+        return 1
+    fi
+    export DISPLAY=":$number"
+}
+
+# Waits until the program has ended and keeps its exit status in
+# XD_PROGRAM_STATUS: xd_wait_exit [TIMEOUT]
+xd_wait_exit() {
+    local deadline=$((SECONDS + ${1:-10}))
+    while ((SECONDS <= deadline)); do
+        if ! kill -0 "$XD_PROGRAM_PID" 2>/dev/null; then
+            XD_PROGRAM_STATUS=0
+            wait "$XD_PROGRAM_PID" 2>/dev/null || XD_PROGRAM_STATUS=$?
+            XD_PROGRAM_PID=""
+            return 0
+        fi
+        sleep 0.02
+    done
+    echo "the program did not end" >&2
+    return 1
+}
+
+# Drags with the left button from client coordinates of a window by DX, DY
+# pixels, in small steps as a hand would: xd_drag WINDOW X Y DX DY
+xd_drag() {
+    local origin x y i steps=5
+    origin=($(xd_window_origin "$1"))
+    x=$((origin[0] + $2))
+    y=$((origin[1] + $3))
+    xd_pointer_to "$x" "$y"
+    xdotool mousedown 1
+    for i in $(seq 1 "$steps"); do
+        xd_pointer_to $((x + $4 * i / steps)) $((y + $5 * i / steps))
+    done
+    xdotool mouseup 1
 }

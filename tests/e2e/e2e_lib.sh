@@ -1,0 +1,283 @@
+# Shared steps of the end-to-end scripts, sourced by each of them with the
+# build's bin folder as the script's first argument. Every wait has a deadline
+# and polls quickly; a failed check saves a screenshot of the whole screen and
+# ends the script.
+set -euo pipefail
+
+E2E_HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+E2E_SOURCE="$(cd "$E2E_HERE/../.." && pwd)"
+source "$E2E_SOURCE/tools/xdriver.sh"
+
+BIN="$(realpath "${1:?usage: $0 BIN_FOLDER}")"
+PROBE="${E2E_PROBE:-$BIN/e2e_probe}"
+PICTURES="$E2E_SOURCE/resources/pictures"
+WORK="$(mktemp -d)"
+E2E_NAME="$(basename "$0" .sh)"
+E2E_CHECKS=0
+E2E_SHOTS=0
+
+# Colours the windows use for clickable text and for a switch that is on.
+ACTION_RGB=208,52,0
+SWITCH_ON_RGB=0,128,0
+
+# Deadlines in seconds: generous, because other builds may share the machine.
+WINDOW_TIMEOUT=20
+CHANGE_TIMEOUT=10
+
+e2e_finish() {
+    local status=$?
+    xd_stop
+    rm -rf "$WORK"
+    if ((status == 0)); then
+        echo "$E2E_NAME: all $E2E_CHECKS checks passed"
+    fi
+    exit "$status"
+}
+trap e2e_finish EXIT
+
+fail() {
+    local picture="${TMPDIR:-/tmp}/kordelix-e2e-$E2E_NAME-failure.png"
+    echo "FAIL: $*" >&2
+    if [[ -n "${DISPLAY:-}" ]] && import -window root "$picture" 2>/dev/null; then
+        echo "screen at the failure: $picture" >&2
+    fi
+    if [[ -n "$XD_RUNTIME_DIR" && -s "$XD_RUNTIME_DIR/program.log" ]]; then
+        echo "program output:" >&2
+        sed 's/^/  /' "$XD_RUNTIME_DIR/program.log" >&2
+    fi
+    exit 1
+}
+
+pass() {
+    E2E_CHECKS=$((E2E_CHECKS + 1))
+    echo "ok $E2E_CHECKS - $*"
+}
+
+# expect_eq WHAT ACTUAL EXPECTED
+expect_eq() {
+    [[ "$2" == "$3" ]] || fail "$1: got [$2], expected [$3]"
+    pass "$1"
+}
+
+# Starts the program from a folder (default: the build's bin folder) on a
+# fresh virtual screen and waits for its main menu, whose id goes to MAIN.
+start_kordelix() {
+    local folder="${1:-$BIN}"
+    xd_stop
+    xd_start_free_display || fail "no virtual screen"
+    xd_start_program "$folder/kordelix"
+    MAIN="$(xd_wait_window Kordelix "$WINDOW_TIMEOUT")" || fail "the main menu did not open"
+}
+
+# Prints the id of the one visible window with this caption; fails when there
+# is none within the deadline or more than one.
+window() {
+    local id count
+    id="$(xd_wait_window "$1" "$WINDOW_TIMEOUT")" || fail "no window \"$1\""
+    count="$(xdotool search --onlyvisible --name "^$1\$" | wc -l)"
+    ((count == 1)) || fail "$count windows \"$1\" are open"
+    echo "$id"
+}
+
+# Opens a tool from the main menu at the label's position and moves its window
+# to X, Y, clear of the main menu (there is no window manager, so every window
+# opens centred on the screen): open_tool CAPTION LABEL_X LABEL_Y X Y
+open_tool() {
+    local id
+    xd_click "$MAIN" "$2" "$3"
+    id="$(window "$1")"
+    xdotool windowmove --sync "$id" "$4" "$5"
+    echo "$id"
+}
+
+# Saves a screenshot of a window and prints its file name.
+shot() {
+    E2E_SHOTS=$((E2E_SHOTS + 1))
+    local file="$WORK/shot-$E2E_SHOTS.png"
+    import -window "$1" "$file" 2>/dev/null || fail "no screenshot of window $1"
+    echo "$file"
+}
+
+# Pixels of a colour (within TOL per channel) in a rectangle of a window's
+# client area: colour_count WINDOW X Y W H R,G,B [TOL]
+colour_count() {
+    local window="$1"
+    shift
+    "$PROBE" count "$(shot "$window")" "$@"
+}
+
+# Waits until a command prints the expected text, and fails with the last
+# text it printed: wait_for WHAT EXPECTED COMMAND...
+wait_for() {
+    local what="$1" expected="$2" deadline=$((SECONDS + CHANGE_TIMEOUT)) got=""
+    shift 2
+    while :; do
+        got="$("$@")" || fail "$what: the check itself failed"
+        [[ "$got" == "$expected" ]] && break
+        ((SECONDS <= deadline)) || fail "$what: got [$got], expected [$expected]"
+        sleep 0.05
+    done
+    pass "$what"
+}
+
+# "on" when an action label shows the switched-on colour and none of the
+# clickable-text colour, "off" for the opposite, "mixed" or "none" otherwise:
+# label_state WINDOW X Y W H
+label_state() {
+    local file on off
+    file="$(shot "$1")"
+    on="$("$PROBE" count "$file" "$2" "$3" "$4" "$5" "$SWITCH_ON_RGB" 24)"
+    off="$("$PROBE" count "$file" "$2" "$3" "$4" "$5" "$ACTION_RGB" 24)"
+    if ((on >= 10 && off == 0)); then
+        echo on
+    elif ((off >= 10 && on == 0)); then
+        echo off
+    elif ((on + off == 0)); then
+        echo none
+    else
+        echo mixed
+    fi
+}
+
+# Names every cell of a fretboard in a window's screenshot, one line per string
+# from high E down: board WINDOW LEFT TOP COLUMNS LETTER=BITMAP_NUMBER ...
+board() {
+    local file="$(shot "$1")" left="$2" top="$3" columns="$4" pictures=() p
+    shift 4
+    for p in "$@"; do
+        pictures+=("${p%%=*}=$PICTURES/bitmap-${p#*=}.png")
+    done
+    "$PROBE" grid "$file" "$left" "$top" "$columns" 6 "${pictures[@]}" | paste -sd ' '
+}
+
+# The colour of one pixel of a picture the program carries:
+# picture_colour FILE X Y
+picture_colour() {
+    "$PROBE" pixel "$PICTURES/$1" "$2" "$3"
+}
+
+# The chord finder, in pixels of its client area.
+CHORD_GROUPS=(22 152 161 93) # lstGroup
+CHORD_NAMES=(197 152 177 93) # lstChord
+CHORD_LIST_RGB=255,220,72
+CHORD_FAVORITES=(240 256 77 23)
+CHORD_CLOSE=(352 266)
+
+# What the chord finder's fretboard shows: the six open-string pieces from the
+# high E string down ("-" plain, "x" cross), then for each string the frets 1
+# to 12 ("." plain, "o" dot, "A", "B", "C" the first, middle and last piece of a
+# barre): chord_board WINDOW
+chord_board() {
+    local open
+    open="$(board "$1" 16 24 1 -=105 x=112 | tr -d ' ')"
+    echo "$open $(board "$1" 42 24 12 .=101 o=120 A=121 B=122 C=123)"
+}
+
+# The same for a line of the chord file, drawn by the rules of the display:
+# dots where a string is pressed, a cross where it is not played, then the
+# barre's pieces over the dots: chord_board_of LINE
+chord_board_of() {
+    awk -v line="$1" 'BEGIN {
+        for (s = 1; s <= 6; s++) {
+            open[s] = "-"
+            for (f = 1; f <= 12; f++) cell[s, f] = "."
+            fret = substr(line, 31 + 3 * (s - 1), 2) + 0
+            if (fret > 0) cell[s, fret] = "o"
+            else if (fret == -1) open[s] = "x"
+        }
+        from = substr(line, 70, 1) + 0; to = substr(line, 72, 1) + 0
+        at = substr(line, 74, 2) + 0
+        if (at > 0)
+            for (s = 1; s <= 6; s++) {
+                if (from == s) cell[s, at] = "A"
+                else if (s > 1 && from < s && to > s) cell[s, at] = "B"
+                else if (s > 1 && to == s) cell[s, at] = "C"
+            }
+        out = ""
+        for (s = 1; s <= 6; s++) out = out open[s]
+        for (s = 1; s <= 6; s++) {
+            out = out " "
+            for (f = 1; f <= 12; f++) out = out cell[s, f]
+        }
+        print out
+    }'
+}
+
+# The lines of one set of a chord file ("!C" or "!F"): chord_lines FILE MARKER
+chord_lines() {
+    awk -v marker="$2" '{ sub(/\r$/, "") } substr($0, 1, 2) == marker' "$1"
+}
+
+# The group of a chord line, without the blanks around it.
+chord_group() {
+    local group="${1:8:10}"
+    group="${group#"${group%%[! ]*}"}"
+    echo "${group%"${group##*[! ]}"}"
+}
+
+# The rows of a list that differ from its background, at a column just inside
+# its left edge: the selected entry's band "top bottom", or nothing:
+# selected_row WINDOW LEFT TOP WIDTH HEIGHT
+selected_row() {
+    "$PROBE" runs "$(shot "$1")" $(($2 + 3)) $(($3 + 1)) $(($3 + $5 - 2)) "$CHORD_LIST_RGB" 10
+}
+
+# The metronome, in pixels of its client area.
+METRONOME_START=(136 64 88 21)  # "Start/Stop"
+METRONOME_CLOSE=(255 74)
+METRONOME_TEMPO=(250 27)        # the tempo box
+METRONOME_SOUND=(60 102)        # the sound's name, which opens the sound menu
+
+# Left edge of the slider's pointer, which shows the tempo.
+metronome_pointer() {
+    "$PROBE" find "$(shot "$1")" 0 27 299 32 "$PICTURES/layout/slider-pointer.png" | cut -d' ' -f1
+}
+
+# Where the pointer stands for a tempo: the bar starts at 8, offset x is tempo
+# x + 30, and the pointer's apex lies 9 pixels right of its left edge.
+pointer_for_tempo() {
+    local t="$1"
+    ((t < 40)) && t=40
+    ((t > 240)) && t=240
+    echo $((8 + t - 30 - 9))
+}
+
+# Types a tempo into the tempo box as a person would: click, select all, type.
+type_tempo() {
+    xd_click "$1" "${METRONOME_TEMPO[@]}"
+    xdotool key --clearmodifiers ctrl+a type "$2"
+}
+
+# The note table, in pixels of its client area.
+NOTE_CELLS=(42 24)      # fret 0 of the high E string
+NOTE_STAFF=(24 184)     # top-left corner of the staff
+NOTE_CLOSE=(530 330)
+
+# The fret cells of the note table ("." plain, "R" red, "b" brown), one word
+# per string from the high E down, frets 0 to 19: note_board WINDOW
+note_board() {
+    board "$1" "${NOTE_CELLS[@]}" 20 .=101 R=102 b=103
+}
+
+# Clicks the cell of a string (1 = high E) and fret: note_cell_click WINDOW S F
+note_cell_click() {
+    xd_click "$1" $((NOTE_CELLS[0] + 26 * $3 + 13)) $((NOTE_CELLS[1] + 16 * ($2 - 1) + 8))
+}
+
+# The top of the note head in pixels of the staff, or "none" when no head
+# shows on it.
+note_head_top() {
+    local x y agree opaque
+    read -r x y agree opaque < <("$PROBE" find "$(shot "$1")" "${NOTE_STAFF[@]}" 242 150 \
+        "$PICTURES/icon-105.png")
+    if ((agree * 10 >= opaque * 9)); then
+        echo $((y - NOTE_STAFF[1]))
+    else
+        echo none
+    fi
+}
+
+# The colour of one pixel of the whole screen: screen_colour X Y
+screen_colour() {
+    "$PROBE" pixel "$(shot root)" "$1" "$2"
+}

@@ -1,0 +1,317 @@
+// Reads back what the program shows and plays, for the end-to-end scripts:
+// colours and pictures in screenshots, and clicks in the sound it wrote.
+//
+//   e2e_probe pixel IMAGE X Y                      colour as R,G,B
+//   e2e_probe count IMAGE X Y W H R,G,B [TOL]      pixels of that colour in a rectangle
+//   e2e_probe bbox IMAGE X Y W H R,G,B [TOL]       their bounding box "x0 y0 x1 y1", or "none"
+//   e2e_probe runs IMAGE X Y0 Y1 R,G,B [TOL]       "top bottom" of each run of other colours
+//                                                  down one column
+//   e2e_probe differ IMAGE1 IMAGE2 X Y W H         number of differing pixels in a rectangle
+//   e2e_probe find IMAGE X Y W H PICTURE           where the picture shows best inside
+//                                                  the rectangle: "left top agreeing opaque"
+//   e2e_probe grid IMAGE X Y COLUMNS ROWS L=PICTURE ...
+//                                                  names each cell of a grid of pictures
+//   e2e_probe onsets SOUND GAP_MS                  start of each click in milliseconds
+//
+// Pictures are compared by their opaque pixels only, each allowed to differ by
+// 8 in a channel.
+// TOL is the largest difference allowed in any one colour channel (default 0).
+// grid cuts the rectangle at X, Y into COLUMNS x ROWS cells of the pictures'
+// size and prints one line per row with, for each cell, the letter L of the
+// picture it matches best (searched within two pixels of the cell's place, so
+// that rounding of the layout does not matter). SOUND is what the program wrote
+// through SDL's disk driver: interleaved 32-bit floats, two channels, 48 000
+// frames a second; a click starts where the level first reaches a tenth of the
+// loudest sample after at least GAP_MS of quiet.
+
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int SoundRate = 48000;
+constexpr int SoundChannels = 2;
+constexpr int PlaceSlack = 2;
+
+[[noreturn]] void fail(const char* message)
+{
+    std::fprintf(stderr, "e2e_probe: %s\n", message);
+    std::exit(2);
+}
+
+QImage load(const char* path)
+{
+    QImage image(QString::fromLocal8Bit(path));
+    if (image.isNull())
+        fail("cannot read the picture");
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+int number(const char* text)
+{
+    bool ok = false;
+    const int value = QString::fromLatin1(text).toInt(&ok);
+    if (!ok)
+        fail("a number was expected");
+    return value;
+}
+
+QRgb colour(const char* text)
+{
+    const QStringList parts = QString::fromLatin1(text).split(QLatin1Char(','));
+    if (parts.size() != 3)
+        fail("a colour is written R,G,B");
+    return qRgb(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
+}
+
+bool near(QRgb a, QRgb b, int tolerance)
+{
+    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
+           std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+QRect area(const QImage& image, char** at)
+{
+    return QRect(number(at[0]), number(at[1]), number(at[2]), number(at[3])) & image.rect();
+}
+
+template <typename Visit> void eachMatch(const QImage& image, QRect r, QRgb c, int tol, Visit visit)
+{
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (near(image.pixel(x, y), c, tol))
+                visit(x, y);
+}
+
+int pixel(char** argv)
+{
+    const QImage image = load(argv[0]);
+    const QPoint p(number(argv[1]), number(argv[2]));
+    if (!image.rect().contains(p))
+        fail("the point lies outside the picture");
+    const QRgb c = image.pixel(p);
+    std::printf("%d,%d,%d\n", qRed(c), qGreen(c), qBlue(c));
+    return 0;
+}
+
+int count(int argc, char** argv)
+{
+    const QImage image = load(argv[0]);
+    long found = 0;
+    eachMatch(image, area(image, argv + 1), colour(argv[5]), argc > 6 ? number(argv[6]) : 0,
+              [&](int, int) { ++found; });
+    std::printf("%ld\n", found);
+    return 0;
+}
+
+int bbox(int argc, char** argv)
+{
+    const QImage image = load(argv[0]);
+    QRect box;
+    eachMatch(image, area(image, argv + 1), colour(argv[5]), argc > 6 ? number(argv[6]) : 0,
+              [&](int x, int y) { box |= QRect(x, y, 1, 1); });
+    if (box.isNull())
+        std::printf("none\n");
+    else
+        std::printf("%d %d %d %d\n", box.left(), box.top(), box.right(), box.bottom());
+    return 0;
+}
+
+int runs(int argc, char** argv)
+{
+    const QImage image = load(argv[0]);
+    const int x = number(argv[1]);
+    const int from = std::max(0, number(argv[2]));
+    const int to = std::min(image.height() - 1, number(argv[3]));
+    const QRgb background = colour(argv[4]);
+    const int tol = argc > 5 ? number(argv[5]) : 0;
+    if (x < 0 || x >= image.width())
+        fail("the column lies outside the picture");
+    std::optional<int> start;
+    for (int y = from; y <= to + 1; ++y) {
+        const bool other = y <= to && !near(image.pixel(x, y), background, tol);
+        if (other && !start)
+            start = y;
+        if (!other && start) {
+            std::printf("%d %d\n", *start, y - 1);
+            start.reset();
+        }
+    }
+    return 0;
+}
+
+int differ(char** argv)
+{
+    const QImage a = load(argv[0]);
+    const QImage b = load(argv[1]);
+    const QRect r = area(a, argv + 2) & b.rect();
+    long different = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            different += a.pixel(x, y) != b.pixel(x, y);
+    std::printf("%ld\n", different);
+    return 0;
+}
+
+// Pixels of the picture that agree with the screen when its top-left corner
+// lies at (left, top); transparent pixels of the picture are not compared.
+int agreement(const QImage& screen, const QImage& picture, int left, int top)
+{
+    int agree = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            if (qAlpha(p) < 250)
+                continue;
+            const QPoint at(left + x, top + y);
+            agree += screen.rect().contains(at) && near(screen.pixel(at), p, 8);
+        }
+    return agree;
+}
+
+int opaque(const QImage& picture)
+{
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            count += qAlpha(picture.pixel(x, y)) >= 250;
+    return count;
+}
+
+int find(char** argv)
+{
+    const QImage screen = load(argv[0]);
+    const QRect r = area(screen, argv + 1);
+    const QImage picture = load(argv[5]);
+    int best = -1;
+    QPoint at;
+    for (int y = r.top(); y + picture.height() <= r.bottom() + 1; ++y)
+        for (int x = r.left(); x + picture.width() <= r.right() + 1; ++x) {
+            const int agree = agreement(screen, picture, x, y);
+            if (agree > best) {
+                best = agree;
+                at = QPoint(x, y);
+            }
+        }
+    if (best < 0)
+        fail("the picture does not fit in the rectangle");
+    std::printf("%d %d %d %d\n", at.x(), at.y(), best, opaque(picture));
+    return 0;
+}
+
+int grid(int argc, char** argv)
+{
+    const QImage screen = load(argv[0]);
+    const int left = number(argv[1]);
+    const int top = number(argv[2]);
+    const int columns = number(argv[3]);
+    const int rows = number(argv[4]);
+    struct Candidate
+    {
+        char letter;
+        QImage picture;
+    };
+    std::vector<Candidate> candidates;
+    for (int i = 5; i < argc; ++i) {
+        if (std::strlen(argv[i]) < 3 || argv[i][1] != '=')
+            fail("a picture is given as LETTER=FILE");
+        candidates.push_back({argv[i][0], load(argv[i] + 2)});
+    }
+    if (candidates.empty())
+        fail("no pictures to compare with");
+    const QSize cell = candidates.front().picture.size();
+    for (int row = 0; row < rows; ++row) {
+        std::string line;
+        for (int column = 0; column < columns; ++column) {
+            const int x = left + column * cell.width();
+            const int y = top + row * cell.height();
+            int best = -1;
+            char letter = '?';
+            for (const Candidate& c : candidates)
+                for (int dy = -PlaceSlack; dy <= PlaceSlack; ++dy)
+                    for (int dx = -PlaceSlack; dx <= PlaceSlack; ++dx) {
+                        const int agree = agreement(screen, c.picture, x + dx, y + dy);
+                        if (agree > best) {
+                            best = agree;
+                            letter = c.letter;
+                        }
+                    }
+            line += letter;
+        }
+        std::printf("%s\n", line.c_str());
+    }
+    return 0;
+}
+
+int onsets(char** argv)
+{
+    QFile file(QString::fromLocal8Bit(argv[0]));
+    if (!file.open(QIODevice::ReadOnly))
+        fail("cannot read the sound");
+    const QByteArray bytes = file.readAll();
+    const double gapMs = number(argv[1]);
+    const auto frames = std::size_t(bytes.size()) / (sizeof(float) * SoundChannels);
+    std::vector<float> level(frames);
+    for (std::size_t f = 0; f < frames; ++f) {
+        float loudest = 0;
+        for (int c = 0; c < SoundChannels; ++c) {
+            float sample;
+            std::memcpy(&sample, bytes.constData() + (f * SoundChannels + c) * sizeof(float),
+                        sizeof sample);
+            loudest = std::max(loudest, std::isfinite(sample) ? std::abs(sample) : 0.0f);
+        }
+        level[f] = loudest;
+    }
+    const float peak = frames ? *std::max_element(level.begin(), level.end()) : 0.0f;
+    if (peak <= 0)
+        return 0;
+    const auto gap = std::size_t(gapMs * SoundRate / 1000);
+    std::optional<std::size_t> lastLoud;
+    for (std::size_t f = 0; f < frames; ++f) {
+        if (level[f] < peak / 10)
+            continue;
+        if (!lastLoud || f - *lastLoud > gap)
+            std::printf("%.3f\n", double(f) * 1000 / SoundRate);
+        lastLoud = f;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        fail("usage: e2e_probe pixel|count|bbox|runs|differ|find|grid|onsets ...");
+    const std::string command = argv[1];
+    const int rest = argc - 2;
+    char** args = argv + 2;
+    if (command == "pixel" && rest == 3)
+        return pixel(args);
+    if (command == "count" && (rest == 6 || rest == 7))
+        return count(rest, args);
+    if (command == "bbox" && (rest == 6 || rest == 7))
+        return bbox(rest, args);
+    if (command == "runs" && (rest == 5 || rest == 6))
+        return runs(rest, args);
+    if (command == "differ" && rest == 6)
+        return differ(args);
+    if (command == "find" && rest == 6)
+        return find(args);
+    if (command == "grid" && rest >= 6)
+        return grid(rest, args);
+    if (command == "onsets" && rest == 2)
+        return onsets(args);
+    fail("unknown command or wrong number of arguments");
+}
