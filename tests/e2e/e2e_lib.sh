@@ -14,7 +14,6 @@ PICTURES="$E2E_SOURCE/resources/pictures"
 WORK="$(mktemp -d)"
 E2E_NAME="$(basename "$0" .sh)"
 E2E_CHECKS=0
-E2E_SHOTS=0
 
 # Colours the windows use for clickable text and for a switch that is on.
 ACTION_RGB=208,52,0
@@ -92,8 +91,8 @@ open_tool() {
 
 # Saves a screenshot of a window and prints its file name.
 shot() {
-    E2E_SHOTS=$((E2E_SHOTS + 1))
-    local file="$WORK/shot-$E2E_SHOTS.png"
+    local file
+    file="$(mktemp --suffix=.png "$WORK/shot-XXXXXX")"
     import -window "$1" "$file" 2>/dev/null || fail "no screenshot of window $1"
     echo "$file"
 }
@@ -264,17 +263,25 @@ note_cell_click() {
     xd_click "$1" $((NOTE_CELLS[0] + 26 * $3 + 13)) $((NOTE_CELLS[1] + 16 * ($2 - 1) + 8))
 }
 
-# The top of the note head in pixels of the staff, or "none" when no head
-# shows on it.
-note_head_top() {
+# Where a picture the program carries shows inside a rectangle of a window,
+# as "x y" in the window, or "none" when it shows nowhere in it:
+# picture_place WINDOW X Y W H PICTURE_FILE
+picture_place() {
     local x y agree opaque
-    read -r x y agree opaque < <("$PROBE" find "$(shot "$1")" "${NOTE_STAFF[@]}" 242 150 \
-        "$PICTURES/icon-105.png")
+    read -r x y agree opaque < <("$PROBE" find "$(shot "$1")" "$2" "$3" "$4" "$5" "$PICTURES/$6")
     if ((agree * 10 >= opaque * 9)); then
-        echo $((y - NOTE_STAFF[1]))
+        echo "$x $y"
     else
         echo none
     fi
+}
+
+# The top of a picture on the note table's staff, in pixels of the staff, or
+# "none": staff_picture_top WINDOW PICTURE_FILE
+staff_picture_top() {
+    local place
+    place="$(picture_place "$1" "${NOTE_STAFF[@]}" 242 150 "$2")"
+    [[ "$place" == none ]] && echo none || echo $((${place#* } - NOTE_STAFF[1]))
 }
 
 # The colour of one pixel of the whole screen: screen_colour X Y
