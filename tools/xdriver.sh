@@ -117,26 +117,32 @@ xd_pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
-# Starts Xvfb on a display number that the server picks itself, so that several
-# screens can start at the same time without taking the same number, and
-# exports DISPLAY.
+# Starts Xvfb on a free display number and exports DISPLAY. Safe when several
+# screens start at once: a number counts as ours only when its lock file names
+# our server, which answers. Numbers are tried from a random point of 150 to
+# 399, clear of the numbers people and xd_start_display use.
 xd_start_free_display() {
-    local numberFile deadline number=""
-    numberFile="$(mktemp)"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
-    XD_DISPLAY_PID=$!
-    deadline=$((SECONDS + 20))
-    while ((SECONDS <= deadline)) && kill -0 "$XD_DISPLAY_PID" 2>/dev/null; do
-        number="$(head -n 1 "$numberFile")"
-        [[ -n "$number" ]] && break
-        sleep 0.02
+    local first=$((150 + RANDOM % 250)) i n deadline
+    for i in $(seq 0 249); do
+        n=$((150 + (first - 150 + i) % 250))
+        [[ -e "/tmp/.X${n}-lock" || -e "/tmp/.X11-unix/X${n}" ]] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        XD_DISPLAY_PID=$!
+        deadline=$((SECONDS + 20))
+        while ((SECONDS <= deadline)) && kill -0 "$XD_DISPLAY_PID" 2>/dev/null; do
+            if [[ "$(tr -d ' ' 2>/dev/null <"/tmp/.X${n}-lock")" == "$XD_DISPLAY_PID" ]] &&
+                DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            sleep 0.02
+        done
+        kill "$XD_DISPLAY_PID" 2>/dev/null || true
+        wait "$XD_DISPLAY_PID" 2>/dev/null || true
     done
-    rm -f "$numberFile"
-    if [[ -z "$number" ]]; then
-        echo "could not start a virtual X screen" >&2
-        return 1
-    fi
-    export DISPLAY=":$number"
+    XD_DISPLAY_PID=""
+    echo "could not start a virtual X screen" >&2
+    return 1
 }
 
 # Waits until the program has ended and keeps its exit status in

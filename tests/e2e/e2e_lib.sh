@@ -15,6 +15,13 @@ WORK="$(mktemp -d)"
 E2E_NAME="$(basename "$0" .sh)"
 E2E_CHECKS=0
 
+for tool in Xvfb xdotool import xclip; do
+    command -v "$tool" >/dev/null || {
+        echo "FAIL: the end-to-end tests need $tool" >&2
+        exit 1
+    }
+done
+
 # Colours the windows use for clickable text and for a switch that is on.
 ACTION_RGB=208,52,0
 SWITCH_ON_RGB=0,128,0

@@ -16,14 +16,17 @@ program_copy() {
     echo "$folder"
 }
 
-# The program's one visible dialog that is no window of its own (the message
-# box has no caption of its own), waiting for it.
+# The message box: the program's visible window that is neither the main menu
+# nor one of its captioned windows (the box's own title is empty).
 message_box() {
-    local deadline=$((SECONDS + WINDOW_TIMEOUT)) id
+    local deadline=$((SECONDS + WINDOW_TIMEOUT)) id caption known
     while ((SECONDS <= deadline)); do
+        known=" $MAIN "
+        for caption in "Chord finder" "Note table" Metronome Form1; do
+            known+="$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | tr '\n' ' ')"
+        done
         for id in $(xdotool search --onlyvisible --pid "$XD_PROGRAM_PID" 2>/dev/null); do
-            if xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '= _NET_WM_WINDOW_TYPE_DIALOG' &&
-                [[ "$(xdotool getwindowname "$id")" != Form1 ]]; then
+            if [[ "$known" != *" $id "* ]]; then
                 echo "$id"
                 return 0
             fi
@@ -43,13 +46,17 @@ message_text() {
     # The text is the dark writing in the upper half, right of the icon.
     read -r x0 y0 x1 y1 < <("$PROBE" bbox "$file" 48 0 $((width - 48)) $((height / 2)) 0,0,0 80)
     [[ -n "${y1:-}" ]] || fail "the message box shows no text"
-    xd_pointer_to 0 0
     origin=($(xd_window_origin "$box"))
     xdotool mousemove --sync $((origin[0] + (x0 + x1) / 2)) $((origin[1] + (y0 + y1) / 2)) \
         click --repeat 3 --delay 60 1
-    printf nothing | xclip -selection clipboard -i
-    xdotool key --clearmodifiers ctrl+c
+    # Empty the clipboard first, so that an old copy is not read back.
+    printf nothing | xclip -selection clipboard -i >/dev/null 2>&1
     local deadline=$((SECONDS + CHANGE_TIMEOUT)) text=""
+    until [[ "$(xclip -o -selection clipboard 2>/dev/null)" == nothing ]]; do
+        ((SECONDS <= deadline)) || fail "the clipboard could not be emptied"
+        sleep 0.02
+    done
+    xdotool key --clearmodifiers ctrl+c
     while ((SECONDS <= deadline)); do
         text="$(xclip -o -selection clipboard 2>/dev/null || true)"
         [[ -n "$text" && "$text" != nothing ]] && break
@@ -58,9 +65,9 @@ message_text() {
     echo "$text"
 }
 
-# "yes" while a window is mapped on the screen, "no" once it is not.
+# "yes" while a window is shown on the screen, "no" once it is not.
 window_shown() {
-    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable' && echo yes || echo no
+    xdotool search --onlyvisible --pid "$XD_PROGRAM_PID" 2>/dev/null | grep -qx "$1" && echo yes || echo no
 }
 
 # Pixels of a rectangle that are not the given colour: off_colour WINDOW X Y W H R,G,B
