@@ -10,7 +10,7 @@ packages=(
     cmake g++ make                       # tool chain
     qt6-base-dev libsdl2-dev             # Qt 6 Widgets and Test, SDL2 audio
     fonts-comic-neue fonts-dejavu-core   # the faces behind "Comic Sans MS" and "MS Sans Serif"
-    xvfb xauth xdotool imagemagick       # virtual screen, pointer and screenshots
+    xvfb xauth xdotool imagemagick xclip # virtual screen, pointer, screenshots, clipboard
     pulseaudio pulseaudio-utils          # sound server for the metronome's timing bench
 )
 
