@@ -6,7 +6,12 @@
 // Numbered picture resources. A picture is named by its kind and number
 // together: bitmap 101 (the plain fret cell) and icon 101 (the black sharp sign)
 // are different pictures.
-enum class PictureKind { Bitmap, Icon, Cursor };
+enum class PictureKind
+{
+    Bitmap,
+    Icon,
+    Cursor
+};
 
 // Returns the picture resource of that number and kind, or a null pixmap when
 // there is none.
@@ -18,7 +23,8 @@ QCursor LoadHandCursor();
 
 // Pictures that belong to one window's layout rather than to the numbered
 // catalogue.
-enum class LayoutPicture {
+enum class LayoutPicture
+{
     MainGuitar,     // 71 x 214 upright guitar drawing (main menu)
     AboutPanel,     // 265 x 187 panel with its orange title band (About, note table)
     Staff,          // 242 x 150 treble staff (note table)
