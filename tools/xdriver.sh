@@ -7,12 +7,14 @@ XD_DISPLAY_PID=""
 XD_PROGRAM_PID=""
 XD_RUNTIME_DIR=""
 
-# Starts Xvfb on a free display number and exports DISPLAY.
+# Starts Xvfb on a free display number and exports DISPLAY. The screen does not
+# reset when its last client leaves (-noreset): a reset just after the check
+# that it answers would refuse the program's first connection.
 xd_start_display() {
     local n
     for n in $(seq 90 140); do
         [[ -e "/tmp/.X${n}-lock" || -e "/tmp/.X11-unix/X${n}" ]] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         XD_DISPLAY_PID=$!
         local i
         for i in $(seq 1 200); do
@@ -120,13 +122,14 @@ xd_pixel() {
 # Starts Xvfb on a free display number and exports DISPLAY. Safe when several
 # screens start at once: a number counts as ours only when its lock file names
 # our server, which answers. Numbers are tried from a random point of 150 to
-# 399, clear of the numbers people and xd_start_display use.
+# 399, clear of the numbers people and xd_start_display use. No reset when the
+# last client leaves, as in xd_start_display.
 xd_start_free_display() {
     local first=$((150 + RANDOM % 250)) i n deadline
     for i in $(seq 0 249); do
         n=$((150 + (first - 150 + i) % 250))
         [[ -e "/tmp/.X${n}-lock" || -e "/tmp/.X11-unix/X${n}" ]] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         XD_DISPLAY_PID=$!
         deadline=$((SECONDS + 20))
         while ((SECONDS <= deadline)) && kill -0 "$XD_DISPLAY_PID" 2>/dev/null; do
