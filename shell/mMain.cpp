@@ -12,7 +12,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(version::ApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(version::VersionText));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(version::ApplicationName));
     QApplication::setDesktopFileName(QStringLiteral("kordelix"));
     skin::InstallFontSubstitutions();
 
