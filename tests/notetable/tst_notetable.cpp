@@ -16,38 +16,41 @@ namespace {
 
 const char* const ArrayNames[] = {"E", "B", "G", "D", "A", "Es"};
 
-// Runs a script of operations on a note: "T<tag>" a cell, "P<n>" a staff
-// position, "f"/"s" the flat/sharp toggles, "N", "S", "F" the menu items
-// Normal, Sharp and Flat; steps are separated by ';'.
+// Applies one step to a note: 'T' a cell tag, 'P' a staff position, 'f'/'s'
+// the flat/sharp toggles, 'N', 'S', 'F' the menu items Normal, Sharp and Flat.
+void applyStep(CurrentNote& note, char op, const QString& arg)
+{
+    switch (op) {
+    case 'T':
+        note.SelectFromTag(arg);
+        break;
+    case 'P':
+        note.SetStaffPosition(arg.toInt());
+        break;
+    case 'f':
+        note.SwitchToFlatNaming();
+        break;
+    case 's':
+        note.SwitchToSharpNaming();
+        break;
+    case 'N':
+        note.PutNatural();
+        break;
+    case 'S':
+        note.PutSharp();
+        break;
+    case 'F':
+        note.PutFlat();
+        break;
+    }
+}
+
+// Runs a script of steps ("T<tag>", "P<n>", "f", ...) separated by ';'.
 CurrentNote run(const QString& script)
 {
     CurrentNote note;
-    for (const QString& step : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QString arg = step.mid(1);
-        switch (step.at(0).toLatin1()) {
-        case 'T':
-            note.SelectFromTag(arg);
-            break;
-        case 'P':
-            note.SetStaffPosition(arg.toInt());
-            break;
-        case 'f':
-            note.SwitchToFlatNaming();
-            break;
-        case 's':
-            note.SwitchToSharpNaming();
-            break;
-        case 'N':
-            note.PutNatural();
-            break;
-        case 'S':
-            note.PutSharp();
-            break;
-        case 'F':
-            note.PutFlat();
-            break;
-        }
-    }
+    for (const QString& step : script.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        applyStep(note, step.at(0).toLatin1(), step.mid(1));
     return note;
 }
 
@@ -309,40 +312,14 @@ void tst_notetable::randomOperationsKeepInvariants()
         QString trail;
         for (int step = 0; step < 30; ++step) {
             const char op = ops[random.bounded(7)];
-            switch (op) {
-            case 'T': {
-                const int s = random.bounded(1, 7);
-                const int f = random.bounded(0, 20);
-                note.SelectFromTag(notes::CellTag(s, f));
-                trail += QStringLiteral("T%1;").arg(notes::CellTag(s, f));
-                chosen = true;
-                break;
-            }
-            case 'P': {
-                const int p = random.bounded(1, 27);
-                note.SetStaffPosition(p);
-                trail += QStringLiteral("P%1;").arg(p);
-                chosen = true;
-                break;
-            }
-            case 'f':
-                note.SwitchToFlatNaming();
-                break;
-            case 's':
-                note.SwitchToSharpNaming();
-                break;
-            case 'N':
-                note.PutNatural();
-                break;
-            case 'S':
-                note.PutSharp();
-                break;
-            case 'F':
-                note.PutFlat();
-                break;
-            }
-            if (op != 'T' && op != 'P')
-                trail += QString(QLatin1Char(op)) + QLatin1Char(';');
+            QString arg;
+            if (op == 'T')
+                arg = notes::CellTag(random.bounded(1, 7), random.bounded(0, 20));
+            else if (op == 'P')
+                arg = QString::number(random.bounded(1, 27));
+            applyStep(note, op, arg);
+            chosen = chosen || op == 'T' || op == 'P';
+            trail += QLatin1Char(op) + arg + QLatin1Char(';');
             const QString broken = brokenInvariant(note, chosen);
             QVERIFY2(
                 broken.isEmpty(),
