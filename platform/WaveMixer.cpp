@@ -9,13 +9,37 @@ void FrameClock::Observe(AudioClock::time_point now, std::int64_t frame)
 {
     if (count_ == 0)
         origin_ = now;
-    recent_[next_] = std::chrono::duration<double>(now - origin_).count() - double(frame) / rate_;
+    const double zero =
+        std::chrono::duration<double>(now - origin_).count() - double(frame) / rate_;
+    const bool off = count_ > 0 && std::abs(zero - zeroSeconds_) > StepSeconds;
+    const bool late = zero > zeroSeconds_;
+    streak_ = off ? (streak_ > 0 && late == streakLate_ ? streak_ + 1 : 1) : 0;
+    streakLate_ = late;
+
+    recent_[next_] = zero;
     next_ = (next_ + 1) % Window;
     count_ = std::min(count_ + 1, Window);
+    if (streak_ >= StepRequests) {
+        keepLatest(StepRequests);
+        streak_ = 0;
+    }
+
     std::array<double, Window> sorted = recent_;
     const auto middle = sorted.begin() + std::ptrdiff_t(count_ / 2);
     std::nth_element(sorted.begin(), middle, sorted.begin() + std::ptrdiff_t(count_));
     zeroSeconds_ = *middle;
+}
+
+// Forgets every request but the latest ones, keeping them at the front of the
+// ring.
+void FrameClock::keepLatest(std::size_t requests)
+{
+    std::array<double, Window> latest{};
+    for (std::size_t i = 0; i < requests; ++i)
+        latest[i] = recent_[(next_ + Window - requests + i) % Window];
+    recent_ = latest;
+    count_ = requests;
+    next_ = requests % Window;
 }
 
 std::optional<std::int64_t> FrameClock::FrameAt(AudioClock::time_point when) const

@@ -23,8 +23,11 @@ struct WaveSamples
 // sees it. Single requests come late by the audio thread's wake-up delay, and
 // the sound server asks early now and then to fill its own buffer; when the
 // output falls behind (the server ran out of data), every later frame sounds
-// later. The estimate is the median of the recent requests: it ignores the odd
-// early or late one and follows a lasting shift within a fraction of a second.
+// later. The estimate is the median of the recent requests, which ignores the
+// odd early or late one; when several requests in a row stand more than a few
+// milliseconds off it on the same side, the output's timing has moved for good
+// and the estimate starts afresh from those requests, so that only the beats
+// of the next few tens of milliseconds can miss the move.
 class FrameClock
 {
 public:
@@ -39,6 +42,10 @@ public:
 
 private:
     static constexpr std::size_t Window = 64;
+    static constexpr std::size_t StepRequests = 5;
+    static constexpr double StepSeconds = 0.002;
+
+    void keepLatest(std::size_t requests);
 
     int rate_;
     AudioClock::time_point origin_{};
@@ -46,6 +53,8 @@ private:
     std::size_t count_ = 0;               // requests seen, up to Window
     std::size_t next_ = 0;                // where the next request goes in the ring
     double zeroSeconds_ = 0;              // the estimate: frame 0, seconds after origin_
+    std::size_t streak_ = 0;              // requests in a row off the estimate on one side
+    bool streakLate_ = false;             // the side of that streak
 };
 
 // Mixes the click sounds into the output buffers: one sound at a time, each

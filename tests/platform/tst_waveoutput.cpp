@@ -107,7 +107,8 @@ private slots:
     void firstSampleAtItsFrame();
     void newSoundCutsOffTheSoundingOne();
     void lateRequestsDoNotMoveTheBeat();
-    void stalledOutputIsFollowed();
+    void lastingShiftIsFollowed_data();
+    void lastingShiftIsFollowed();
     void clickIsWrittenToTheOutput();
     void unplayableFilesFail_data();
     void unplayableFilesFail();
@@ -232,16 +233,29 @@ void tst_WaveOutput::lateRequestsDoNotMoveTheBeat()
     }
 }
 
-void tst_WaveOutput::stalledOutputIsFollowed()
+void tst_WaveOutput::lastingShiftIsFollowed_data()
 {
+    QTest::addColumn<int>("history");    // buffers asked for on time
+    QTest::addColumn<double>("shiftMs"); // how much later every buffer after them is asked for
+    QTest::addColumn<int>("after");      // buffers asked for late before the sound is scheduled
+    QTest::newRow("output stalled for 200 ms") << 20 << 200.0 << 21;
+    QTest::newRow("output 8 ms behind for good") << 100 << 8.0 << 6;
+    QTest::newRow("output 3 ms behind for good") << 100 << 3.0 << 6;
+}
+
+// Once the output has fallen behind for good, a sound is placed by the new
+// timing after a handful of buffers, not after the old ones have aged out.
+void tst_WaveOutput::lastingShiftIsFollowed()
+{
+    QFETCH(int, history);
+    QFETCH(double, shiftMs);
+    QFETCH(int, after);
     MixerRun run;
-    run.render(20);
-    // The output stops asking for 200 ms and then carries on from where it was.
-    run.render(1, 200);
-    run.render(20, 200);
-    const double nowMs = double(run.out.size()) * 1000 / Rate + 200;
+    run.render(history);
+    run.render(after, shiftMs);
+    const double nowMs = double(run.out.size()) * 1000 / Rate + shiftMs;
     run.mixer.Schedule(constantSound(0.5f, 10), run.at(nowMs + 10));
-    run.render(10, 200);
+    run.render(10, shiftMs);
     QCOMPARE(run.firstFrameOf(0.5f), long(run.out.size()) - 10 * Buffer + 480);
 }
 
