@@ -1,9 +1,8 @@
 #pragma once
 
-// The program's version record.
+// The program's version record. Its description and product text, "Kordelix+
+// 1.0", is the CMake project's description and the desktop entry's comment.
 namespace version {
 inline constexpr const char* ApplicationName = "Kordelix";
 inline constexpr const char* VersionText = "1.00";
-inline constexpr const char* Description = "Kordelix+ 1.0";
-inline constexpr const char* InternalName = "Kordelix";
 } // namespace version
