@@ -12,7 +12,7 @@ CHORD_DESC=(16 263 185 17)
 program_copy() {
     local folder="$WORK/$1"
     mkdir "$folder"
-    cp "$BIN/kordelix" "$BIN"/Rhythm*.wav "$folder/"
+    cp "$BIN/kordelix" "$BIN/libkordelix-audio.so" "$BIN"/Rhythm*.wav "$folder/"
     echo "$folder"
 }
 

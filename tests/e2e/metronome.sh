@@ -87,7 +87,7 @@ expect_eq "no click sounds after the metronome stopped" "$late" 0
 unset SDL_AUDIODRIVER SDL_DISKAUDIOFILE
 folder="$WORK/program"
 mkdir "$folder"
-cp "$BIN/kordelix" "$BIN/ChordData.txt" "$BIN"/Rhythm*.wav "$folder/"
+cp "$BIN/kordelix" "$BIN/libkordelix-audio.so" "$BIN/ChordData.txt" "$BIN"/Rhythm*.wav "$folder/"
 rm "$folder/Rhythm02.wav"
 start_kordelix "$folder"
 metronome="$(open_tool Metronome 140 106 900 20)"
