@@ -309,9 +309,3 @@ void FretboardView::setOpenMarked(int string, bool marked)
     if (string >= 1 && string <= notes::StringCount)
         rows_[string - 1].openMarked = marked;
 }
-
-QWidget* FretboardView::openWidget(int string) const
-{
-    const Row* r = row(string);
-    return r ? r->open : nullptr;
-}

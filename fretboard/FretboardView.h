@@ -43,11 +43,6 @@ public:
     // picture. Every cell and open-string piece is unmarked afterwards.
     void BuildFretboard(const QPixmap& plainCellPicture);
 
-    int firstFret() const { return firstFret_; }
-    int lastFret() const { return lastFret_; }
-    Mode mode() const { return mode_; }
-    bool hasCell(int string, int fret) const;
-
     // Cells outside the board read as empty and ignore changes.
     QPixmap cellPicture(int string, int fret) const;
     void setCellPicture(int string, int fret, const QPixmap& picture);
@@ -61,7 +56,6 @@ public:
     void setOpenPicture(int string, const QPixmap& picture);
     bool openMarked(int string) const;
     void setOpenMarked(int string, bool marked);
-    QWidget* openWidget(int string) const;
 
 signals:
     // A cell was clicked (clickable mode only).
@@ -87,6 +81,7 @@ private:
         std::vector<Cell> cells; // index = fret - firstFret
     };
 
+    bool hasCell(int string, int fret) const;
     const Cell* cell(int string, int fret) const;
     Cell* cell(int string, int fret);
     const Row* row(int string) const;

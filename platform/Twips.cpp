@@ -18,9 +18,4 @@ int TwipsToPixels(double twips)
     return static_cast<int>(std::nearbyint(twips / TwipsPerPixel()));
 }
 
-double PixelsToTwips(double pixels)
-{
-    return pixels * TwipsPerPixel();
-}
-
 } // namespace platform

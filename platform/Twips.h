@@ -10,7 +10,4 @@ double TwipsPerPixel();
 // Converts a length in twips to whole pixels (nearest, halves to even).
 int TwipsToPixels(double twips);
 
-// Converts a length in pixels to twips.
-double PixelsToTwips(double pixels);
-
 } // namespace platform
