@@ -1,18 +1,17 @@
 #include "frmChord.h"
 
+#include "ActionLabel.h"
 #include "ChordDisplay.h"
 #include "ChordFile.h"
 #include "ChordLists.h"
 #include "FretboardView.h"
+#include "Look.h"
+#include "Palette.h"
 #include "Resources.h"
-#include "Skin.h"
 
 #include <QListWidget>
 
 namespace {
-
-constexpr QRgb WindowColour = qRgb(255, 255, 216);
-constexpr QRgb ListColour = qRgb(255, 220, 72);
 
 QListWidget* ChordList(const QString& name, QRect place, QWidget* parent)
 {
@@ -21,10 +20,10 @@ QListWidget* ChordList(const QString& name, QRect place, QWidget* parent)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
     list->setGeometry(place);
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, QColor::fromRgb(ListColour));
-    palette.setColor(QPalette::Text, QColor::fromRgb(skin::ActionColour));
-    list->setPalette(palette);
+    QPalette colours = list->palette();
+    colours.setColor(QPalette::Base, QColor::fromRgb(palette::ListYellow));
+    colours.setColor(QPalette::Text, QColor::fromRgb(palette::Action));
+    list->setPalette(colours);
     return list;
 }
 
@@ -77,33 +76,33 @@ frmChord::frmChord(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmChord"));
     setAttribute(Qt::WA_DeleteOnClose);
-    skin::SetUpFramedWindow(this, QStringLiteral("Chord finder"),
-                            skin::TwipsRect(0, 0, 5955, 4440).size(), WindowColour);
+    look::setUpFramedWindow(this, QStringLiteral("Chord finder"),
+                            look::twipsRect(0, 0, 5955, 4440).size(), palette::Cream);
 
     fretboard = new FretboardView(this, 1, ChordBoard::LastFret, FretboardView::Mode::DisplayOnly);
-    lstGroup = ChordList(QStringLiteral("lstGroup"), skin::TwipsRect(330, 2280, 2415, 1395), this);
-    lstChord = ChordList(QStringLiteral("lstChord"), skin::TwipsRect(2955, 2280, 2655, 1395), this);
+    lstGroup = ChordList(QStringLiteral("lstGroup"), look::twipsRect(330, 2280, 2415, 1395), this);
+    lstChord = ChordList(QStringLiteral("lstChord"), look::twipsRect(2955, 2280, 2655, 1395), this);
     setTabOrder(lstChord, lstGroup);
 
     lblDesc = new QLabel(QStringLiteral("Desc"), this);
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
     lblDesc->setAttribute(Qt::WA_TranslucentBackground);
-    lblDesc->setGeometry(skin::TwipsRect(240, 3945, 2775, 255));
+    lblDesc->setGeometry(look::twipsRect(240, 3945, 2775, 255));
 
     // Part of the layout, with nothing behind it yet: never shown.
     lblChordEditor = new QLabel(QStringLiteral("Chord editor "), this);
     lblChordEditor->setObjectName(QStringLiteral("lblChordEditor"));
-    lblChordEditor->setFont(skin::ComicFont(12, true));
-    skin::SetTextColour(lblChordEditor, skin::ActionColour);
-    lblChordEditor->move(skin::TwipsRect(1080, 3840, 0, 0).topLeft());
+    lblChordEditor->setFont(look::comicFont(12, true));
+    look::setTextColour(lblChordEditor, palette::Action);
+    lblChordEditor->move(look::twipsRect(1080, 3840, 0, 0).topLeft());
     lblChordEditor->adjustSize();
     lblChordEditor->hide();
 
     lblFavorites = ActionLabel::create(QStringLiteral("Favorites"), this,
-                                       skin::TwipsRect(3600, 3840, 0, 0).topLeft());
+                                       look::twipsRect(3600, 3840, 0, 0).topLeft());
     lblFavorites->setObjectName(QStringLiteral("lblFavorites"));
     lblClose = ActionLabel::create(QStringLiteral("Close"), this,
-                                   skin::TwipsRect(5040, 3840, 0, 0).topLeft());
+                                   look::twipsRect(5040, 3840, 0, 0).topLeft());
     lblClose->setObjectName(QStringLiteral("lblClose"));
 
     // Selecting from code raises the same handlers as a click; emptying a list
@@ -123,13 +122,12 @@ frmChord::frmChord(QWidget* parent) : QWidget(parent)
 
 void frmChord::Form_Load()
 {
-    const auto bitmap = [](int number) { return LoadResourcePicture(number, PictureKind::Bitmap); };
-    picCell = bitmap(101);
-    picDot = bitmap(120);
-    picCross = bitmap(112);
-    picBarreStart = bitmap(121);
-    picBarreMiddle = bitmap(122);
-    picBarreEnd = bitmap(123);
+    picCell = loadPicture(Picture::PlainCell);
+    picDot = loadPicture(Picture::PressedCell);
+    picCross = loadPicture(Picture::MutedString);
+    picBarreStart = loadPicture(Picture::BarreFirst);
+    picBarreMiddle = loadPicture(Picture::BarreMiddle);
+    picBarreEnd = loadPicture(Picture::BarreLast);
     // ActionLabel::create gave lblClose and lblFavorites the hand cursor.
     lblDesc->clear();
     FavoritesMode = false;
@@ -179,11 +177,10 @@ void frmChord::ShowChord()
         return;
     const ChordRecord& chord = Chords[static_cast<std::size_t>(index) - 1];
     // The unmarked open-string piece is loaded afresh each time it is needed.
-    const std::array<QPixmap, 7> pictures{
-        picCell,       LoadResourcePicture(105, PictureKind::Bitmap),
-        picDot,        picCross,
-        picBarreStart, picBarreMiddle,
-        picBarreEnd};
+    const std::array<QPixmap, 7> pictures{picCell,       loadPicture(Picture::OpenString),
+                                          picDot,        picCross,
+                                          picBarreStart, picBarreMiddle,
+                                          picBarreEnd};
     FretboardMarks marks(*fretboard, pictures);
     DrawChord(chord, marks);
     lblDesc->setText(chord.Description);
@@ -192,7 +189,7 @@ void frmChord::ShowChord()
 void frmChord::lblFavorites_Click()
 {
     FavoritesMode = !FavoritesMode;
-    skin::SetTextColour(lblFavorites, FavoritesMode ? skin::SwitchOnColour : skin::ActionColour);
+    look::setTextColour(lblFavorites, FavoritesMode ? palette::SwitchOn : palette::Action);
     LoadChordData();
     FillGroupList();
 }

@@ -2,8 +2,9 @@
 
 #include "CellTags.h"
 #include "FretboardLayout.h"
+#include "Look.h"
+#include "Palette.h"
 #include "Resources.h"
-#include "Skin.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -82,8 +83,8 @@ QLabel* boardLabel(const QString& name, const QString& text, bool bold, QWidget*
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(skin::SansSerifFont(8.25, bold));
-    skin::SetTextColour(label, skin::ActionColour);
+    label->setFont(look::sansSerifFont(8.25, bold));
+    look::setTextColour(label, palette::Action);
     return label;
 }
 
@@ -147,21 +148,20 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
 
 void FretboardView::BuildFretboard(const QPixmap& plainCellPicture)
 {
-    const auto bitmap = [](int number) { return LoadResourcePicture(number, PictureKind::Bitmap); };
-    const QCursor hand = mode_ == Mode::ClickableCells ? LoadHandCursor() : QCursor();
+    const QCursor hand = mode_ == Mode::ClickableCells ? handCursor() : QCursor();
 
-    imgLT->setPicture(bitmap(104));
-    imgRT->setPicture(bitmap(109));
-    imgLB->setPicture(bitmap(106));
-    imgRB->setPicture(bitmap(111));
-    const QPixmap topEdge = bitmap(107);
-    const QPixmap bottomEdge = bitmap(108);
+    imgLT->setPicture(loadPicture(Picture::FrameTopLeft));
+    imgRT->setPicture(loadPicture(Picture::FrameTopRight));
+    imgLB->setPicture(loadPicture(Picture::FrameBottomLeft));
+    imgRB->setPicture(loadPicture(Picture::FrameBottomRight));
+    const QPixmap topEdge = loadPicture(Picture::FrameTop);
+    const QPixmap bottomEdge = loadPicture(Picture::FrameBottom);
     for (std::size_t k = 0; k < imgTop.size(); ++k) {
         imgTop[k]->setPicture(topEdge);
         imgBottom[k]->setPicture(bottomEdge);
     }
-    const QPixmap openPiece = bitmap(105);
-    const QPixmap endPiece = bitmap(110);
+    const QPixmap openPiece = loadPicture(Picture::OpenString);
+    const QPixmap endPiece = loadPicture(Picture::StringEnd);
     for (int s = 1; s <= notes::StringCount; ++s) {
         Row& r = rows_[s - 1];
         r.open->setPicture(openPiece);

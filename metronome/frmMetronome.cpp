@@ -4,7 +4,9 @@
 #include "BeatSchedule.h"
 #include "FileDialog.h"
 #include "Resources.h"
-#include "Skin.h"
+#include "ActionLabel.h"
+#include "Look.h"
+#include "Palette.h"
 #include "Tempo.h"
 #include "TempoText.h"
 #include "WaveOutput.h"
@@ -16,9 +18,6 @@
 
 namespace {
 
-constexpr QRgb WindowColour = qRgb(255, 220, 72);
-constexpr QRgb TempoBoxColour = qRgb(255, 255, 216);
-constexpr QRgb SoundNameColour = qRgb(64, 64, 64);
 constexpr QPoint SliderTopLeft{8, 16};
 constexpr int PointerTop = 27;
 const QString ErrorCaption = QStringLiteral("Error..!");
@@ -37,9 +36,9 @@ QLabel* makePicture(QWidget* parent, const char* name, const QPixmap& picture, Q
 
 void fillBackground(QWidget* widget, QRgb colour)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), QColor::fromRgb(colour));
-    widget->setPalette(palette);
+    QPalette colours = widget->palette();
+    colours.setColor(widget->backgroundRole(), QColor::fromRgb(colour));
+    widget->setPalette(colours);
     widget->setAutoFillBackground(true);
 }
 
@@ -50,31 +49,31 @@ frmMetronome::frmMetronome(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmMetronome"));
     setAttribute(Qt::WA_DeleteOnClose);
     // This window measures in pixels.
-    skin::SetUpFramedWindow(this, QStringLiteral("Metronome"), QSize(299, 125), WindowColour);
+    look::setUpFramedWindow(this, QStringLiteral("Metronome"), QSize(299, 125), palette::ListYellow);
 
-    imgSlider = makePicture(this, "imgSlider", LoadLayoutPicture(LayoutPicture::SliderBar),
+    imgSlider = makePicture(this, "imgSlider", loadPicture(Picture::SliderBar),
                             {SliderTopLeft, QSize(220, 22)});
     imgSlider->installEventFilter(this);
     // The pointer lies over the bar but takes no mouse input, so presses on it
     // reach the bar underneath.
     imgSliderCursor =
-        makePicture(this, "imgSliderCursor", LoadLayoutPicture(LayoutPicture::SliderPointer),
+        makePicture(this, "imgSliderCursor", loadPicture(Picture::SliderPointer),
                     {QPoint(0, PointerTop), QSize(32, 32)});
     imgSliderCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    picHold = makePicture(this, "picHold", LoadLayoutPicture(LayoutPicture::TempoField),
+    picHold = makePicture(this, "picHold", loadPicture(Picture::TempoField),
                           {232, 16, 57, 21});
     picHold->resize(picHold->width(), 21);
-    fillBackground(picHold, WindowColour);
+    fillBackground(picHold, palette::ListYellow);
     txtValue = new QLineEdit(QStringLiteral("120"), picHold);
     txtValue->setObjectName(QStringLiteral("txtValue"));
     txtValue->setFrame(false);
-    txtValue->setFont(skin::SansSerifFont(8.25));
+    txtValue->setFont(look::sansSerifFont(8.25));
     txtValue->setTextMargins(0, 0, 0, 0);
     txtValue->setContentsMargins(0, 0, 0, 0);
     txtValue->setGeometry(4, 4, 49, 13);
     QPalette boxPalette = txtValue->palette();
-    boxPalette.setColor(QPalette::Base, QColor::fromRgb(TempoBoxColour));
+    boxPalette.setColor(QPalette::Base, QColor::fromRgb(palette::Cream));
     txtValue->setPalette(boxPalette);
     connect(txtValue, &QLineEdit::textChanged, this, &frmMetronome::txtValue_Change);
 
@@ -85,12 +84,12 @@ frmMetronome::frmMetronome(QWidget* parent) : QWidget(parent)
     lblClose->setObjectName(QStringLiteral("lblClose"));
     connect(lblClose, &ActionLabel::clicked, this, &frmMetronome::lblClose_Click);
 
-    imgFilePath = makePicture(this, "imgFilePath", LoadLayoutPicture(LayoutPicture::FilePathBar),
+    imgFilePath = makePicture(this, "imgFilePath", loadPicture(Picture::FilePathBar),
                               {8, 96, 281, 17});
     lblExp = new ActionLabel(QString(), this);
     lblExp->setObjectName(QStringLiteral("lblExp"));
-    lblExp->setFont(skin::ComicFont(9, false));
-    skin::SetTextColour(lblExp, SoundNameColour);
+    lblExp->setFont(look::comicFont(9, false));
+    look::setTextColour(lblExp, palette::SoundNameGrey);
     lblExp->setGeometry(15, 95, 265, 14);
     connect(lblExp, &ActionLabel::clicked, this, &frmMetronome::lblExp_Click);
 
@@ -123,7 +122,7 @@ frmMetronome::frmMetronome(QWidget* parent) : QWidget(parent)
 
 void frmMetronome::Form_Load()
 {
-    setWindowIcon(QIcon(LoadResourcePicture(106, PictureKind::Icon)));
+    setWindowIcon(QIcon(loadPicture(Picture::WindowIcon)));
     SoundFile = platform::ApplicationFile(QStringLiteral("Rhythm01.wav"));
     lblExp->setText(QStringLiteral("Rhythm 01"));
     SetSoundChecks(mnuSound01);
@@ -131,7 +130,7 @@ void frmMetronome::Form_Load()
     txtValue->setText(QString::number(Tempo));
     Running = false;
     Dragging = false;
-    HandCursor = LoadHandCursor();
+    HandCursor = handCursor();
     for (QWidget* control : {static_cast<QWidget*>(lblStartStop), static_cast<QWidget*>(lblClose),
                              static_cast<QWidget*>(lblExp), static_cast<QWidget*>(imgSlider)})
         control->setCursor(HandCursor);
@@ -206,7 +205,7 @@ void frmMetronome::txtValue_Change(const QString& text)
 void frmMetronome::SetRunning(bool running)
 {
     Running = running;
-    skin::SetTextColour(lblStartStop, Running ? skin::SwitchOnColour : skin::ActionColour);
+    look::setTextColour(lblStartStop, Running ? palette::SwitchOn : palette::Action);
     if (Running) {
         // The schedule starts just before the timer, so no tick comes before it is due.
         Beats.Start(BeatSchedule::Clock::now(), std::chrono::milliseconds(Timer1->interval()));

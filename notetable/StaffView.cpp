@@ -1,7 +1,7 @@
 #include "StaffView.h"
 
 #include "Resources.h"
-#include "Skin.h"
+#include "Look.h"
 #include "StaffGeometry.h"
 #include "Twips.h"
 
@@ -24,15 +24,15 @@ QLabel* noteImage(const char* name, int left, QWidget* parent)
 } // namespace
 
 StaffView::StaffView(QWidget* parent)
-    : QWidget(parent), picture_(LoadLayoutPicture(LayoutPicture::Staff))
+    : QWidget(parent), picture_(loadPicture(Picture::Staff))
 {
     setObjectName(QStringLiteral("picStave"));
-    setGeometry(skin::TwipsRect(120, 360, 3630, 2250));
-    setCursor(LoadHandCursor());
+    setGeometry(look::twipsRect(120, 360, 3630, 2250));
+    setCursor(handCursor());
     setToolTip(QStringLiteral("Right click for note type"));
     ImgNote = noteImage("ImgNote", staff::HeadLeft, this);
     imgNoteType = noteImage("imgNoteType", staff::SignLeft, this);
-    ImgNote->setPixmap(LoadResourcePicture(105, PictureKind::Icon));
+    ImgNote->setPixmap(loadPicture(Picture::NoteHead));
 }
 
 void StaffView::ShowNote(int staffPosition, int noteType)
@@ -42,10 +42,10 @@ void StaffView::ShowNote(int staffPosition, int noteType)
                       ImgNote->y() - platform::TwipsToPixels(staff::SignRaiseTwips));
     switch (noteType) {
     case 1:
-        imgNoteType->setPixmap(LoadResourcePicture(101, PictureKind::Icon));
+        imgNoteType->setPixmap(loadPicture(Picture::SharpOn));
         break;
     case 2:
-        imgNoteType->setPixmap(LoadResourcePicture(102, PictureKind::Icon));
+        imgNoteType->setPixmap(loadPicture(Picture::FlatOn));
         break;
     default:
         imgNoteType->clear();

@@ -3,7 +3,9 @@
 #include "CellTags.h"
 #include "FretboardView.h"
 #include "Resources.h"
-#include "Skin.h"
+#include "ActionLabel.h"
+#include "Look.h"
+#include "Palette.h"
 #include "StaffGeometry.h"
 #include "StaffView.h"
 
@@ -12,7 +14,6 @@
 
 namespace {
 
-constexpr QRgb Background = qRgb(255, 252, 208);
 
 ActionLabel* toggleImage(const char* name, QRect geometry, const QString& hover, QWidget* parent)
 {
@@ -30,8 +31,8 @@ frmNoteTable::frmNoteTable(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmNoteTable"));
     setAttribute(Qt::WA_DeleteOnClose);
-    skin::SetUpFramedWindow(this, QStringLiteral("Note table"),
-                            skin::TwipsRect(0, 0, 9045, 5535).size(), Background);
+    look::setUpFramedWindow(this, QStringLiteral("Note table"),
+                            look::twipsRect(0, 0, 9045, 5535).size(), palette::NoteTablePaper);
 
     fretboard_ = new FretboardView(this, notes::LowestFret, notes::HighestFret,
                                    FretboardView::Mode::ClickableCells);
@@ -39,23 +40,23 @@ frmNoteTable::frmNoteTable(QWidget* parent) : QWidget(parent)
 
     picC = new QLabel(this);
     picC->setObjectName(QStringLiteral("picC"));
-    picC->setGeometry(skin::TwipsRect(240, 2400, 3975, 2820));
+    picC->setGeometry(look::twipsRect(240, 2400, 3975, 2820));
     picC->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picC->setPixmap(LoadLayoutPicture(LayoutPicture::AboutPanel));
+    picC->setPixmap(loadPicture(Picture::AboutPanel));
 
     lblNoteName = new QLabel(picC);
     lblNoteName->setObjectName(QStringLiteral("lblNoteName"));
-    lblNoteName->setGeometry(skin::TwipsRect(120, 0, 3255, 375));
-    lblNoteName->setFont(skin::ComicFont(9.75, false, true));
+    lblNoteName->setGeometry(look::twipsRect(120, 0, 3255, 375));
+    lblNoteName->setFont(look::comicFont(9.75, false, true));
     lblNoteName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    skin::SetTextColour(lblNoteName, qRgb(0, 0, 0));
+    look::setTextColour(lblNoteName, palette::Ink);
 
     // The sign pictures are 32 x 32 and shown at their own size; the flat
     // toggle lies above the sharp toggle where they overlap.
     imgSharp =
-        toggleImage("imgSharp", QRect(skin::TwipsRect(3480, 0, 0, 0).topLeft(), QSize(32, 32)),
+        toggleImage("imgSharp", QRect(look::twipsRect(3480, 0, 0, 0).topLeft(), QSize(32, 32)),
                     QStringLiteral("Sharp"), picC);
-    imgFlat = toggleImage("imgFlat", QRect(skin::TwipsRect(3705, 0, 0, 0).topLeft(), QSize(32, 32)),
+    imgFlat = toggleImage("imgFlat", QRect(look::twipsRect(3705, 0, 0, 0).topLeft(), QSize(32, 32)),
                           QStringLiteral("Flat"), picC);
     connect(imgSharp, &ActionLabel::clicked, this, &frmNoteTable::imgSharp_Click);
     connect(imgFlat, &ActionLabel::clicked, this, &frmNoteTable::imgFlat_Click);
@@ -65,12 +66,12 @@ frmNoteTable::frmNoteTable(QWidget* parent) : QWidget(parent)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(skin::TwipsRect(5160, 2400, 3585, 2415));
+    Image1->setGeometry(look::twipsRect(5160, 2400, 3585, 2415));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(LoadLayoutPicture(LayoutPicture::DiagonalGuitar));
+    Image1->setPixmap(loadPicture(Picture::DiagonalGuitar));
 
     lblClose = ActionLabel::create(QStringLiteral("Close"), this,
-                                   skin::TwipsRect(7800, 4800, 0, 0).topLeft());
+                                   look::twipsRect(7800, 4800, 0, 0).topLeft());
     lblClose->setObjectName(QStringLiteral("lblClose"));
     connect(lblClose, &ActionLabel::clicked, this, &frmNoteTable::lblClose_Click);
 
@@ -91,14 +92,14 @@ frmNoteTable::frmNoteTable(QWidget* parent) : QWidget(parent)
 
 void frmNoteTable::Form_Load()
 {
-    handCursor_ = LoadHandCursor();
-    plainCell_ = LoadResourcePicture(101, PictureKind::Bitmap);
-    clickedCell_ = LoadResourcePicture(102, PictureKind::Bitmap);
-    matchingCell_ = LoadResourcePicture(103, PictureKind::Bitmap);
-    sharpOn_ = LoadResourcePicture(101, PictureKind::Icon);
-    flatOn_ = LoadResourcePicture(102, PictureKind::Icon);
-    sharpOff_ = LoadResourcePicture(103, PictureKind::Icon);
-    flatOff_ = LoadResourcePicture(104, PictureKind::Icon);
+    handCursor_ = handCursor();
+    plainCell_ = loadPicture(Picture::PlainCell);
+    clickedCell_ = loadPicture(Picture::ClickedCell);
+    matchingCell_ = loadPicture(Picture::MatchingCell);
+    sharpOn_ = loadPicture(Picture::SharpOn);
+    flatOn_ = loadPicture(Picture::FlatOn);
+    sharpOff_ = loadPicture(Picture::SharpOff);
+    flatOff_ = loadPicture(Picture::FlatOff);
 
     lblClose->setCursor(handCursor_);
     imgSharp->setCursor(handCursor_);

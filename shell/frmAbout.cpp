@@ -2,7 +2,8 @@
 
 #include "Links.h"
 #include "Resources.h"
-#include "Skin.h"
+#include "ActionLabel.h"
+#include "Look.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -14,7 +15,7 @@ namespace {
 // The window's default font: 8-point MS Sans Serif in black.
 QFont defaultFont()
 {
-    return skin::SansSerifFont(8);
+    return look::sansSerifFont(8);
 }
 
 QPointF toTwips(QPointF pixels)
@@ -39,28 +40,28 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Form1"));
     setWindowModality(Qt::ApplicationModal);
-    setWindowIcon(QIcon(LoadResourcePicture(106, PictureKind::Icon)));
-    const QRect client = skin::TwipsRect(0, 0, 3960, 2775);
+    setWindowIcon(QIcon(loadPicture(Picture::WindowIcon)));
+    const QRect client = look::twipsRect(0, 0, 3960, 2775);
     setFixedSize(client.size());
-    skin::CentreOnScreen(this);
+    look::centreOnScreen(this);
     setFont(defaultFont());
-    background_ = LoadLayoutPicture(LayoutPicture::AboutPanel);
-    programIcon_ = LoadResourcePicture(106, PictureKind::Icon);
+    background_ = loadPicture(Picture::AboutPanel);
+    programIcon_ = loadPicture(Picture::WindowIcon);
 
     // Image1 takes no mouse input: a press on it drags the window.
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(LoadLayoutPicture(LayoutPicture::RedGuitar));
-    image1->setGeometry(skin::TwipsRect(360, 600, 480, 480));
+    image1->setPixmap(loadPicture(Picture::RedGuitar));
+    image1->setGeometry(look::twipsRect(360, 600, 480, 480));
     image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     lblX = new ActionLabel(QStringLiteral("x"), this);
     lblX->setObjectName(QStringLiteral("lblX"));
-    lblX->setFont(skin::SansSerifFont(12, true));
+    lblX->setFont(look::sansSerifFont(12, true));
     lblX->setToolTip(QStringLiteral("Close"));
-    lblX->setGeometry(skin::TwipsRect(3675, 0, 255, 255));
+    lblX->setGeometry(look::twipsRect(3675, 0, 255, 255));
 
-    const QPoint closeAt = skin::TwipsRect(2880, 2235, 0, 0).topLeft();
+    const QPoint closeAt = look::twipsRect(2880, 2235, 0, 0).topLeft();
     lblClose = ActionLabel::create(QStringLiteral("Close"), this, closeAt);
     lblClose->setObjectName(QStringLiteral("lblClose"));
 
@@ -68,14 +69,14 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     auto makeLink = [&](const char* name, const QString& text, QRect where) {
         auto* label = new ActionLabel(text, this);
         label->setObjectName(QLatin1String(name));
-        skin::SetTextColour(label, highlight.rgb());
+        look::setTextColour(label, highlight.rgb());
         label->setGeometry(where);
         return label;
     };
     lblEmail = makeLink("lblEmail", QStringLiteral("- ") + EmailAddress(),
-                        skin::TwipsRect(1200, 1020, 1935, 255));
+                        look::twipsRect(1200, 1020, 1935, 255));
     lblHome = makeLink("lblHome", QStringLiteral("- http://") + HomeHost(),
-                       skin::TwipsRect(240, 1800, 3135, 255));
+                       look::twipsRect(240, 1800, 3135, 255));
 
     connect(lblX, &ActionLabel::clicked, this, &frmAbout::lblX_Click);
     connect(lblClose, &ActionLabel::clicked, this, &frmAbout::lblClose_Click);
@@ -107,7 +108,7 @@ QString frmAbout::HomeTarget()
 
 void frmAbout::Form_Load()
 {
-    const QCursor hand = LoadHandCursor();
+    const QCursor hand = handCursor();
     for (QLabel* label : {static_cast<QLabel*>(lblX), static_cast<QLabel*>(lblClose),
                           static_cast<QLabel*>(lblEmail), static_cast<QLabel*>(lblHome)})
         label->setCursor(hand);
@@ -121,14 +122,14 @@ void frmAbout::paintEvent(QPaintEvent*)
     painter.setPen(Qt::black);
 
     const auto at = [](int leftTwips, int topTwips) {
-        return skin::TwipsRect(leftTwips, topTwips, 0, 0).topLeft();
+        return look::twipsRect(leftTwips, topTwips, 0, 0).topLeft();
     };
     // Texts are placed by their top-left corner.
     const auto drawText = [&](QPoint topLeft, const QString& text) {
         painter.drawText(QRect(topLeft, QSize(width() - topLeft.x(), 40)),
                          Qt::AlignLeft | Qt::AlignTop, text);
     };
-    painter.drawPixmap(QRect(at(60, 60), skin::TwipsRect(0, 0, 240, 240).size()), programIcon_);
+    painter.drawPixmap(QRect(at(60, 60), look::twipsRect(0, 0, 240, 240).size()), programIcon_);
     drawText(at(375, 60), QStringLiteral("Kordelix"));
     drawText(at(1200, 480), QStringLiteral("- Kordelix 1.0"));
     drawText(at(1200, 750), QStringLiteral("- The Kordelix team, 2004"));

@@ -1,7 +1,9 @@
 #include "frmMain.h"
 
 #include "Resources.h"
-#include "Skin.h"
+#include "ActionLabel.h"
+#include "Look.h"
+#include "Palette.h"
 #include "frmAbout.h"
 #include "frmChord.h"
 #include "frmMetronome.h"
@@ -12,8 +14,6 @@
 
 namespace {
 
-constexpr QRgb Background = qRgb(255, 220, 64);
-constexpr QRgb PanelFill = qRgb(255, 255, 216);
 const QRect Shape1(88, 16, 233, 161);
 
 // Shows a tool window: creates it when it is not open, otherwise brings the
@@ -32,8 +32,8 @@ template <typename Window> void showTool(QPointer<Window>& window)
 frmMain::frmMain(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    skin::SetUpFramedWindow(this, QStringLiteral("Kordelix"), QSize(339, 226), Background);
-    guitar_ = LoadLayoutPicture(LayoutPicture::MainGuitar);
+    look::setUpFramedWindow(this, QStringLiteral("Kordelix"), QSize(339, 226), palette::MenuYellow);
+    guitar_ = loadPicture(Picture::MainGuitar);
 
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
@@ -62,7 +62,7 @@ void frmMain::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, guitar_);
-    painter.fillRect(Shape1, QColor::fromRgb(PanelFill));
+    painter.fillRect(Shape1, QColor::fromRgb(palette::Cream));
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(Shape1.adjusted(0, 0, -1, -1));
 }

@@ -1,7 +1,7 @@
 // Start-up: sets the fonts and the application's identity, shows the main menu
 // without blocking and runs until the last window has closed.
 
-#include "Skin.h"
+#include "Look.h"
 #include "Version.h"
 #include "frmMain.h"
 
@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromLatin1(version::ApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(version::VersionText));
     QApplication::setDesktopFileName(QStringLiteral("kordelix"));
-    skin::InstallFontSubstitutions();
+    look::installFontSubstitutions();
 
     frmMain mainMenu;
     mainMenu.show();

@@ -3,7 +3,7 @@
 // clicks spread over the whole board, first for the click alone, then for the
 // click with the repaint it causes.
 #include "FretboardView.h"
-#include "Skin.h"
+#include "Look.h"
 #include "frmNoteTable.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    skin::InstallFontSubstitutions();
+    look::installFontSubstitutions();
 
     auto* window = new frmNoteTable();
     window->show();

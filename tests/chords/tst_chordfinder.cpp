@@ -3,7 +3,9 @@
 #include "ChordLine.h"
 #include "ChordLists.h"
 #include "FretboardView.h"
-#include "Skin.h"
+#include "ActionLabel.h"
+#include "Look.h"
+#include "Palette.h"
 #include "frmChord.h"
 
 #include "AppFolder.h"
@@ -144,7 +146,7 @@ const QByteArray Library =
 
 void tst_ChordFinder::initTestCase()
 {
-    skin::InstallFontSubstitutions();
+    look::installFontSubstitutions();
     QVERIFY(dir_.isValid());
     platform::SetApplicationFolder(dir_.path());
     platform::SetCriticalMessageHandler([this](QWidget*, const QString& text) {
@@ -307,15 +309,15 @@ void tst_ChordFinder::duplicateShowsLaterRecord()
 void tst_ChordFinder::favouritesToggle()
 {
     Open();
-    QCOMPARE(favorites_->palette().color(QPalette::WindowText), QColor(skin::ActionColour));
+    QCOMPARE(favorites_->palette().color(QPalette::WindowText), QColor(palette::Action));
     QTest::mouseClick(favorites_, Qt::LeftButton);
-    QCOMPARE(favorites_->palette().color(QPalette::WindowText), QColor(skin::SwitchOnColour));
+    QCOMPARE(favorites_->palette().color(QPalette::WindowText), QColor(palette::SwitchOn));
     QCOMPARE(groups_->count(), 1);
     QCOMPARE(groups_->item(0)->text(), "Easy");
     QCOMPARE(desc_->text(), "E major");
     QCOMPARE(MarkedCells(board_), (std::set<Cell>{{3, 1}, {4, 2}, {5, 2}}));
     QTest::mouseClick(favorites_, Qt::LeftButton);
-    QCOMPARE(favorites_->palette().color(QPalette::WindowText), QColor(skin::ActionColour));
+    QCOMPARE(favorites_->palette().color(QPalette::WindowText), QColor(palette::Action));
     QCOMPARE(groups_->count(), 3);
     QCOMPARE(desc_->text(), "C major");
     QCOMPARE(boxes_, 0);

@@ -3,7 +3,7 @@
 #include "FretboardView.h"
 #include "NoteNames.h"
 #include "Resources.h"
-#include "Skin.h"
+#include "Look.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -357,7 +357,7 @@ void tst_fretboard::layoutRoundsEverySum()
 
 void tst_fretboard::initTestCase()
 {
-    skin::InstallFontSubstitutions();
+    look::installFontSubstitutions();
 }
 
 namespace {
@@ -370,7 +370,7 @@ struct Board
         : view(new FretboardView(&window, first, last, mode))
     {
         window.resize(640, 200);
-        view->BuildFretboard(LoadResourcePicture(101, PictureKind::Bitmap));
+        view->BuildFretboard(loadPicture(Picture::PlainCell));
         window.show();
     }
     QWidget* find(const QString& name) const { return window.findChild<QWidget*>(name); }
@@ -490,8 +490,8 @@ void tst_fretboard::picturesAndMarks()
 {
     Board board(1, 12, FretboardView::Mode::DisplayOnly);
     FretboardView& view = *board.view;
-    const QPixmap dot = LoadResourcePicture(120, PictureKind::Bitmap);
-    const QPixmap cross = LoadResourcePicture(112, PictureKind::Bitmap);
+    const QPixmap dot = loadPicture(Picture::PressedCell);
+    const QPixmap cross = loadPicture(Picture::MutedString);
     QSignalSpy cellSets(&view, &FretboardView::cellPictureSet);
     QSignalSpy openSets(&view, &FretboardView::openPictureSet);
 
@@ -524,7 +524,7 @@ void tst_fretboard::picturesAndMarks()
     QCOMPARE(openSets.size(), 1);
 
     // A new build leaves every piece plain and unmarked.
-    const QPixmap plain = LoadResourcePicture(101, PictureKind::Bitmap);
+    const QPixmap plain = loadPicture(Picture::PlainCell);
     view.BuildFretboard(plain);
     QVERIFY(!view.cellMarked(2, 1) && !view.openMarked(6));
     QCOMPARE(view.cellPicture(2, 1).cacheKey(), plain.cacheKey());

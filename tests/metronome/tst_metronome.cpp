@@ -4,7 +4,8 @@
 #include "AppFolder.h"
 #include "BeatSchedule.h"
 #include "FileDialog.h"
-#include "Skin.h"
+#include "Look.h"
+#include "Palette.h"
 #include "Tempo.h"
 #include "TempoText.h"
 #include "WaveOutput.h"
@@ -83,7 +84,7 @@ private:
 
 void tst_Metronome::initTestCase()
 {
-    skin::InstallFontSubstitutions();
+    look::installFontSubstitutions();
     QVERIFY(dir.isValid());
     // The window's folder holds Rhythm01 and Rhythm03 but no Rhythm02.
     for (const char* name : {"Rhythm01.wav", "Rhythm03.wav"})
@@ -302,7 +303,7 @@ void tst_Metronome::opensAtItsStartValues()
                  QPoint(89, 27));
         QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblExp"))->text(), "Rhythm 01");
         auto* startStop = window->findChild<QLabel*>(QStringLiteral("lblStartStop"));
-        QCOMPARE(textColour(startStop), QColor(skin::ActionColour));
+        QCOMPARE(textColour(startStop), QColor(palette::Action));
         QCOMPARE(startStop->text(), "Start/Stop");
         QVERIFY(window->findChild<QAction*>(QStringLiteral("mnuSound01"))->isChecked());
         // Whatever the first opening changed is gone in the second.
@@ -397,10 +398,10 @@ void tst_Metronome::startStopSwitchesColourAndTimer()
     auto* startStop = window->findChild<QLabel*>(QStringLiteral("lblStartStop"));
     auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
     QTest::mouseClick(startStop, Qt::LeftButton);
-    QCOMPARE(textColour(startStop), QColor(skin::SwitchOnColour));
+    QCOMPARE(textColour(startStop), QColor(palette::SwitchOn));
     QVERIFY(timer->isActive());
     QTest::mouseClick(startStop, Qt::LeftButton);
-    QCOMPARE(textColour(startStop), QColor(skin::ActionColour));
+    QCOMPARE(textColour(startStop), QColor(palette::Action));
     QVERIFY(!timer->isActive());
     QCOMPARE(startStop->text(), "Start/Stop");
 }
@@ -449,7 +450,7 @@ void tst_Metronome::missingRhythmStopsWithError()
     choose("mnuSound02");
     // The preview failed at once.
     QCOMPARE(label->text(), "Error..!");
-    QCOMPARE(textColour(startStop), QColor(skin::ActionColour));
+    QCOMPARE(textColour(startStop), QColor(palette::Action));
     QVERIFY(!timer->isActive());
     for (const char* entry : {"mnuSound01", "mnuSound02", "mnuSound03", "mnuSound00"})
         QCOMPARE(window->findChild<QAction*>(QLatin1String(entry))->isChecked(),
@@ -458,10 +459,10 @@ void tst_Metronome::missingRhythmStopsWithError()
     // Starting again runs one period and stops again on the first beat.
     label->setText(QStringLiteral("Rhythm 02"));
     QTest::mouseClick(startStop, Qt::LeftButton);
-    QCOMPARE(textColour(startStop), QColor(skin::SwitchOnColour));
+    QCOMPARE(textColour(startStop), QColor(palette::SwitchOn));
     QTRY_COMPARE_WITH_TIMEOUT(label->text(), QStringLiteral("Error..!"), 2000);
     QVERIFY(!timer->isActive());
-    QCOMPARE(textColour(startStop), QColor(skin::ActionColour));
+    QCOMPARE(textColour(startStop), QColor(palette::Action));
 
     // Choosing Rhythm 01 again puts its name back.
     choose("mnuSound01");
@@ -519,7 +520,7 @@ void tst_Metronome::unplayableOtherSound()
     QVERIFY(!window->findChild<QAction*>(QStringLiteral("mnuSound01"))->isChecked());
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblExp"))->text(),
              playable ? "Other rhythms" : "Error..!");
-    QCOMPARE(textColour(startStop), QColor(playable ? skin::SwitchOnColour : skin::ActionColour));
+    QCOMPARE(textColour(startStop), QColor(playable ? palette::SwitchOn : palette::Action));
 }
 
 void tst_Metronome::otherCancelledChangesNothing()
@@ -568,7 +569,7 @@ void tst_Metronome::noDeviceKeepsRunningSilently()
     // Even a sound that cannot be played is skipped, not reported.
     choose("mnuSound02");
     QTest::qWait(400);
-    QCOMPARE(textColour(startStop), QColor(skin::SwitchOnColour));
+    QCOMPARE(textColour(startStop), QColor(palette::SwitchOn));
     QVERIFY(window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblExp"))->text(), "Rhythm 02");
 }

@@ -2,7 +2,7 @@
 #include "CurrentNote.h"
 #include "FretboardView.h"
 #include "Resources.h"
-#include "Skin.h"
+#include "Look.h"
 #include "StaffGeometry.h"
 #include "frmNoteTable.h"
 
@@ -134,10 +134,10 @@ private:
 
 void tst_notetable::initTestCase()
 {
-    skin::InstallFontSubstitutions();
-    plain_ = LoadResourcePicture(101, PictureKind::Bitmap);
-    red_ = LoadResourcePicture(102, PictureKind::Bitmap);
-    brown_ = LoadResourcePicture(103, PictureKind::Bitmap);
+    look::installFontSubstitutions();
+    plain_ = loadPicture(Picture::PlainCell);
+    red_ = loadPicture(Picture::ClickedCell);
+    brown_ = loadPicture(Picture::MatchingCell);
     QVERIFY2(!samePicture(plain_, red_) && !samePicture(red_, brown_),
              "the three cell pictures must differ");
 }
@@ -378,8 +378,8 @@ void tst_notetable::opensAfresh()
     QCOMPARE(window_->currentNote().StaffPos, 50);
     auto* sharp = qobject_cast<QLabel*>(child("imgSharp"));
     auto* flat = qobject_cast<QLabel*>(child("imgFlat"));
-    QVERIFY(samePicture(sharp->pixmap(), LoadResourcePicture(101, PictureKind::Icon)));
-    QVERIFY(samePicture(flat->pixmap(), LoadResourcePicture(104, PictureKind::Icon)));
+    QVERIFY(samePicture(sharp->pixmap(), loadPicture(Picture::SharpOn)));
+    QVERIFY(samePicture(flat->pixmap(), loadPicture(Picture::FlatOff)));
     QCOMPARE(sharp->toolTip(), QStringLiteral("Sharp"));
     QCOMPARE(flat->toolTip(), QStringLiteral("Flat"));
     QCOMPARE(child("picStave")->toolTip(), QStringLiteral("Right click for note type"));
@@ -449,11 +449,11 @@ void tst_notetable::flatToggleKeepsCells()
     QVERIFY(marked("red").isEmpty());
     QCOMPARE(marked("brown"), (QStringList{"A(11)", "D(6)", "Es(16)", "G(1)"}));
     auto* sign = qobject_cast<QLabel*>(child("imgNoteType"));
-    QVERIFY(samePicture(sign->pixmap(), LoadResourcePicture(102, PictureKind::Icon)));
+    QVERIFY(samePicture(sign->pixmap(), loadPicture(Picture::FlatOn)));
     QVERIFY(samePicture(qobject_cast<QLabel*>(child("imgFlat"))->pixmap(),
-                        LoadResourcePicture(102, PictureKind::Icon)));
+                        loadPicture(Picture::FlatOn)));
     QVERIFY(samePicture(qobject_cast<QLabel*>(child("imgSharp"))->pixmap(),
-                        LoadResourcePicture(103, PictureKind::Icon)));
+                        loadPicture(Picture::SharpOff)));
 
     // A second click changes nothing, not even the red marker of a new click.
     clickCell(3, 1);
@@ -588,7 +588,7 @@ void tst_notetable::signFollowsHead()
     clickCell(2, 2); // C sharp
     QCOMPARE(sign->y(), child("ImgNote")->y() - 4);
     QCOMPARE(sign->x(), 120);
-    QVERIFY(samePicture(sign->pixmap(), LoadResourcePicture(101, PictureKind::Icon)));
+    QVERIFY(samePicture(sign->pixmap(), loadPicture(Picture::SharpOn)));
     // Moved on the staff the note keeps its sharp: E sharp marks no cell.
     pressStaff(100);
     QCOMPARE(qobject_cast<QLabel*>(child("lblNoteName"))->text(), QStringLiteral("E#"));
@@ -621,7 +621,7 @@ void tst_notetable::reopenResets()
     QVERIFY(marked("marked").isEmpty());
     QVERIFY(!window_->currentNote().FlatMode);
     QVERIFY(samePicture(qobject_cast<QLabel*>(child("imgSharp"))->pixmap(),
-                        LoadResourcePicture(101, PictureKind::Icon)));
+                        loadPicture(Picture::SharpOn)));
     clickCell(3, 1);
     QCOMPARE(qobject_cast<QLabel*>(child("lblNoteName"))->text(), QStringLiteral("G#"));
 }

@@ -1,23 +1,19 @@
 #include "Resources.h"
 
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <set>
 
-Q_DECLARE_METATYPE(PictureKind)
-Q_DECLARE_METATYPE(LayoutPicture)
+Q_DECLARE_METATYPE(Picture)
 
 namespace {
 
-QImage resourceImage(int number, PictureKind kind)
+QImage image(Picture picture)
 {
-    return LoadResourcePicture(number, kind).toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-QImage layoutImage(LayoutPicture picture)
-{
-    return LoadLayoutPicture(picture).toImage().convertToFormat(QImage::Format_ARGB32);
+    return loadPicture(picture).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 bool opaqueAt(const QImage& image, int x, int y)
@@ -81,12 +77,12 @@ class tst_Resources : public QObject
     Q_OBJECT
 
 private slots:
-    void numberedPicturesHaveTheirSizes_data();
-    void numberedPicturesHaveTheirSizes();
-    void layoutPicturesHaveTheirSizes_data();
-    void layoutPicturesHaveTheirSizes();
-    void unknownPicturesAreNull();
-    void kindAndNumberNameAPicture();
+    void everyPictureHasItsSize_data();
+    void everyPictureHasItsSize();
+    void generatorRedrawsEveryPicture();
+    void lookAlikePicturesDiffer_data();
+    void lookAlikePicturesDiffer();
+    void pressedCellShowsADotAndMutedStringACross();
     void handCursorPointsWithItsHotSpot();
     void noteHeadFillsOnlyItsCorner();
     void signsStayInTheirBoxes_data();
@@ -99,125 +95,143 @@ private slots:
     void fretWiresLineUp();
 };
 
-void tst_Resources::numberedPicturesHaveTheirSizes_data()
+void tst_Resources::everyPictureHasItsSize_data()
 {
-    QTest::addColumn<PictureKind>("kind");
-    QTest::addColumn<int>("number");
+    QTest::addColumn<Picture>("picture");
     QTest::addColumn<QSize>("size");
+    // Fretboard pieces and pictures drawn as a window's background cover their
+    // rectangle; icons, the cursor and the two small layout pictures let the
+    // window show round their shape.
+    QTest::addColumn<bool>("solid");
 
     const QSize stringRow(26, 16), frameRow(26, 11), icon(32, 32), smallIcon(16, 16);
     const struct
     {
-        PictureKind kind;
-        int number;
+        Picture picture;
         QSize size;
-    } catalogue[] = {
-        {PictureKind::Bitmap, 101, stringRow}, {PictureKind::Bitmap, 102, stringRow},
-        {PictureKind::Bitmap, 103, stringRow}, {PictureKind::Bitmap, 104, frameRow},
-        {PictureKind::Bitmap, 105, stringRow}, {PictureKind::Bitmap, 106, frameRow},
-        {PictureKind::Bitmap, 107, frameRow},  {PictureKind::Bitmap, 108, frameRow},
-        {PictureKind::Bitmap, 109, frameRow},  {PictureKind::Bitmap, 110, stringRow},
-        {PictureKind::Bitmap, 111, frameRow},  {PictureKind::Bitmap, 112, stringRow},
-        {PictureKind::Bitmap, 120, stringRow}, {PictureKind::Bitmap, 121, stringRow},
-        {PictureKind::Bitmap, 122, stringRow}, {PictureKind::Bitmap, 123, stringRow},
-        {PictureKind::Icon, 1, smallIcon},     {PictureKind::Icon, 101, icon},
-        {PictureKind::Icon, 102, icon},        {PictureKind::Icon, 103, icon},
-        {PictureKind::Icon, 104, icon},        {PictureKind::Icon, 105, icon},
-        {PictureKind::Icon, 106, smallIcon},   {PictureKind::Cursor, 101, icon},
+        bool solid;
+    } rows[] = {
+        {Picture::PlainCell, stringRow, true},
+        {Picture::ClickedCell, stringRow, true},
+        {Picture::MatchingCell, stringRow, true},
+        {Picture::FrameTopLeft, frameRow, true},
+        {Picture::OpenString, stringRow, true},
+        {Picture::FrameBottomLeft, frameRow, true},
+        {Picture::FrameTop, frameRow, true},
+        {Picture::FrameBottom, frameRow, true},
+        {Picture::FrameTopRight, frameRow, true},
+        {Picture::StringEnd, stringRow, true},
+        {Picture::FrameBottomRight, frameRow, true},
+        {Picture::MutedString, stringRow, true},
+        {Picture::PressedCell, stringRow, true},
+        {Picture::BarreFirst, stringRow, true},
+        {Picture::BarreMiddle, stringRow, true},
+        {Picture::BarreLast, stringRow, true},
+        {Picture::ProgramIcon, smallIcon, false},
+        {Picture::SharpOn, icon, false},
+        {Picture::FlatOn, icon, false},
+        {Picture::SharpOff, icon, false},
+        {Picture::FlatOff, icon, false},
+        {Picture::NoteHead, icon, false},
+        {Picture::WindowIcon, smallIcon, false},
+        {Picture::HandCursor, icon, false},
+        {Picture::MainGuitar, QSize(71, 214), true},
+        {Picture::AboutPanel, QSize(265, 187), true},
+        {Picture::Staff, QSize(242, 150), true},
+        {Picture::DiagonalGuitar, QSize(239, 161), true},
+        {Picture::TempoField, QSize(57, 22), true},
+        {Picture::SliderBar, QSize(220, 22), true},
+        {Picture::FilePathBar, QSize(281, 17), true},
+        {Picture::SliderPointer, icon, false},
+        {Picture::RedGuitar, icon, false},
     };
-    for (const auto& entry : catalogue) {
-        const char* kindName = entry.kind == PictureKind::Bitmap ? "bitmap"
-                               : entry.kind == PictureKind::Icon ? "icon"
-                                                                 : "cursor";
-        QTest::addRow("%s %d", kindName, entry.number) << entry.kind << entry.number << entry.size;
-    }
+    for (const auto& row : rows)
+        QTest::newRow(pictureFile(row.picture)) << row.picture << row.size << row.solid;
 }
 
-void tst_Resources::numberedPicturesHaveTheirSizes()
+void tst_Resources::everyPictureHasItsSize()
 {
-    QFETCH(PictureKind, kind);
-    QFETCH(int, number);
+    QFETCH(Picture, picture);
     QFETCH(QSize, size);
+    QFETCH(bool, solid);
 
-    const QImage image = resourceImage(number, kind);
-    QVERIFY(!image.isNull());
-    QCOMPARE(image.size(), size);
-    if (kind == PictureKind::Bitmap) {
-        // fretboard pieces are solid: the window must not show through
-        QCOMPARE(inkBounds(image), image.rect());
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                QCOMPARE(qAlpha(image.pixel(x, y)), 255);
-            }
+    const QImage shown = image(picture);
+    QCOMPARE(shown.size(), size);
+    if (solid) {
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x)
+                QCOMPARE(qAlpha(shown.pixel(x, y)), 255);
         }
     } else {
-        // icons and the cursor are drawn on a transparent square
-        QCOMPARE(qAlpha(image.pixel(image.width() - 1, image.height() - 1)), 0);
+        QCOMPARE(qAlpha(shown.pixel(shown.width() - 1, shown.height() - 1)), 0);
     }
 }
 
-void tst_Resources::layoutPicturesHaveTheirSizes_data()
+void tst_Resources::generatorRedrawsEveryPicture()
 {
-    QTest::addColumn<LayoutPicture>("picture");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<bool>("transparent");
-
-    QTest::newRow("main guitar") << LayoutPicture::MainGuitar << QSize(71, 214) << false;
-    QTest::newRow("about panel") << LayoutPicture::AboutPanel << QSize(265, 187) << false;
-    QTest::newRow("staff") << LayoutPicture::Staff << QSize(242, 150) << false;
-    QTest::newRow("diagonal guitar") << LayoutPicture::DiagonalGuitar << QSize(239, 161) << false;
-    QTest::newRow("tempo field") << LayoutPicture::TempoField << QSize(57, 22) << false;
-    QTest::newRow("slider bar") << LayoutPicture::SliderBar << QSize(220, 22) << false;
-    QTest::newRow("file path bar") << LayoutPicture::FilePathBar << QSize(281, 17) << false;
-    QTest::newRow("slider pointer") << LayoutPicture::SliderPointer << QSize(32, 32) << true;
-    QTest::newRow("red guitar") << LayoutPicture::RedGuitar << QSize(32, 32) << true;
+    // The committed pictures are the generator's output: drawing them afresh
+    // gives the same pixels, so the art cannot drift from its source.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QProcess generator;
+    generator.start(QStringLiteral(KORDELIX_PICTURE_GENERATOR), {folder.path()});
+    QVERIFY(generator.waitForFinished(60000));
+    QCOMPARE(generator.exitCode(), 0);
+    for (const PictureFile& file : PictureFiles) {
+        // Premultiplied, so that fully transparent pixels compare equal
+        // whatever colour they were stored with.
+        const auto pixels = [](const QImage& picture) {
+            return picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        const QImage drawn(folder.filePath(QLatin1String(file.path)));
+        QVERIFY2(pixels(drawn) == pixels(image(file.picture)), file.path);
+    }
 }
 
-void tst_Resources::layoutPicturesHaveTheirSizes()
+void tst_Resources::lookAlikePicturesDiffer_data()
 {
-    QFETCH(LayoutPicture, picture);
-    QFETCH(QSize, size);
-    QFETCH(bool, transparent);
+    QTest::addColumn<Picture>("one");
+    QTest::addColumn<Picture>("other");
 
-    const QImage image = layoutImage(picture);
-    QVERIFY(!image.isNull());
-    QCOMPARE(image.size(), size);
-    // a picture stored as a window's background covers it; the two small
-    // ones are shown over the window and let it show round their shape
-    QCOMPARE(qAlpha(image.pixel(image.width() - 1, image.height() - 1)) == 0, transparent);
+    QTest::newRow("sharp on, off") << Picture::SharpOn << Picture::SharpOff;
+    QTest::newRow("flat on, off") << Picture::FlatOn << Picture::FlatOff;
+    QTest::newRow("clicked, matching cell") << Picture::ClickedCell << Picture::MatchingCell;
+    QTest::newRow("pressed, clicked cell") << Picture::PressedCell << Picture::ClickedCell;
+    QTest::newRow("barre first, last") << Picture::BarreFirst << Picture::BarreLast;
 }
 
-void tst_Resources::unknownPicturesAreNull()
+void tst_Resources::lookAlikePicturesDiffer()
 {
-    QVERIFY(LoadResourcePicture(100, PictureKind::Bitmap).isNull());
-    QVERIFY(LoadResourcePicture(124, PictureKind::Bitmap).isNull());
-    QVERIFY(LoadResourcePicture(1, PictureKind::Bitmap).isNull());
-    QVERIFY(LoadResourcePicture(110, PictureKind::Icon).isNull());
-    QVERIFY(LoadResourcePicture(102, PictureKind::Cursor).isNull());
-    QVERIFY(LoadResourcePicture(-101, PictureKind::Icon).isNull());
+    QFETCH(Picture, one);
+    QFETCH(Picture, other);
+    QVERIFY(image(one) != image(other));
 }
 
-void tst_Resources::kindAndNumberNameAPicture()
+void tst_Resources::pressedCellShowsADotAndMutedStringACross()
 {
-    // a fret cell asks for bitmap 101, the sharp toggle for icon 101
-    QVERIFY(resourceImage(101, PictureKind::Bitmap) != resourceImage(101, PictureKind::Icon));
-    QVERIFY(resourceImage(101, PictureKind::Icon) != resourceImage(101, PictureKind::Cursor));
-    QVERIFY(resourceImage(102, PictureKind::Bitmap) != resourceImage(102, PictureKind::Icon));
-    // the program icon and the window icon are one image
-    QCOMPARE(resourceImage(1, PictureKind::Icon), resourceImage(106, PictureKind::Icon));
-    // sharp and flat come in black and in brown, and the two differ
-    QVERIFY(resourceImage(101, PictureKind::Icon) != resourceImage(103, PictureKind::Icon));
-    QVERIFY(resourceImage(102, PictureKind::Icon) != resourceImage(104, PictureKind::Icon));
+    // Around the middle of the marker, a dot is filled straight above and
+    // below its centre but not on the diagonals; a cross the other way round.
+    const auto marked = [](Picture picture, Picture base, QPoint at) {
+        return image(picture).pixel(at) != image(base).pixel(at);
+    };
+    const QPoint dot(13, 8);
+    QVERIFY(marked(Picture::PressedCell, Picture::PlainCell, dot));
+    QVERIFY(marked(Picture::PressedCell, Picture::PlainCell, dot + QPoint(0, -4)));
+    QVERIFY(!marked(Picture::PressedCell, Picture::PlainCell, dot + QPoint(-5, -5)));
+    const QPoint cross(19, 7);
+    QVERIFY(marked(Picture::MutedString, Picture::OpenString, cross + QPoint(-3, -3)));
+    QVERIFY(marked(Picture::MutedString, Picture::OpenString, cross + QPoint(3, 3)));
+    QVERIFY(!marked(Picture::MutedString, Picture::OpenString, cross + QPoint(0, -4)));
 }
 
 void tst_Resources::handCursorPointsWithItsHotSpot()
 {
-    const QCursor cursor = LoadHandCursor();
+    const QCursor cursor = handCursor();
     QCOMPARE(cursor.hotSpot(), QPoint(5, 0));
     QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
 
     // the fingertip is the top of the hand, centred on the hot spot's column
-    const QImage hand = resourceImage(101, PictureKind::Cursor);
+    const QImage hand = image(Picture::HandCursor);
     const QRect bounds = inkBounds(hand);
     QCOMPARE(bounds.top(), 0);
     QVERIFY(opaqueAt(hand, 5, 0));
@@ -237,7 +251,7 @@ void tst_Resources::handCursorPointsWithItsHotSpot()
 
 void tst_Resources::noteHeadFillsOnlyItsCorner()
 {
-    const QImage head = resourceImage(105, PictureKind::Icon);
+    const QImage head = image(Picture::NoteHead);
     // the staff shows through everywhere but the 18 x 13 head
     QCOMPARE(inkBounds(head), QRect(0, 0, 18, 13));
     // the middle of the head, 6 pixels below the top, is solid
@@ -251,28 +265,28 @@ void tst_Resources::noteHeadFillsOnlyItsCorner()
 
 void tst_Resources::signsStayInTheirBoxes_data()
 {
-    QTest::addColumn<int>("number");
+    QTest::addColumn<Picture>("sign");
     QTest::addColumn<QRect>("box");
 
     // the sign's middle is lined up with the head by these boxes
     const QRect sharp(QPoint(3, 2), QPoint(10, 18));
     const QRect flat(QPoint(3, 2), QPoint(9, 17));
-    QTest::newRow("black sharp") << 101 << sharp;
-    QTest::newRow("black flat") << 102 << flat;
-    QTest::newRow("brown sharp") << 103 << sharp;
-    QTest::newRow("brown flat") << 104 << flat;
+    QTest::newRow("black sharp") << Picture::SharpOn << sharp;
+    QTest::newRow("black flat") << Picture::FlatOn << flat;
+    QTest::newRow("brown sharp") << Picture::SharpOff << sharp;
+    QTest::newRow("brown flat") << Picture::FlatOff << flat;
 }
 
 void tst_Resources::signsStayInTheirBoxes()
 {
-    QFETCH(int, number);
+    QFETCH(Picture, sign);
     QFETCH(QRect, box);
-    QCOMPARE(inkBounds(resourceImage(number, PictureKind::Icon)), box);
+    QCOMPARE(inkBounds(image(sign)), box);
 }
 
 void tst_Resources::staffLinesArePixelExact()
 {
-    const QImage staff = layoutImage(LayoutPicture::Staff);
+    const QImage staff = image(Picture::Staff);
     const QRgb ground = qRgb(254, 217, 64);
     const QRgb ink = qRgb(175, 128, 5);
     const QRect clef(QPoint(21, 36), QPoint(46, 122));
@@ -307,7 +321,7 @@ void tst_Resources::staffLinesArePixelExact()
 
 void tst_Resources::sliderTicksStandAtTheirTempos()
 {
-    const QImage bar = layoutImage(LayoutPicture::SliderBar);
+    const QImage bar = image(Picture::SliderBar);
     const QRgb cream = qRgb(255, 255, 216);
     const QRgb dark = qRgb(90, 60, 10);
     // Along a row through the ticks, between the bar's bevels, only the eleven
@@ -325,7 +339,7 @@ void tst_Resources::sliderTicksStandAtTheirTempos()
 
 void tst_Resources::sliderPointerApexIsAtColumnNine()
 {
-    const QImage pointer = layoutImage(LayoutPicture::SliderPointer);
+    const QImage pointer = image(Picture::SliderPointer);
     const QRect bounds = inkBounds(pointer);
     QCOMPARE(bounds.top(), 0);
     // the apex row holds the single column 9; the cone widens evenly below it
@@ -338,23 +352,23 @@ void tst_Resources::sliderPointerApexIsAtColumnNine()
 
 void tst_Resources::barrePiecesJoin_data()
 {
-    QTest::addColumn<int>("upper");
-    QTest::addColumn<int>("lower");
+    QTest::addColumn<Picture>("upper");
+    QTest::addColumn<Picture>("lower");
 
-    QTest::newRow("first over middle") << 121 << 122;
-    QTest::newRow("middle over middle") << 122 << 122;
-    QTest::newRow("middle over last") << 122 << 123;
-    QTest::newRow("first over last") << 121 << 123;
+    QTest::newRow("first over middle") << Picture::BarreFirst << Picture::BarreMiddle;
+    QTest::newRow("middle over middle") << Picture::BarreMiddle << Picture::BarreMiddle;
+    QTest::newRow("middle over last") << Picture::BarreMiddle << Picture::BarreLast;
+    QTest::newRow("first over last") << Picture::BarreFirst << Picture::BarreLast;
 }
 
 void tst_Resources::barrePiecesJoin()
 {
-    QFETCH(int, upper);
-    QFETCH(int, lower);
+    QFETCH(Picture, upper);
+    QFETCH(Picture, lower);
 
-    const QImage plain = resourceImage(101, PictureKind::Bitmap);
-    const QImage top = resourceImage(upper, PictureKind::Bitmap);
-    const QImage bottom = resourceImage(lower, PictureKind::Bitmap);
+    const QImage plain = image(Picture::PlainCell);
+    const QImage top = image(upper);
+    const QImage bottom = image(lower);
     const int last = plain.height() - 1;
 
     // where the two pieces meet, the bar crosses the edge in the same columns
@@ -372,9 +386,9 @@ void tst_Resources::barrePiecesJoin()
 
 void tst_Resources::fretWiresLineUp()
 {
-    const QImage cell = resourceImage(101, PictureKind::Bitmap);
-    const QImage topEdge = resourceImage(107, PictureKind::Bitmap);
-    const QImage bottomEdge = resourceImage(108, PictureKind::Bitmap);
+    const QImage cell = image(Picture::PlainCell);
+    const QImage topEdge = image(Picture::FrameTop);
+    const QImage bottomEdge = image(Picture::FrameBottom);
 
     // the cell's wire runs through its full height at the right edge
     const std::set<int> wire = wireColumns(cell, 0);
@@ -388,7 +402,7 @@ void tst_Resources::fretWiresLineUp()
     QVERIFY(wireColumns(topEdge, 0).empty());
     QVERIFY(wireColumns(bottomEdge, bottomEdge.height() - 1).empty());
     // the nut has no fret wire
-    const QImage nut = resourceImage(105, PictureKind::Bitmap);
+    const QImage nut = image(Picture::OpenString);
     QVERIFY(nut.pixel(cell.width() - 1, 0) != cell.pixel(cell.width() - 1, 0));
 }
 

@@ -4,7 +4,8 @@
 #include "AboutDrag.h"
 #include "Links.h"
 #include "Resources.h"
-#include "Skin.h"
+#include "Look.h"
+#include "Palette.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 
@@ -85,7 +86,7 @@ class TestShell : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { skin::InstallFontSubstitutions(); }
+    void initTestCase() { look::installFontSubstitutions(); }
     void cleanup()
     {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -140,7 +141,7 @@ private slots:
         QVERIFY(l->font().italic());
         QVERIFY(!l->font().bold());
         QCOMPARE(l->font().pointSizeF(), 12.0);
-        QCOMPARE(l->palette().color(QPalette::WindowText).rgb(), skin::ActionColour);
+        QCOMPARE(l->palette().color(QPalette::WindowText).rgb(), palette::Action);
         QCOMPARE(l->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(l->cursor().hotSpot(), QPoint(5, 0));
         // Sized to its text: the whole caption fits, without a wide margin.

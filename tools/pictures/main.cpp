@@ -5,6 +5,7 @@
 #include "FretboardPieces.h"
 #include "GuitarDrawing.h"
 #include "LayoutPictures.h"
+#include "PictureNames.h"
 #include "SignIcons.h"
 
 #include <QDir>
@@ -16,50 +17,52 @@
 
 namespace {
 
-struct PictureFile
+struct Drawing
 {
-    const char* name;
+    Picture picture;
     std::function<QImage()> draw;
 };
 
 const QColor Black(0, 0, 0);
 const QColor Brown(156, 100, 40);
 
-const PictureFile Pictures[] = {
-    {"bitmap-101.png", fretboard_art::PlainCell},
-    {"bitmap-102.png", fretboard_art::ClickedCell},
-    {"bitmap-103.png", fretboard_art::MatchingCell},
-    {"bitmap-104.png", fretboard_art::TopLeft},
-    {"bitmap-105.png", fretboard_art::OpenString},
-    {"bitmap-106.png", fretboard_art::BottomLeft},
-    {"bitmap-107.png", fretboard_art::TopEdge},
-    {"bitmap-108.png", fretboard_art::BottomEdge},
-    {"bitmap-109.png", fretboard_art::TopRight},
-    {"bitmap-110.png", fretboard_art::StringEnd},
-    {"bitmap-111.png", fretboard_art::BottomRight},
-    {"bitmap-112.png", fretboard_art::MutedString},
-    {"bitmap-120.png", fretboard_art::PressedCell},
-    {"bitmap-121.png", fretboard_art::BarreFirst},
-    {"bitmap-122.png", fretboard_art::BarreMiddle},
-    {"bitmap-123.png", fretboard_art::BarreLast},
-    {"icon-1.png", guitar_art::GuitarIcon},
-    {"icon-101.png", [] { return sign_art::Sharp(Black); }},
-    {"icon-102.png", [] { return sign_art::Flat(Black); }},
-    {"icon-103.png", [] { return sign_art::Sharp(Brown); }},
-    {"icon-104.png", [] { return sign_art::Flat(Brown); }},
-    {"icon-105.png", sign_art::NoteHead},
-    {"icon-106.png", guitar_art::GuitarIcon},
-    {"cursor-101.png", sign_art::HandCursor},
-    {"layout/main-guitar.png", guitar_art::MainGuitar},
-    {"layout/about-panel.png", layout_art::AboutPanel},
-    {"layout/staff.png", layout_art::Staff},
-    {"layout/diagonal-guitar.png", guitar_art::DiagonalGuitar},
-    {"layout/tempo-field.png", layout_art::TempoField},
-    {"layout/slider-bar.png", layout_art::SliderBar},
-    {"layout/file-path-bar.png", layout_art::FilePathBar},
-    {"layout/slider-pointer.png", layout_art::SliderPointer},
-    {"layout/red-guitar.png", guitar_art::RedGuitar},
+const Drawing Drawings[] = {
+    {Picture::PlainCell, fretboard_art::PlainCell},
+    {Picture::ClickedCell, fretboard_art::ClickedCell},
+    {Picture::MatchingCell, fretboard_art::MatchingCell},
+    {Picture::FrameTopLeft, fretboard_art::TopLeft},
+    {Picture::OpenString, fretboard_art::OpenString},
+    {Picture::FrameBottomLeft, fretboard_art::BottomLeft},
+    {Picture::FrameTop, fretboard_art::TopEdge},
+    {Picture::FrameBottom, fretboard_art::BottomEdge},
+    {Picture::FrameTopRight, fretboard_art::TopRight},
+    {Picture::StringEnd, fretboard_art::StringEnd},
+    {Picture::FrameBottomRight, fretboard_art::BottomRight},
+    {Picture::MutedString, fretboard_art::MutedString},
+    {Picture::PressedCell, fretboard_art::PressedCell},
+    {Picture::BarreFirst, fretboard_art::BarreFirst},
+    {Picture::BarreMiddle, fretboard_art::BarreMiddle},
+    {Picture::BarreLast, fretboard_art::BarreLast},
+    {Picture::ProgramIcon, guitar_art::GuitarIcon},
+    {Picture::SharpOn, [] { return sign_art::Sharp(Black); }},
+    {Picture::FlatOn, [] { return sign_art::Flat(Black); }},
+    {Picture::SharpOff, [] { return sign_art::Sharp(Brown); }},
+    {Picture::FlatOff, [] { return sign_art::Flat(Brown); }},
+    {Picture::NoteHead, sign_art::NoteHead},
+    {Picture::WindowIcon, guitar_art::GuitarIcon},
+    {Picture::HandCursor, sign_art::HandCursor},
+    {Picture::MainGuitar, guitar_art::MainGuitar},
+    {Picture::AboutPanel, layout_art::AboutPanel},
+    {Picture::Staff, layout_art::Staff},
+    {Picture::DiagonalGuitar, guitar_art::DiagonalGuitar},
+    {Picture::TempoField, layout_art::TempoField},
+    {Picture::SliderBar, layout_art::SliderBar},
+    {Picture::FilePathBar, layout_art::FilePathBar},
+    {Picture::SliderPointer, layout_art::SliderPointer},
+    {Picture::RedGuitar, guitar_art::RedGuitar},
 };
+
+static_assert(std::size(Drawings) == std::size(PictureFiles), "every picture has a drawing");
 
 } // namespace
 
@@ -75,9 +78,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     int failures = 0;
-    for (const PictureFile& picture : Pictures) {
-        const QString path = folder.filePath(QString::fromLatin1(picture.name));
-        if (!picture.draw().save(path, "PNG")) {
+    for (const Drawing& drawing : Drawings) {
+        const QString path = folder.filePath(QString::fromLatin1(pictureFile(drawing.picture)));
+        if (!drawing.draw().save(path, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ++failures;
         }

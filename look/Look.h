@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QFont>
+#include <QLabel>
+#include <QRect>
+#include <QRgb>
+#include <QSize>
+
+// The look every window shares: the two stored font faces and framed windows
+// with the guitar icon. Colours are in Palette.h, the clickable text in
+// ActionLabel.h.
+namespace look {
+
+// Maps the stored faces to the installed ones: "Comic Sans MS" to Comic Neue and
+// "MS Sans Serif" to the installed sans face. Called once at start-up, before
+// any window exists.
+void installFontSubstitutions();
+
+QFont comicFont(qreal pointSize, bool italic, bool bold = false);
+QFont sansSerifFont(qreal pointSize, bool bold = false);
+
+// Gives a framed window its caption, fixed client size in pixels, background
+// colour and the guitar icon (icon 106), and centres it on the screen.
+void setUpFramedWindow(QWidget* window, const QString& caption, QSize clientPixels,
+                       QRgb background);
+
+// Moves a window so that it stands in the middle of its screen.
+void centreOnScreen(QWidget* window);
+
+// Converts a rectangle given in twips (left, top, width, height) to pixels.
+QRect twipsRect(int left, int top, int width, int height);
+
+// Sets a label's text colour.
+void setTextColour(QLabel* label, QRgb colour);
+
+} // namespace look
