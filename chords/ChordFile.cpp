@@ -1,16 +1,15 @@
 #include "ChordFile.h"
 
-#include "AppFolder.h"
-#include "MessageBox.h"
+#include "Desktop.h"
 
 #include <QFile>
 
-std::vector<ChordRecord> LoadChordFile(QWidget* owner, ChordSet set)
+std::vector<ChordRecord> loadChordFile(platform::Desktop& desktop, QWidget* owner, ChordSet set)
 {
-    QFile file(platform::ApplicationFile(QStringLiteral("ChordData.txt")));
+    QFile file(desktop.programFile(QStringLiteral("ChordData.txt")));
     ChordLoad load = ReadChordData(file, set);
     file.close();
     if (load.failed)
-        platform::ShowCriticalMessage(owner, ChordFileMissingMessage);
+        desktop.showCriticalMessage(owner, ChordFileMissingMessage);
     return std::move(load.records);
 }

@@ -1,5 +1,5 @@
 // The wave output itself, on SDL: built as a module of its own that the
-// program loads the first time a window needs sound (WaveOutput.cpp).
+// program loads the first time a window needs sound (SystemDesktop.cpp).
 
 #include "WaveOutput.h"
 
@@ -128,10 +128,16 @@ std::shared_ptr<const WaveSamples> decode(const QString& path, const SDL_AudioSp
     return wave;
 }
 
-class Output
+} // namespace
+
+class SdlWaveOutput : public QObject, public WaveOutput
 {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID KordelixWaveOutput_iid)
+    Q_INTERFACES(platform::WaveOutput)
+
 public:
-    ~Output() { close(); }
+    ~SdlWaveOutput() override { close(); }
 
     // Opens the output on first use; false when there is none.
     bool open()
@@ -148,7 +154,7 @@ public:
         wanted.format = AUDIO_F32SYS;
         wanted.channels = OutputChannels;
         wanted.samples = OutputBufferFrames;
-        wanted.callback = &Output::render;
+        wanted.callback = &SdlWaveOutput::render;
         wanted.userdata = this;
         device_ =
             SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_,
@@ -166,7 +172,7 @@ public:
 
     // Closing the device waits for its thread, so the callback never sees the
     // mixer or a sound after they are released.
-    void close()
+    void close() override
     {
         if (device_ != 0) {
             SDL_CloseAudioDevice(device_);
@@ -178,7 +184,7 @@ public:
         tried_ = false;
     }
 
-    int deviceCount()
+    int deviceCount() override
     {
         if (!open())
             return 0;
@@ -186,7 +192,7 @@ public:
         return std::max(SDL_GetNumAudioDevices(0), 1);
     }
 
-    bool play(const QString& path, AudioClock::time_point requested)
+    bool play(const QString& path, AudioClock::time_point requested) override
     {
         if (!open())
             return false;
@@ -194,7 +200,7 @@ public:
         if (!wave)
             return false;
         SDL_LockAudioDevice(device_);
-        mixer_->Schedule(std::move(wave), requested + WaveOutputLatency);
+        mixer_->Schedule(std::move(wave), requested + Latency);
         SDL_UnlockAudioDevice(device_);
         return true;
     }
@@ -224,7 +230,7 @@ private:
     static void SDLCALL render(void* self, Uint8* stream, int length)
     {
         const auto now = AudioClock::now();
-        auto* output = static_cast<Output*>(self);
+        auto* output = static_cast<SdlWaveOutput*>(self);
         const int frames = length / int(sizeof(float)) / output->spec_.channels;
         output->mixer_->Render(reinterpret_cast<float*>(stream), frames, now);
     }
@@ -236,30 +242,6 @@ private:
     QHash<QString, DecodedFile> files_;
 };
 
-Output& output()
-{
-    static Output instance;
-    return instance;
-}
-
-} // namespace
-
 } // namespace platform
 
-// The module's entry points, looked up by name by the program (WaveOutput.cpp).
-extern "C" Q_DECL_EXPORT int KordelixWaveOutputDeviceCount()
-{
-    return platform::output().deviceCount();
-}
-
-extern "C" Q_DECL_EXPORT bool KordelixPlayWaveAsync(const QString& path,
-                                                    platform::AudioClock::rep requested)
-{
-    return platform::output().play(
-        path, platform::AudioClock::time_point(platform::AudioClock::duration(requested)));
-}
-
-extern "C" Q_DECL_EXPORT void KordelixCloseWaveOutput()
-{
-    platform::output().close();
-}
+#include "SdlWaveOutput.moc"

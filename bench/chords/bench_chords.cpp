@@ -5,7 +5,7 @@
 #include "ChordFile.h"
 #include "ChordLists.h"
 
-#include "AppFolder.h"
+#include "FakeDesktop.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -51,7 +51,7 @@ int main(int argc, char** argv)
         return 1;
     }
     file.close();
-    platform::SetApplicationFolder(dir.path());
+    platform::FakeDesktop desktop(dir.path());
 
     QListWidget groups;
     QListWidget chords;
@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer timer;
         timer.start();
-        const std::vector<ChordRecord> loaded = LoadChordFile(nullptr, ChordSet::Ordinary);
+        const std::vector<ChordRecord> loaded = loadChordFile(desktop, nullptr, ChordSet::Ordinary);
         groups.clear();
         groups.addItems(GroupEntries(loaded));
         groups.setCurrentRow(0);

@@ -4,7 +4,7 @@
 // click with the repaint it causes.
 #include "FretboardView.h"
 #include "Look.h"
-#include "frmNoteTable.h"
+#include "NoteTableWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     look::installFontSubstitutions();
 
-    auto* window = new frmNoteTable();
+    auto* window = new NoteTableWindow();
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
         return 1;

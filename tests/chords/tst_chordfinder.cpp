@@ -1,15 +1,14 @@
+#include "ActionLabel.h"
 #include "ChordDisplay.h"
 #include "ChordFile.h"
+#include "ChordFinderWindow.h"
 #include "ChordLine.h"
 #include "ChordLists.h"
 #include "FretboardView.h"
-#include "ActionLabel.h"
 #include "Look.h"
 #include "Palette.h"
-#include "frmChord.h"
 
-#include "AppFolder.h"
-#include "MessageBox.h"
+#include "FakeDesktop.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,9 +124,8 @@ private:
     void WriteFile(const QByteArray& bytes);
     void Open();
     QTemporaryDir dir_;
-    int boxes_ = 0;
-    QString boxText_;
-    QPointer<frmChord> window_;
+    platform::FakeDesktop desktop_;
+    QPointer<ChordFinderWindow> window_;
     QListWidget* groups_ = nullptr;
     QListWidget* chords_ = nullptr;
     QLabel* desc_ = nullptr;
@@ -148,17 +146,12 @@ void tst_ChordFinder::initTestCase()
 {
     look::installFontSubstitutions();
     QVERIFY(dir_.isValid());
-    platform::SetApplicationFolder(dir_.path());
-    platform::SetCriticalMessageHandler([this](QWidget*, const QString& text) {
-        ++boxes_;
-        boxText_ = text;
-    });
+    desktop_.setProgramFolder(dir_.path());
 }
 
 void tst_ChordFinder::init()
 {
-    boxes_ = 0;
-    boxText_.clear();
+    desktop_.messages.clear();
     WriteFile(Library);
 }
 
@@ -178,7 +171,7 @@ void tst_ChordFinder::WriteFile(const QByteArray& bytes)
 
 void tst_ChordFinder::Open()
 {
-    window_ = new frmChord();
+    window_ = new ChordFinderWindow(desktop_);
     groups_ = window_->findChild<QListWidget*>(QStringLiteral("lstGroup"));
     chords_ = window_->findChild<QListWidget*>(QStringLiteral("lstChord"));
     desc_ = window_->findChild<QLabel*>(QStringLiteral("lblDesc"));
@@ -259,7 +252,7 @@ void tst_ChordFinder::groupEntries()
 void tst_ChordFinder::openingShowsFirstChordOfFirstGroup()
 {
     Open();
-    QCOMPARE(boxes_, 0);
+    QCOMPARE(desktop_.messages.size(), 0);
     QCOMPARE(groups_->count(), 3);
     QCOMPARE(groups_->currentRow(), 0);
     QCOMPARE(chords_->count(), 4);
@@ -320,7 +313,7 @@ void tst_ChordFinder::favouritesToggle()
     QCOMPARE(favorites_->palette().color(QPalette::WindowText), QColor(palette::Action));
     QCOMPARE(groups_->count(), 3);
     QCOMPARE(desc_->text(), "C major");
-    QCOMPARE(boxes_, 0);
+    QCOMPARE(desktop_.messages.size(), 0);
 }
 
 void tst_ChordFinder::toggleToEmptySetKeepsWhatIsShown()
@@ -340,7 +333,7 @@ void tst_ChordFinder::toggleToEmptySetKeepsWhatIsShown()
     QCOMPARE(MarkedCells(board_), shown);
     QTest::mouseClick(favorites_, Qt::LeftButton);
     QCOMPARE(groups_->count(), 3);
-    QCOMPARE(boxes_, 0);
+    QCOMPARE(desktop_.messages.size(), 0);
 }
 
 void tst_ChordFinder::unreadableFile_data()
@@ -357,15 +350,15 @@ void tst_ChordFinder::unreadableFile()
     if (folderInstead)
         QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("ChordData.txt")));
     Open();
-    QCOMPARE(boxes_, 1);
-    QCOMPARE(boxText_,
+    QCOMPARE(desktop_.messages.size(), 1);
+    QCOMPARE(desktop_.messages.last(),
              QString::fromUtf8("Akor bilgilerinin bulunduğu ChordData.txt dosyası bulunamadı."));
     QCOMPARE(groups_->count(), 0);
     QCOMPARE(chords_->count(), 0);
     QVERIFY(desc_->text().isEmpty());
     QVERIFY(MarkedCells(board_).empty());
     QTest::mouseClick(favorites_, Qt::LeftButton);
-    QCOMPARE(boxes_, 2);
+    QCOMPARE(desktop_.messages.size(), 2);
     QVERIFY(window_);
 }
 

@@ -1,15 +1,14 @@
 // The metronome: tempo arithmetic, the tempo box reader, and the window with a
 // real audio output (SDL's disk driver writes what would be heard to a file).
 
-#include "AppFolder.h"
 #include "BeatSchedule.h"
-#include "FileDialog.h"
+#include "FakeDesktop.h"
 #include "Look.h"
+#include "MetronomeWindow.h"
 #include "Palette.h"
 #include "Tempo.h"
 #include "TempoText.h"
 #include "WaveOutput.h"
-#include "frmMetronome.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -69,17 +68,15 @@ private slots:
     void noDeviceKeepsRunningSilently();
 
 private:
-    frmMetronome* open();
+    MetronomeWindow* open();
     void useDiskDriver();
     void choose(const char* entry);
     void pressSlider(QEvent::Type type, double x);
     QString writeSound(const QString& name, const QByteArray& bytes);
 
     QTemporaryDir dir;
-    QPointer<frmMetronome> window;
-    std::optional<QString> chooserAnswer;
-    platform::OpenFileRequest lastRequest;
-    int chooserCalls = 0;
+    QPointer<MetronomeWindow> window;
+    platform::FakeDesktop desktop;
 };
 
 void tst_Metronome::initTestCase()
@@ -90,19 +87,14 @@ void tst_Metronome::initTestCase()
     for (const char* name : {"Rhythm01.wav", "Rhythm03.wav"})
         QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + u'/' + QLatin1String(name),
                             dir.filePath(QLatin1String(name))));
-    platform::SetApplicationFolder(dir.path());
-    platform::SetOpenFileChooser([this](QWidget*, const platform::OpenFileRequest& request) {
-        ++chooserCalls;
-        lastRequest = request;
-        return chooserAnswer;
-    });
+    desktop.setProgramFolder(dir.path());
 }
 
 void tst_Metronome::init()
 {
     useDiskDriver();
-    chooserAnswer.reset();
-    chooserCalls = 0;
+    desktop.fileAnswer.reset();
+    desktop.fileRequests.clear();
 }
 
 void tst_Metronome::cleanup()
@@ -112,14 +104,14 @@ void tst_Metronome::cleanup()
 
 void tst_Metronome::useDiskDriver()
 {
-    platform::CloseWaveOutput();
+    desktop.waveOutput().close();
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", dir.filePath(QStringLiteral("out.raw")).toLocal8Bit());
 }
 
-frmMetronome* tst_Metronome::open()
+MetronomeWindow* tst_Metronome::open()
 {
-    window = new frmMetronome();
+    window = new MetronomeWindow(desktop);
     window->show();
     return window;
 }
@@ -426,7 +418,7 @@ void tst_Metronome::beatsWriteTheClick()
     QTest::mouseClick(window->findChild<QLabel*>(QStringLiteral("lblStartStop")), Qt::LeftButton);
     QTest::qWait(500);
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblExp"))->text(), "Rhythm 01");
-    platform::CloseWaveOutput();
+    desktop.waveOutput().close();
     QFile written(dir.filePath(QStringLiteral("out.raw")));
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
@@ -511,7 +503,7 @@ void tst_Metronome::unplayableOtherSound()
     open();
     auto* startStop = window->findChild<QLabel*>(QStringLiteral("lblStartStop"));
     QTest::mouseClick(startStop, Qt::LeftButton);
-    chooserAnswer = path;
+    desktop.fileAnswer = path;
     QElapsedTimer answered;
     answered.start();
     choose("mnuSound00");
@@ -528,11 +520,11 @@ void tst_Metronome::otherCancelledChangesNothing()
     open();
     choose("mnuSound03");
     choose("mnuSound00");
-    QCOMPARE(chooserCalls, 1);
-    QCOMPARE(lastRequest.title, "Select sound file");
-    QCOMPARE(lastRequest.folder, dir.path());
-    QCOMPARE(lastRequest.filters, QStringList({QStringLiteral("Wave files (*.wav)"),
-                                               QStringLiteral("All files (*.*)")}));
+    QCOMPARE(desktop.fileRequests.size(), 1);
+    QCOMPARE(desktop.fileRequests.last().title, "Select sound file");
+    QCOMPARE(desktop.fileRequests.last().folder, dir.path());
+    QCOMPARE(desktop.fileRequests.last().filters, QStringList({QStringLiteral("Wave files (*.wav)"),
+                                                               QStringLiteral("All files (*.*)")}));
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblExp"))->text(), "Rhythm 03");
     for (const char* entry : {"mnuSound01", "mnuSound02", "mnuSound03", "mnuSound00"})
         QCOMPARE(window->findChild<QAction*>(QLatin1String(entry))->isChecked(),
@@ -544,7 +536,7 @@ void tst_Metronome::otherChosenBecomesTheClick()
     const QString path = dir.filePath(QStringLiteral("mine.wav"));
     QVERIFY(QFile::copy(dir.filePath(QStringLiteral("Rhythm03.wav")), path));
     open();
-    chooserAnswer = QStringLiteral("  ") + path + QStringLiteral(" ");
+    desktop.fileAnswer = QStringLiteral("  ") + path + QStringLiteral(" ");
     choose("mnuSound00");
     auto* label = window->findChild<QLabel*>(QStringLiteral("lblExp"));
     QCOMPARE(label->text(), "Other rhythms");
@@ -560,7 +552,7 @@ void tst_Metronome::otherChosenBecomesTheClick()
 
 void tst_Metronome::noDeviceKeepsRunningSilently()
 {
-    platform::CloseWaveOutput();
+    desktop.waveOutput().close();
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     open();
     auto* startStop = window->findChild<QLabel*>(QStringLiteral("lblStartStop"));

@@ -4,7 +4,7 @@
 #include "Resources.h"
 #include "Look.h"
 #include "StaffGeometry.h"
-#include "frmNoteTable.h"
+#include "NoteTableWindow.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -128,7 +128,7 @@ private:
     void choose(QAction* item);
     QAction* menuItem(const char* name) const;
 
-    QPointer<frmNoteTable> window_;
+    QPointer<NoteTableWindow> window_;
     QPixmap plain_, red_, brown_;
 };
 
@@ -144,7 +144,7 @@ void tst_notetable::initTestCase()
 
 void tst_notetable::init()
 {
-    window_ = new frmNoteTable();
+    window_ = new NoteTableWindow();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
 }

@@ -2,6 +2,7 @@
 // output through the disk driver, which writes what a listener would hear to a
 // file.
 
+#include "SystemDesktop.h"
 #include "WaveMixer.h"
 #include "WaveOutput.h"
 
@@ -123,6 +124,7 @@ private:
     QVector<float> writtenSamples();
 
     QTemporaryDir dir;
+    platform::SystemDesktop desktop;
 };
 
 void tst_WaveOutput::initTestCase()
@@ -133,7 +135,7 @@ void tst_WaveOutput::initTestCase()
 
 void tst_WaveOutput::useDiskDriver()
 {
-    platform::CloseWaveOutput();
+    desktop.waveOutput().close();
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", dir.filePath(QStringLiteral("out.raw")).toLocal8Bit());
     // The disk driver waits between buffers like a real device; keep it short.
@@ -144,7 +146,7 @@ void tst_WaveOutput::useDiskDriver()
 // back as the 32-bit float samples the output renders.
 QVector<float> tst_WaveOutput::writtenSamples()
 {
-    platform::CloseWaveOutput();
+    desktop.waveOutput().close();
     QFile file(dir.filePath(QStringLiteral("out.raw")));
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -264,8 +266,8 @@ void tst_WaveOutput::clickIsWrittenToTheOutput()
     useDiskDriver();
     const QString path = dir.filePath(QStringLiteral("click.wav"));
     QVERIFY(writeFile(path, waveFile(2400, 0.5, 22050)));
-    QVERIFY(platform::WaveOutputDeviceCount() > 0);
-    QVERIFY(platform::PlayWaveAsync(path));
+    QVERIFY(desktop.waveOutput().deviceCount() > 0);
+    QVERIFY(desktop.waveOutput().play(path, std::chrono::steady_clock::now()));
     QThread::msleep(400);
     const QVector<float> samples = writtenSamples();
     QVERIFY(!samples.isEmpty());
@@ -303,7 +305,7 @@ void tst_WaveOutput::unplayableFilesFail()
         QVERIFY(writeFile(path, content));
     else if (content == "folder")
         QVERIFY(QDir().mkpath(path));
-    QVERIFY(!platform::PlayWaveAsync(path));
+    QVERIFY(!desktop.waveOutput().play(path, std::chrono::steady_clock::now()));
     // Nothing was played in place of it.
     for (float s : writtenSamples())
         QCOMPARE(s, 0.0f);
@@ -314,14 +316,14 @@ void tst_WaveOutput::changedFileIsReadAgain()
     useDiskDriver();
     const QString path = dir.filePath(QStringLiteral("changing.wav"));
     QVERIFY(writeFile(path, waveFile(480, 0.5)));
-    QVERIFY(platform::PlayWaveAsync(path));
+    QVERIFY(desktop.waveOutput().play(path, std::chrono::steady_clock::now()));
     QVERIFY(writeFile(path, QByteArray("garbage now")));
-    QVERIFY(!platform::PlayWaveAsync(path));
+    QVERIFY(!desktop.waveOutput().play(path, std::chrono::steady_clock::now()));
     QVERIFY(writeFile(path, waveFile(960, 0.5)));
-    QVERIFY(platform::PlayWaveAsync(path));
+    QVERIFY(desktop.waveOutput().play(path, std::chrono::steady_clock::now()));
     QVERIFY(QFile::remove(path));
-    QVERIFY(!platform::PlayWaveAsync(path));
-    platform::CloseWaveOutput();
+    QVERIFY(!desktop.waveOutput().play(path, std::chrono::steady_clock::now()));
+    desktop.waveOutput().close();
 }
 
 void tst_WaveOutput::largeFiles_data()
@@ -350,22 +352,22 @@ void tst_WaveOutput::largeFiles()
     QVERIFY(QFile(path).resize(fileBytes));
     QElapsedTimer taken;
     taken.start();
-    QCOMPARE(platform::PlayWaveAsync(path), plays);
+    QCOMPARE(desktop.waveOutput().play(path, std::chrono::steady_clock::now()), plays);
     QVERIFY2(taken.elapsed() < 1000, qPrintable(QString::number(taken.elapsed())));
     QVERIFY(QFile::remove(path));
-    platform::CloseWaveOutput();
+    desktop.waveOutput().close();
 }
 
 void tst_WaveOutput::noDeviceCountsZero()
 {
-    platform::CloseWaveOutput();
+    desktop.waveOutput().close();
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     const QString path = dir.filePath(QStringLiteral("fine.wav"));
     QVERIFY(writeFile(path, waveFile(480, 0.5)));
-    QCOMPARE(platform::WaveOutputDeviceCount(), 0);
-    QVERIFY(!platform::PlayWaveAsync(path));
+    QCOMPARE(desktop.waveOutput().deviceCount(), 0);
+    QVERIFY(!desktop.waveOutput().play(path, std::chrono::steady_clock::now()));
     useDiskDriver();
-    QVERIFY(platform::WaveOutputDeviceCount() > 0);
+    QVERIFY(desktop.waveOutput().deviceCount() > 0);
 }
 
 // The output stays open with a long sound playing when the program ends: its
@@ -376,7 +378,7 @@ void tst_WaveOutput::programEndsWhileSounding()
     useDiskDriver();
     const QString path = dir.filePath(QStringLiteral("long.wav"));
     QVERIFY(writeFile(path, waveFile(Rate * 5, 0.5)));
-    QVERIFY(platform::PlayWaveAsync(path));
+    QVERIFY(desktop.waveOutput().play(path, std::chrono::steady_clock::now()));
     QThread::msleep(50);
 }
 

@@ -2,12 +2,12 @@
 // tool exists once, Quit leaves open tools usable, About blocks the others.
 
 #include "AboutDrag.h"
-#include "Links.h"
-#include "Resources.h"
+#include "AboutWindow.h"
+#include "FakeDesktop.h"
 #include "Look.h"
+#include "MainMenu.h"
 #include "Palette.h"
-#include "frmAbout.h"
-#include "frmMain.h"
+#include "Resources.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -96,7 +96,7 @@ private slots:
 
     void mainMenuLooksAsDesigned()
     {
-        frmMain menu;
+        MainMenu menu(desktop_);
         menu.show();
         QCOMPARE(menu.windowTitle(), QStringLiteral("Kordelix"));
         QCOMPARE(menu.size(), QSize(339, 226));
@@ -131,8 +131,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(QPoint, topLeft);
-        frmMain menu;
-        frmAbout about(&menu);
+        MainMenu menu(desktop_);
+        AboutWindow about(desktop_, &menu);
         QWidget* host = window == QLatin1String("main") ? static_cast<QWidget*>(&menu) : &about;
         QLabel* l = label(host, name.toLatin1().constData());
         QCOMPARE(l->text(), text);
@@ -174,7 +174,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QSize, clientSize);
         QFETCH(QRgb, background);
-        frmMain menu;
+        MainMenu menu(desktop_);
         menu.show();
         QLabel* open = label(&menu, entry.toLatin1().constData());
 
@@ -206,7 +206,7 @@ private slots:
 
     void quitLeavesOpenToolsUsable()
     {
-        frmMain menu;
+        MainMenu menu(desktop_);
         menu.show();
         click(label(&menu, "lblNoteTable"));
         click(label(&menu, "lblQuit"));
@@ -220,7 +220,7 @@ private slots:
 
     void aboutIsModalAndBlocksTheOtherWindows()
     {
-        frmMain menu;
+        MainMenu menu(desktop_);
         menu.show();
         click(label(&menu, "lblMetronome"));
         QWidget* metronome = toolWindows(QStringLiteral("frmMetronome")).first();
@@ -255,8 +255,8 @@ private slots:
     void aboutClosesWithCloseAndX()
     {
         QFETCH(QString, name);
-        frmMain menu;
-        frmAbout about(&menu);
+        MainMenu menu(desktop_);
+        AboutWindow about(desktop_, &menu);
         about.show();
         QLabel* closer = label(&about, name.toLatin1().constData());
         QCOMPARE(closer->cursor().shape(), Qt::BitmapCursor);
@@ -281,18 +281,16 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QString, target);
-        QStringList opened;
-        const auto previous = platform::SetLinkOpener([&](const QString& t) { opened << t; });
-        frmMain menu;
-        frmAbout about(&menu);
+        desktop_.links.clear();
+        MainMenu menu(desktop_);
+        AboutWindow about(desktop_, &menu);
         about.show();
         QLabel* link = label(&about, name.toLatin1().constData());
         QCOMPARE(link->text(), caption);
         QCOMPARE(link->palette().color(QPalette::WindowText),
                  about.palette().color(QPalette::Highlight));
         click(link);
-        platform::SetLinkOpener(previous);
-        QCOMPARE(opened, QStringList{target});
+        QCOMPARE(desktop_.links, QStringList{target});
         QVERIFY(about.isVisible()); // the window stays open
     }
 
@@ -343,8 +341,8 @@ private slots:
     void draggingTheBackgroundMovesTheWindow()
     {
         QFETCH(QPoint, press);
-        frmMain menu;
-        frmAbout about(&menu);
+        MainMenu menu(desktop_);
+        AboutWindow about(desktop_, &menu);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         const QPoint start = about.pos();
@@ -359,11 +357,10 @@ private slots:
 
     void pressesOnLabelsNeverDrag()
     {
-        frmMain menu;
-        frmAbout about(&menu);
+        MainMenu menu(desktop_);
+        AboutWindow about(desktop_, &menu);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        const auto previous = platform::SetLinkOpener([](const QString&) {});
         const QPoint start = about.pos();
         for (const char* name : {"lblEmail", "lblHome"}) {
             QLabel* l = label(&about, name);
@@ -371,9 +368,11 @@ private slots:
             QTest::mouseMove(l, {30, 12});
             QTest::mouseRelease(l, Qt::LeftButton, {}, {30, 12});
         }
-        platform::SetLinkOpener(previous);
         QCOMPARE(about.pos(), start);
     }
+
+private:
+    platform::FakeDesktop desktop_;
 };
 
 QTEST_MAIN(TestShell)

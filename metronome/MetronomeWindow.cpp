@@ -1,12 +1,11 @@
-#include "frmMetronome.h"
+#include "MetronomeWindow.h"
 
-#include "AppFolder.h"
-#include "BeatSchedule.h"
-#include "FileDialog.h"
-#include "Resources.h"
 #include "ActionLabel.h"
+#include "BeatSchedule.h"
+#include "Desktop.h"
 #include "Look.h"
 #include "Palette.h"
+#include "Resources.h"
 #include "Tempo.h"
 #include "TempoText.h"
 #include "WaveOutput.h"
@@ -44,25 +43,25 @@ void fillBackground(QWidget* widget, QRgb colour)
 
 } // namespace
 
-frmMetronome::frmMetronome(QWidget* parent) : QWidget(parent)
+MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
+    : QWidget(parent), desktop_(desktop)
 {
     setObjectName(QStringLiteral("frmMetronome"));
     setAttribute(Qt::WA_DeleteOnClose);
     // This window measures in pixels.
-    look::setUpFramedWindow(this, QStringLiteral("Metronome"), QSize(299, 125), palette::ListYellow);
+    look::setUpFramedWindow(this, QStringLiteral("Metronome"), QSize(299, 125),
+                            palette::ListYellow);
 
     imgSlider = makePicture(this, "imgSlider", loadPicture(Picture::SliderBar),
                             {SliderTopLeft, QSize(220, 22)});
     imgSlider->installEventFilter(this);
     // The pointer lies over the bar but takes no mouse input, so presses on it
     // reach the bar underneath.
-    imgSliderCursor =
-        makePicture(this, "imgSliderCursor", loadPicture(Picture::SliderPointer),
-                    {QPoint(0, PointerTop), QSize(32, 32)});
+    imgSliderCursor = makePicture(this, "imgSliderCursor", loadPicture(Picture::SliderPointer),
+                                  {QPoint(0, PointerTop), QSize(32, 32)});
     imgSliderCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    picHold = makePicture(this, "picHold", loadPicture(Picture::TempoField),
-                          {232, 16, 57, 21});
+    picHold = makePicture(this, "picHold", loadPicture(Picture::TempoField), {232, 16, 57, 21});
     picHold->resize(picHold->width(), 21);
     fillBackground(picHold, palette::ListYellow);
     txtValue = new QLineEdit(QStringLiteral("120"), picHold);
@@ -75,29 +74,29 @@ frmMetronome::frmMetronome(QWidget* parent) : QWidget(parent)
     QPalette boxPalette = txtValue->palette();
     boxPalette.setColor(QPalette::Base, QColor::fromRgb(palette::Cream));
     txtValue->setPalette(boxPalette);
-    connect(txtValue, &QLineEdit::textChanged, this, &frmMetronome::txtValue_Change);
+    connect(txtValue, &QLineEdit::textChanged, this, &MetronomeWindow::txtValue_Change);
 
     lblStartStop = ActionLabel::create(QStringLiteral("Start/Stop"), this, {136, 64}, 11.25);
     lblStartStop->setObjectName(QStringLiteral("lblStartStop"));
-    connect(lblStartStop, &ActionLabel::clicked, this, &frmMetronome::lblStartStop_Click);
+    connect(lblStartStop, &ActionLabel::clicked, this, &MetronomeWindow::lblStartStop_Click);
     lblClose = ActionLabel::create(QStringLiteral("Close"), this, {240, 64}, 11.25);
     lblClose->setObjectName(QStringLiteral("lblClose"));
-    connect(lblClose, &ActionLabel::clicked, this, &frmMetronome::lblClose_Click);
+    connect(lblClose, &ActionLabel::clicked, this, &MetronomeWindow::lblClose_Click);
 
-    imgFilePath = makePicture(this, "imgFilePath", loadPicture(Picture::FilePathBar),
-                              {8, 96, 281, 17});
+    imgFilePath =
+        makePicture(this, "imgFilePath", loadPicture(Picture::FilePathBar), {8, 96, 281, 17});
     lblExp = new ActionLabel(QString(), this);
     lblExp->setObjectName(QStringLiteral("lblExp"));
     lblExp->setFont(look::comicFont(9, false));
     look::setTextColour(lblExp, palette::SoundNameGrey);
     lblExp->setGeometry(15, 95, 265, 14);
-    connect(lblExp, &ActionLabel::clicked, this, &frmMetronome::lblExp_Click);
+    connect(lblExp, &ActionLabel::clicked, this, &MetronomeWindow::lblExp_Click);
 
     // The default coarse timer may stretch every period by up to 5 %.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &frmMetronome::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &MetronomeWindow::Timer1_Timer);
 
     mnuSound = new QMenu(this);
     mnuSound->setObjectName(QStringLiteral("mnuSound"));
@@ -112,18 +111,18 @@ frmMetronome::frmMetronome(QWidget* parent) : QWidget(parent)
     mnuSound03 = addEntry("mnuSound03", QStringLiteral("Rhythm 03"));
     mnuSound->addSeparator()->setObjectName(QStringLiteral("mnuSoundS1"));
     mnuSound00 = addEntry("mnuSound00", QStringLiteral("Other"));
-    connect(mnuSound01, &QAction::triggered, this, &frmMetronome::mnuSound01_Click);
-    connect(mnuSound02, &QAction::triggered, this, &frmMetronome::mnuSound02_Click);
-    connect(mnuSound03, &QAction::triggered, this, &frmMetronome::mnuSound03_Click);
-    connect(mnuSound00, &QAction::triggered, this, &frmMetronome::mnuSound00_Click);
+    connect(mnuSound01, &QAction::triggered, this, &MetronomeWindow::mnuSound01_Click);
+    connect(mnuSound02, &QAction::triggered, this, &MetronomeWindow::mnuSound02_Click);
+    connect(mnuSound03, &QAction::triggered, this, &MetronomeWindow::mnuSound03_Click);
+    connect(mnuSound00, &QAction::triggered, this, &MetronomeWindow::mnuSound00_Click);
 
     Form_Load();
 }
 
-void frmMetronome::Form_Load()
+void MetronomeWindow::Form_Load()
 {
     setWindowIcon(QIcon(loadPicture(Picture::WindowIcon)));
-    SoundFile = platform::ApplicationFile(QStringLiteral("Rhythm01.wav"));
+    SoundFile = desktop_.programFile(QStringLiteral("Rhythm01.wav"));
     lblExp->setText(QStringLiteral("Rhythm 01"));
     SetSoundChecks(mnuSound01);
     SetTempo(120);
@@ -136,10 +135,10 @@ void frmMetronome::Form_Load()
         control->setCursor(HandCursor);
     // The sound output takes a moment to start running; opened now, it places
     // the very first beat as exactly as the others.
-    platform::WaveOutputDeviceCount();
+    desktop_.waveOutput().deviceCount();
 }
 
-void frmMetronome::SetTempo(int value)
+void MetronomeWindow::SetTempo(int value)
 {
     if (!tempo::IsAcceptedTempo(value))
         return;
@@ -154,7 +153,7 @@ void frmMetronome::SetTempo(int value)
     imgSliderCursor->move(tempo::PointerLeft(imgSlider->x(), value), PointerTop);
 }
 
-bool frmMetronome::eventFilter(QObject* watched, QEvent* event)
+bool MetronomeWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == imgSlider) {
         // While a button is held the bar receives every move, also outside it.
@@ -175,14 +174,14 @@ bool frmMetronome::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmMetronome::imgSlider_MouseDown(double x)
+void MetronomeWindow::imgSlider_MouseDown(double x)
 {
     Dragging = true;
     SetTempo(tempo::TempoFromX(x));
     txtValue->setText(QString::number(tempo::TempoFromX(x)));
 }
 
-void frmMetronome::imgSlider_MouseMove(double x)
+void MetronomeWindow::imgSlider_MouseMove(double x)
 {
     if (!Dragging)
         return;
@@ -190,19 +189,19 @@ void frmMetronome::imgSlider_MouseMove(double x)
     txtValue->setText(QString::number(tempo::TempoFromX(x)));
 }
 
-void frmMetronome::imgSlider_MouseUp()
+void MetronomeWindow::imgSlider_MouseUp()
 {
     Dragging = false;
 }
 
-void frmMetronome::txtValue_Change(const QString& text)
+void MetronomeWindow::txtValue_Change(const QString& text)
 {
     // Text that is not an accepted tempo is left as typed and changes nothing.
     if (const std::optional<int> value = tempo::ReadTempoText(text))
         SetTempo(*value);
 }
 
-void frmMetronome::SetRunning(bool running)
+void MetronomeWindow::SetRunning(bool running)
 {
     Running = running;
     look::setTextColour(lblStartStop, Running ? palette::SwitchOn : palette::Action);
@@ -214,34 +213,35 @@ void frmMetronome::SetRunning(bool running)
         Timer1->stop();
 }
 
-void frmMetronome::lblStartStop_Click()
+void MetronomeWindow::lblStartStop_Click()
 {
     SetRunning(!Running);
 }
 
-void frmMetronome::Timer1_Timer()
+void MetronomeWindow::Timer1_Timer()
 {
     // The click goes out at the instant the tick was due, not when it arrived.
     PlayClick(SoundFile, Beats.Tick(BeatSchedule::Clock::now()));
 }
 
-void frmMetronome::PlayClick(const QString& path, std::chrono::steady_clock::time_point requested)
+void MetronomeWindow::PlayClick(const QString& path,
+                                std::chrono::steady_clock::time_point requested)
 {
-    if (platform::WaveOutputDeviceCount() <= 0)
+    if (desktop_.waveOutput().deviceCount() <= 0)
         return;
-    if (platform::PlayWaveAsync(path, requested))
+    if (desktop_.waveOutput().play(path, requested))
         return;
     lblExp->setText(ErrorCaption);
     SetRunning(false);
 }
 
-void frmMetronome::SetSoundFile(const QString& path)
+void MetronomeWindow::SetSoundFile(const QString& path)
 {
     PlayClick(path, std::chrono::steady_clock::now());
     SoundFile = path;
 }
 
-void frmMetronome::SetSoundChecks(QAction* checked)
+void MetronomeWindow::SetSoundChecks(QAction* checked)
 {
     CheckedSound = checked;
     mnuSound00->setChecked(checked == mnuSound00);
@@ -249,45 +249,45 @@ void frmMetronome::SetSoundChecks(QAction* checked)
         entry->setChecked(entry == checked);
 }
 
-void frmMetronome::lblExp_Click()
+void MetronomeWindow::lblExp_Click()
 {
     mnuSound->popup(QCursor::pos());
 }
 
-void frmMetronome::ChooseRhythm(QAction* entry, const QString& name, const QString& fileName)
+void MetronomeWindow::ChooseRhythm(QAction* entry, const QString& name, const QString& fileName)
 {
     lblExp->setText(name);
     SetSoundChecks(entry);
-    SetSoundFile(platform::ApplicationFile(fileName));
+    SetSoundFile(desktop_.programFile(fileName));
 }
 
-void frmMetronome::mnuSound01_Click()
+void MetronomeWindow::mnuSound01_Click()
 {
     ChooseRhythm(mnuSound01, QStringLiteral("Rhythm 01"), QStringLiteral("Rhythm01.wav"));
 }
 
-void frmMetronome::mnuSound02_Click()
+void MetronomeWindow::mnuSound02_Click()
 {
     ChooseRhythm(mnuSound02, QStringLiteral("Rhythm 02"), QStringLiteral("Rhythm02.wav"));
 }
 
-void frmMetronome::mnuSound03_Click()
+void MetronomeWindow::mnuSound03_Click()
 {
     ChooseRhythm(mnuSound03, QStringLiteral("Rhythm 03"), QStringLiteral("Rhythm03.wav"));
 }
 
-void frmMetronome::mnuSound00_Click()
+void MetronomeWindow::mnuSound00_Click()
 {
     // The menu has just toggled the entry; it stays as it was until a file is picked.
     SetSoundChecks(CheckedSound);
     ChooseOtherSound(QString());
 }
 
-void frmMetronome::ChooseOtherSound(const QString& folder)
+void MetronomeWindow::ChooseOtherSound(const QString& folder)
 {
-    const std::optional<QString> chosen = platform::ChooseOpenFile(
+    const std::optional<QString> chosen = desktop_.chooseOpenFile(
         this, {QStringLiteral("Select sound file"),
-               folder.isEmpty() ? platform::ApplicationFolder() : folder,
+               folder.isEmpty() ? desktop_.programFolder() : folder,
                {QStringLiteral("Wave files (*.wav)"), QStringLiteral("All files (*.*)")}});
     if (!chosen)
         return;
@@ -296,7 +296,7 @@ void frmMetronome::ChooseOtherSound(const QString& folder)
     SetSoundFile(chosen->trimmed());
 }
 
-void frmMetronome::lblClose_Click()
+void MetronomeWindow::lblClose_Click()
 {
     close();
 }

@@ -11,15 +11,18 @@ class ActionLabel;
 class FretboardView;
 class QLabel;
 class QListWidget;
+namespace platform {
+class Desktop;
+}
 
 // The chord finder: a list of chord groups, the chords of the selected group,
 // and the selected chord's fingering on a fretboard of frets 1 to 12. The
 // "Favorites" switch shows the library's favourite chords instead.
-class frmChord : public QWidget
+class ChordFinderWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmChord(QWidget* parent = nullptr);
+    explicit ChordFinderWindow(platform::Desktop& desktop, QWidget* parent = nullptr);
 
 private:
     void Form_Load();
@@ -32,6 +35,8 @@ private:
     void FillGroupList();
     int FindSelectedChord() const;
     void ShowChord();
+
+    platform::Desktop& desktop_;
 
     // The loaded set, numbered from 1 by FindSelectedChord.
     std::vector<ChordRecord> Chords;

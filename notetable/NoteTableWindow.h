@@ -16,11 +16,11 @@ class StaffView;
 // The note table: a fretboard of frets 0 to 19 linked to a music staff. A
 // click on a cell names its note, draws it on the staff and marks every cell
 // that sounds it; a press on the staff does the same from the staff side.
-class frmNoteTable : public QWidget
+class NoteTableWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmNoteTable(QWidget* parent = nullptr);
+    explicit NoteTableWindow(QWidget* parent = nullptr);
 
     const CurrentNote& currentNote() const { return note_; }
 

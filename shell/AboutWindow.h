@@ -5,21 +5,23 @@
 #include <QDialog>
 
 class ActionLabel;
-class QLabel;
+namespace platform {
+class Desktop;
+}
 
 // The About window: borderless, modal to the main menu, moved by dragging its
 // background. It names the program and offers an e-mail and a home-page link.
-class frmAbout : public QDialog
+class AboutWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* owner);
+    AboutWindow(platform::Desktop& desktop, QWidget* owner);
 
     // The two link targets and their captions.
-    static QString EmailAddress();
-    static QString HomeHost();
-    static QString EmailTarget();
-    static QString HomeTarget();
+    static QString emailAddress();
+    static QString homeHost();
+    static QString emailTarget();
+    static QString homeTarget();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,17 +30,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void Form_Load();
-    void lblEmail_Click();
-    void lblHome_Click();
-    void lblClose_Click();
-    void lblX_Click();
+    void writeEmail();
+    void visitHomePage();
 
+    platform::Desktop& desktop_;
     QPixmap background_;
     QPixmap programIcon_;
     AboutDrag drag_;
-    ActionLabel* lblX = nullptr;
-    ActionLabel* lblClose = nullptr;
-    ActionLabel* lblEmail = nullptr;
-    ActionLabel* lblHome = nullptr;
+    ActionLabel* closeCross_ = nullptr;
+    ActionLabel* closeButton_ = nullptr;
+    ActionLabel* emailLink_ = nullptr;
+    ActionLabel* homeLink_ = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "frmChord.h"
+#include "ChordFinderWindow.h"
 
 #include "ActionLabel.h"
 #include "ChordDisplay.h"
@@ -72,7 +72,8 @@ private:
 
 } // namespace
 
-frmChord::frmChord(QWidget* parent) : QWidget(parent)
+ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent)
+    : QWidget(parent), desktop_(desktop)
 {
     setObjectName(QStringLiteral("frmChord"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -115,12 +116,12 @@ frmChord::frmChord(QWidget* parent) : QWidget(parent)
         if (SelectedItem(lstChord))
             lstChord_Click();
     });
-    connect(lblFavorites, &ActionLabel::clicked, this, &frmChord::lblFavorites_Click);
-    connect(lblClose, &ActionLabel::clicked, this, &frmChord::lblClose_Click);
+    connect(lblFavorites, &ActionLabel::clicked, this, &ChordFinderWindow::lblFavorites_Click);
+    connect(lblClose, &ActionLabel::clicked, this, &ChordFinderWindow::lblClose_Click);
     Form_Load();
 }
 
-void frmChord::Form_Load()
+void ChordFinderWindow::Form_Load()
 {
     picCell = loadPicture(Picture::PlainCell);
     picDot = loadPicture(Picture::PressedCell);
@@ -136,12 +137,13 @@ void frmChord::Form_Load()
     FillGroupList();
 }
 
-void frmChord::LoadChordData()
+void ChordFinderWindow::LoadChordData()
 {
-    Chords = LoadChordFile(this, FavoritesMode ? ChordSet::Favorites : ChordSet::Ordinary);
+    Chords =
+        loadChordFile(desktop_, this, FavoritesMode ? ChordSet::Favorites : ChordSet::Ordinary);
 }
 
-void frmChord::FillGroupList()
+void ChordFinderWindow::FillGroupList()
 {
     lstGroup->clear();
     lstGroup->addItems(GroupEntries(Chords));
@@ -149,7 +151,7 @@ void frmChord::FillGroupList()
         lstGroup->setCurrentRow(0);
 }
 
-void frmChord::lstGroup_Click()
+void ChordFinderWindow::lstGroup_Click()
 {
     const QListWidgetItem* selected = SelectedItem(lstChord);
     const int remembered = selected ? lstChord->row(selected) : -1;
@@ -160,17 +162,17 @@ void frmChord::lstGroup_Click()
         lstChord->setCurrentRow(row);
 }
 
-void frmChord::lstChord_Click()
+void ChordFinderWindow::lstChord_Click()
 {
     ShowChord();
 }
 
-int frmChord::FindSelectedChord() const
+int ChordFinderWindow::FindSelectedChord() const
 {
     return FindChord(Chords, SelectedText(lstGroup), SelectedText(lstChord));
 }
 
-void frmChord::ShowChord()
+void ChordFinderWindow::ShowChord()
 {
     const int index = FindSelectedChord();
     if (index < 1 || Chords.empty())
@@ -186,7 +188,7 @@ void frmChord::ShowChord()
     lblDesc->setText(chord.Description);
 }
 
-void frmChord::lblFavorites_Click()
+void ChordFinderWindow::lblFavorites_Click()
 {
     FavoritesMode = !FavoritesMode;
     look::setTextColour(lblFavorites, FavoritesMode ? palette::SwitchOn : palette::Action);
@@ -194,7 +196,7 @@ void frmChord::lblFavorites_Click()
     FillGroupList();
 }
 
-void frmChord::lblClose_Click()
+void ChordFinderWindow::lblClose_Click()
 {
     close();
 }

@@ -1,9 +1,9 @@
-#include "frmAbout.h"
+#include "AboutWindow.h"
 
-#include "Links.h"
-#include "Resources.h"
 #include "ActionLabel.h"
+#include "Desktop.h"
 #include "Look.h"
+#include "Resources.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -35,7 +35,8 @@ QPoint toTwips(QPoint pixels)
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint)
+AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), desktop_(desktop)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -55,15 +56,17 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     image1->setGeometry(look::twipsRect(360, 600, 480, 480));
     image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    lblX = new ActionLabel(QStringLiteral("x"), this);
-    lblX->setObjectName(QStringLiteral("lblX"));
-    lblX->setFont(look::sansSerifFont(12, true));
-    lblX->setToolTip(QStringLiteral("Close"));
-    lblX->setGeometry(look::twipsRect(3675, 0, 255, 255));
+    const QCursor hand = handCursor();
+    closeCross_ = new ActionLabel(QStringLiteral("x"), this);
+    closeCross_->setObjectName(QStringLiteral("lblX"));
+    closeCross_->setFont(look::sansSerifFont(12, true));
+    closeCross_->setToolTip(QStringLiteral("Close"));
+    closeCross_->setGeometry(look::twipsRect(3675, 0, 255, 255));
+    closeCross_->setCursor(hand);
 
     const QPoint closeAt = look::twipsRect(2880, 2235, 0, 0).topLeft();
-    lblClose = ActionLabel::create(QStringLiteral("Close"), this, closeAt);
-    lblClose->setObjectName(QStringLiteral("lblClose"));
+    closeButton_ = ActionLabel::create(QStringLiteral("Close"), this, closeAt);
+    closeButton_->setObjectName(QStringLiteral("lblClose"));
 
     const QColor highlight = palette().color(QPalette::Highlight);
     auto makeLink = [&](const char* name, const QString& text, QRect where) {
@@ -71,50 +74,41 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
         label->setObjectName(QLatin1String(name));
         look::setTextColour(label, highlight.rgb());
         label->setGeometry(where);
+        label->setCursor(hand);
         return label;
     };
-    lblEmail = makeLink("lblEmail", QStringLiteral("- ") + EmailAddress(),
-                        look::twipsRect(1200, 1020, 1935, 255));
-    lblHome = makeLink("lblHome", QStringLiteral("- http://") + HomeHost(),
-                       look::twipsRect(240, 1800, 3135, 255));
+    emailLink_ = makeLink("lblEmail", QStringLiteral("- ") + emailAddress(),
+                          look::twipsRect(1200, 1020, 1935, 255));
+    homeLink_ = makeLink("lblHome", QStringLiteral("- http://") + homeHost(),
+                         look::twipsRect(240, 1800, 3135, 255));
 
-    connect(lblX, &ActionLabel::clicked, this, &frmAbout::lblX_Click);
-    connect(lblClose, &ActionLabel::clicked, this, &frmAbout::lblClose_Click);
-    connect(lblEmail, &ActionLabel::clicked, this, &frmAbout::lblEmail_Click);
-    connect(lblHome, &ActionLabel::clicked, this, &frmAbout::lblHome_Click);
-
-    Form_Load();
+    connect(closeCross_, &ActionLabel::clicked, this, &QDialog::accept);
+    connect(closeButton_, &ActionLabel::clicked, this, &QDialog::accept);
+    connect(emailLink_, &ActionLabel::clicked, this, &AboutWindow::writeEmail);
+    connect(homeLink_, &ActionLabel::clicked, this, &AboutWindow::visitHomePage);
 }
 
-QString frmAbout::EmailAddress()
+QString AboutWindow::emailAddress()
 {
     return QStringLiteral("kordelix@example.org");
 }
 
-QString frmAbout::HomeHost()
+QString AboutWindow::homeHost()
 {
     return QStringLiteral("kordelix.example.org");
 }
 
-QString frmAbout::EmailTarget()
+QString AboutWindow::emailTarget()
 {
-    return QStringLiteral("mailto:") + EmailAddress();
+    return QStringLiteral("mailto:") + emailAddress();
 }
 
-QString frmAbout::HomeTarget()
+QString AboutWindow::homeTarget()
 {
-    return QStringLiteral("http://") + HomeHost() + QStringLiteral("/kordelix.asp");
+    return QStringLiteral("http://") + homeHost() + QStringLiteral("/kordelix.asp");
 }
 
-void frmAbout::Form_Load()
-{
-    const QCursor hand = handCursor();
-    for (QLabel* label : {static_cast<QLabel*>(lblX), static_cast<QLabel*>(lblClose),
-                          static_cast<QLabel*>(lblEmail), static_cast<QLabel*>(lblHome)})
-        label->setCursor(hand);
-}
-
-void frmAbout::paintEvent(QPaintEvent*)
+void AboutWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
@@ -139,13 +133,13 @@ void frmAbout::paintEvent(QPaintEvent*)
     drawText(at(240, 1500), QStringLiteral("The source code is on the home page:"));
 }
 
-void frmAbout::mousePressEvent(QMouseEvent* event)
+void AboutWindow::mousePressEvent(QMouseEvent* event)
 {
     setCursor(Qt::SizeAllCursor);
     drag_.press(toTwips(event->position()));
 }
 
-void frmAbout::mouseMoveEvent(QMouseEvent* event)
+void AboutWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (!drag_.dragging())
         return;
@@ -157,28 +151,18 @@ void frmAbout::mouseMoveEvent(QMouseEvent* event)
     move(toPixels(drag_.move(windowTwips, pointerTwips)));
 }
 
-void frmAbout::mouseReleaseEvent(QMouseEvent*)
+void AboutWindow::mouseReleaseEvent(QMouseEvent*)
 {
     unsetCursor();
     drag_.release();
 }
 
-void frmAbout::lblEmail_Click()
+void AboutWindow::writeEmail()
 {
-    platform::OpenLink(EmailTarget());
+    desktop_.openLink(emailTarget());
 }
 
-void frmAbout::lblHome_Click()
+void AboutWindow::visitHomePage()
 {
-    platform::OpenLink(HomeTarget());
-}
-
-void frmAbout::lblClose_Click()
-{
-    accept();
-}
-
-void frmAbout::lblX_Click()
-{
-    accept();
+    desktop_.openLink(homeTarget());
 }

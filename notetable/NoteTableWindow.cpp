@@ -1,11 +1,11 @@
-#include "frmNoteTable.h"
+#include "NoteTableWindow.h"
 
+#include "ActionLabel.h"
 #include "CellTags.h"
 #include "FretboardView.h"
-#include "Resources.h"
-#include "ActionLabel.h"
 #include "Look.h"
 #include "Palette.h"
+#include "Resources.h"
 #include "StaffGeometry.h"
 #include "StaffView.h"
 
@@ -13,7 +13,6 @@
 #include <QMenu>
 
 namespace {
-
 
 ActionLabel* toggleImage(const char* name, QRect geometry, const QString& hover, QWidget* parent)
 {
@@ -27,7 +26,7 @@ ActionLabel* toggleImage(const char* name, QRect geometry, const QString& hover,
 
 } // namespace
 
-frmNoteTable::frmNoteTable(QWidget* parent) : QWidget(parent)
+NoteTableWindow::NoteTableWindow(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmNoteTable"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -36,7 +35,7 @@ frmNoteTable::frmNoteTable(QWidget* parent) : QWidget(parent)
 
     fretboard_ = new FretboardView(this, notes::LowestFret, notes::HighestFret,
                                    FretboardView::Mode::ClickableCells);
-    connect(fretboard_, &FretboardView::cellClicked, this, &frmNoteTable::Cell_Click);
+    connect(fretboard_, &FretboardView::cellClicked, this, &NoteTableWindow::Cell_Click);
 
     picC = new QLabel(this);
     picC->setObjectName(QStringLiteral("picC"));
@@ -58,11 +57,11 @@ frmNoteTable::frmNoteTable(QWidget* parent) : QWidget(parent)
                     QStringLiteral("Sharp"), picC);
     imgFlat = toggleImage("imgFlat", QRect(look::twipsRect(3705, 0, 0, 0).topLeft(), QSize(32, 32)),
                           QStringLiteral("Flat"), picC);
-    connect(imgSharp, &ActionLabel::clicked, this, &frmNoteTable::imgSharp_Click);
-    connect(imgFlat, &ActionLabel::clicked, this, &frmNoteTable::imgFlat_Click);
+    connect(imgSharp, &ActionLabel::clicked, this, &NoteTableWindow::imgSharp_Click);
+    connect(imgFlat, &ActionLabel::clicked, this, &NoteTableWindow::imgFlat_Click);
 
     picStave = new StaffView(picC);
-    connect(picStave, &StaffView::pressed, this, &frmNoteTable::picStave_MouseDown);
+    connect(picStave, &StaffView::pressed, this, &NoteTableWindow::picStave_MouseDown);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -73,7 +72,7 @@ frmNoteTable::frmNoteTable(QWidget* parent) : QWidget(parent)
     lblClose = ActionLabel::create(QStringLiteral("Close"), this,
                                    look::twipsRect(7800, 4800, 0, 0).topLeft());
     lblClose->setObjectName(QStringLiteral("lblClose"));
-    connect(lblClose, &ActionLabel::clicked, this, &frmNoteTable::lblClose_Click);
+    connect(lblClose, &ActionLabel::clicked, this, &NoteTableWindow::lblClose_Click);
 
     mnuMain = new QMenu(QStringLiteral("Main"), this);
     mnuMain->setObjectName(QStringLiteral("mnuMain"));
@@ -83,14 +82,14 @@ frmNoteTable::frmNoteTable(QWidget* parent) : QWidget(parent)
     mnuSharp->setObjectName(QStringLiteral("mnuSharp"));
     mnuFlat = mnuMain->addAction(QStringLiteral("Flat (b)"));
     mnuFlat->setObjectName(QStringLiteral("mnuFlat"));
-    connect(mnuComp, &QAction::triggered, this, &frmNoteTable::mnuComp_Click);
-    connect(mnuSharp, &QAction::triggered, this, &frmNoteTable::mnuSharp_Click);
-    connect(mnuFlat, &QAction::triggered, this, &frmNoteTable::mnuFlat_Click);
+    connect(mnuComp, &QAction::triggered, this, &NoteTableWindow::mnuComp_Click);
+    connect(mnuSharp, &QAction::triggered, this, &NoteTableWindow::mnuSharp_Click);
+    connect(mnuFlat, &QAction::triggered, this, &NoteTableWindow::mnuFlat_Click);
 
     Form_Load();
 }
 
-void frmNoteTable::Form_Load()
+void NoteTableWindow::Form_Load()
 {
     handCursor_ = handCursor();
     plainCell_ = loadPicture(Picture::PlainCell);
@@ -112,20 +111,20 @@ void frmNoteTable::Form_Load()
     // is chosen; ShowNote is not called before the first selection.
 }
 
-void frmNoteTable::ShowNamingToggles()
+void NoteTableWindow::ShowNamingToggles()
 {
     imgSharp->setPixmap(note_.FlatMode ? sharpOff_ : sharpOn_);
     imgFlat->setPixmap(note_.FlatMode ? flatOn_ : flatOff_);
 }
 
-void frmNoteTable::Cell_Click(int string, int fret)
+void NoteTableWindow::Cell_Click(int string, int fret)
 {
     note_.SelectFromTag(fretboard_->cellTag(string, fret));
     ShowNote();
     fretboard_->setCellPicture(string, fret, clickedCell_);
 }
 
-void frmNoteTable::picStave_MouseDown(Qt::MouseButton button, QPointF at, QPoint globalAt)
+void NoteTableWindow::picStave_MouseDown(Qt::MouseButton button, QPointF at, QPoint globalAt)
 {
     if (button == Qt::LeftButton)
         StaveClick(at.x(), at.y());
@@ -133,13 +132,13 @@ void frmNoteTable::picStave_MouseDown(Qt::MouseButton button, QPointF at, QPoint
         mnuMain->popup(globalAt);
 }
 
-void frmNoteTable::StaveClick(double, double y)
+void NoteTableWindow::StaveClick(double, double y)
 {
     note_.SetStaffPosition(staff::PositionAt(y));
     ShowNote();
 }
 
-void frmNoteTable::imgFlat_Click()
+void NoteTableWindow::imgFlat_Click()
 {
     if (!note_.SwitchToFlatNaming())
         return;
@@ -147,7 +146,7 @@ void frmNoteTable::imgFlat_Click()
     ShowNote();
 }
 
-void frmNoteTable::imgSharp_Click()
+void NoteTableWindow::imgSharp_Click()
 {
     if (!note_.SwitchToSharpNaming())
         return;
@@ -155,27 +154,27 @@ void frmNoteTable::imgSharp_Click()
     ShowNote();
 }
 
-void frmNoteTable::mnuComp_Click()
+void NoteTableWindow::mnuComp_Click()
 {
     note_.PutNatural();
     ShowNote();
 }
 
-void frmNoteTable::mnuSharp_Click()
+void NoteTableWindow::mnuSharp_Click()
 {
     note_.PutSharp();
     ShowNamingToggles();
     ShowNote();
 }
 
-void frmNoteTable::mnuFlat_Click()
+void NoteTableWindow::mnuFlat_Click()
 {
     note_.PutFlat();
     ShowNamingToggles();
     ShowNote();
 }
 
-void frmNoteTable::ShowNote()
+void NoteTableWindow::ShowNote()
 {
     lblNoteName->setText(note_.Name());
     const notes::TagKey key = note_.Key();
@@ -192,7 +191,7 @@ void frmNoteTable::ShowNote()
     picStave->ShowNote(note_.StaffPos, note_.NoteType);
 }
 
-void frmNoteTable::lblClose_Click()
+void NoteTableWindow::lblClose_Click()
 {
     close();
 }

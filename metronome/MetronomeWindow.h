@@ -12,14 +12,17 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QTimer;
+namespace platform {
+class Desktop;
+}
 
 // The metronome: a tempo chosen on the slider or typed into the tempo box, a
 // start/stop switch, and a click sound played once per beat.
-class frmMetronome : public QWidget
+class MetronomeWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmMetronome(QWidget* parent = nullptr);
+    explicit MetronomeWindow(platform::Desktop& desktop, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +50,7 @@ private:
     void mnuSound00_Click();
     void ChooseRhythm(QAction* entry, const QString& name, const QString& fileName);
 
+    platform::Desktop& desktop_;
     int Tempo = 120;
     QString SoundFile;
     bool Running = false;

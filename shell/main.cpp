@@ -2,8 +2,9 @@
 // without blocking and runs until the last window has closed.
 
 #include "Look.h"
+#include "MainMenu.h"
+#include "SystemDesktop.h"
 #include "Version.h"
-#include "frmMain.h"
 
 #include <QApplication>
 
@@ -15,7 +16,8 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("kordelix"));
     look::installFontSubstitutions();
 
-    frmMain mainMenu;
+    platform::SystemDesktop desktop;
+    MainMenu mainMenu(desktop);
     mainMenu.show();
     return QApplication::exec();
 }

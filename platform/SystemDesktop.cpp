@@ -1,0 +1,89 @@
+#include "SystemDesktop.h"
+
+#include "WaveOutput.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPluginLoader>
+#include <QUrl>
+
+namespace platform {
+
+// Forwards to the audio module, loaded on first use; plays nothing and reports
+// no device when the module is missing or was built for another interface.
+class SystemDesktop::ModuleOutput : public WaveOutput
+{
+public:
+    int deviceCount() override { return module() ? module()->deviceCount() : 0; }
+
+    bool play(const QString& path, std::chrono::steady_clock::time_point requested) override
+    {
+        return module() && module()->play(path, requested);
+    }
+
+    void close() override
+    {
+        if (module())
+            module()->close();
+    }
+
+private:
+    WaveOutput* module()
+    {
+        if (!loaded_) {
+            loaded_ = true;
+            // Always beside the executable: tests point the program's folder
+            // elsewhere, the module stays where it was built.
+            QPluginLoader loader(QDir(QCoreApplication::applicationDirPath())
+                                     .filePath(QStringLiteral("kordelix-audio")));
+            module_ = qobject_cast<WaveOutput*>(loader.instance());
+        }
+        return module_;
+    }
+
+    bool loaded_ = false;
+    WaveOutput* module_ = nullptr; // owned by the plugin loader, never unloaded
+};
+
+SystemDesktop::SystemDesktop() : output_(std::make_unique<ModuleOutput>()) {}
+
+SystemDesktop::~SystemDesktop() = default;
+
+void SystemDesktop::showCriticalMessage(QWidget* owner, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QString(), text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+std::optional<QString> SystemDesktop::chooseOpenFile(QWidget* owner, const OpenFileRequest& request)
+{
+    QFileDialog dialog(owner, request.title, request.folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile); // the file does not have to exist
+    dialog.setNameFilters(request.filters);
+    if (!request.filters.isEmpty())
+        dialog.selectNameFilter(request.filters.first());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+void SystemDesktop::openLink(const QString& target)
+{
+    QDesktopServices::openUrl(QUrl(target)); // the result is deliberately not examined
+}
+
+QString SystemDesktop::programFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+WaveOutput& SystemDesktop::waveOutput()
+{
+    return *output_;
+}
+
+} // namespace platform
