@@ -1,5 +1,6 @@
 #include "ChordData.h"
 #include "ChordLine.h"
+#include "ChordLists.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -53,7 +54,8 @@ QStringList Names(const std::vector<ChordRecord>& records)
 }
 
 // What a guitarist checks in a chord: the notes it sounds in standard tuning
-// against the chord named, and whether one hand can hold it.
+// against the chord named, the lowest of them against its bass (the root, or
+// the note after the slash of a slash chord), and whether one hand can hold it.
 struct Quality
 {
     QString group;
@@ -62,40 +64,68 @@ struct Quality
 };
 
 const QList<Quality> Qualities{
-    {"Major", "", {0, 4, 7}},        {"Minor", "m", {0, 3, 7}},
-    {"7", "7", {0, 4, 7, 10}},       {"Maj7", "maj7", {0, 4, 7, 11}},
-    {"m7", "m7", {0, 3, 7, 10}},     {"sus2", "sus2", {0, 2, 7}},
-    {"sus4", "sus4", {0, 5, 7}},     {"7sus4", "7sus4", {0, 5, 7, 10}},
-    {"6", "6", {0, 4, 7, 9}},        {"m6", "m6", {0, 3, 7, 9}},
-    {"9", "9", {0, 2, 4, 7, 10}},    {"add9", "add9", {0, 2, 4, 7}},
-    {"dim", "dim", {0, 3, 6}},       {"dim7", "dim7", {0, 3, 6, 9}},
-    {"m7b5", "m7b5", {0, 3, 6, 10}}, {"aug", "aug", {0, 4, 8}},
+    {"Major", "", {0, 4, 7}},
+    {"Minor", "m", {0, 3, 7}},
+    {"7", "7", {0, 4, 7, 10}},
+    {"Maj7", "maj7", {0, 4, 7, 11}},
+    {"m7", "m7", {0, 3, 7, 10}},
+    {"sus2", "sus2", {0, 2, 7}},
+    {"sus4", "sus4", {0, 5, 7}},
+    {"7sus4", "7sus4", {0, 5, 7, 10}},
+    {"6", "6", {0, 4, 7, 9}},
+    {"m6", "m6", {0, 3, 7, 9}},
+    {"9", "9", {0, 2, 4, 7, 10}},
+    {"add9", "add9", {0, 2, 4, 7}},
+    {"dim", "dim", {0, 3, 6}},
+    {"dim7", "dim7", {0, 3, 6, 9}},
+    {"m7b5", "m7b5", {0, 3, 6, 10}},
+    {"aug", "aug", {0, 4, 8}},
+    {"5", "5", {0, 7}},
 };
 const QStringList Roots{"C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
+const QStringList SharpNames{"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 // Open strings 1 (high E) to 6 (low E) as pitch classes, C = 0.
 constexpr std::array<int, 6> OpenStrings{4, 11, 7, 2, 9, 4};
 
 // Empty when the chord is sound, else what is wrong with it.
 QString ChordFault(const ChordRecord& c)
 {
-    const auto quality = std::find_if(Qualities.begin(), Qualities.end(),
-                                      [&](const Quality& q) { return q.group == c.Group; });
-    if (quality == Qualities.end())
-        return QStringLiteral("unknown group");
-    if (!c.Name.endsWith(quality->suffix))
-        return QStringLiteral("name does not fit its group");
-    const int root = Roots.indexOf(c.Name.chopped(quality->suffix.size()));
-    if (root < 0)
-        return QStringLiteral("unknown root");
+    // A slash chord is a chord of any quality over the bass note after the slash.
+    const bool slash = c.Group == u"Slash";
+    const QString chord = slash ? c.Name.section(u'/', 0, 0) : c.Name;
+    const Quality* quality = nullptr;
+    int root = -1;
+    for (const Quality& q : Qualities) {
+        if ((slash || q.group == c.Group) && chord.endsWith(q.suffix) &&
+            Roots.contains(chord.chopped(q.suffix.size()))) {
+            quality = &q;
+            root = static_cast<int>(Roots.indexOf(chord.chopped(q.suffix.size())));
+        }
+    }
+    if (!quality)
+        return QStringLiteral("name not of its group");
+    const QString bassName =
+        slash ? c.Name.section(u'/', 1) : chord.chopped(quality->suffix.size());
+    const int bass = std::max(Roots.indexOf(bassName), SharpNames.indexOf(bassName));
+    if (bass < 0)
+        return QStringLiteral("unknown bass note");
 
     QSet<int> sounding;
+    QSet<int> above; // the strings above the lowest one played
+    int lowestNote = -1;
     QList<int> pressed;
-    for (int s = 0; s < 6; ++s) {
-        const int fret = c.Frets[s];
+    for (int s = 6; s >= 1; --s) {
+        const int fret = c.Frets[s - 1];
         if (fret < -1 || fret > 12)
             return QStringLiteral("fret off the board");
-        if (fret >= 0)
-            sounding.insert((OpenStrings[s] + fret) % 12);
+        if (fret < 0)
+            continue;
+        const int note = (OpenStrings[s - 1] + fret) % 12;
+        if (lowestNote < 0)
+            lowestNote = note;
+        else
+            above.insert(note);
+        sounding.insert(note);
         if (fret > 0)
             pressed.append(fret);
     }
@@ -104,9 +134,14 @@ QString ChordFault(const ChordRecord& c)
         wanted.insert((root + interval) % 12);
     if (!sounding.contains(root))
         return QStringLiteral("root missing");
-    if (!(sounding - wanted).isEmpty())
+    if (lowestNote != bass)
+        return QStringLiteral("bass not the lowest note");
+    if (!(above - wanted).isEmpty())
         return QStringLiteral("foreign note");
-    if (!(wanted - sounding - QSet<int>{(root + 7) % 12}).isEmpty())
+    QSet<int> missing = wanted - sounding;
+    if (quality->intervals.size() > 2) // any chord but a power chord may leave out its fifth
+        missing.remove((root + 7) % 12);
+    if (!missing.isEmpty())
         return QStringLiteral("chord note missing");
 
     if (pressed.isEmpty())
@@ -444,6 +479,19 @@ void tst_ChordData::chordFault_data()
                               << "stretch beyond four frets";
     QTest::newRow("off the board")
         << Chord("Major", "E", {12, 12, 13, 14, 14, 12}, 1, 6, 12) << "fret off the board";
+    QTest::newRow("root not in the bass")
+        << Chord("Major", "C", {0, 1, 0, 2, 3, 0}) << "bass not the lowest note";
+    QTest::newRow("power chord") << Chord("5", "F5", {-1, -1, -1, 3, 3, 1}) << "";
+    QTest::newRow("power chord with a third")
+        << Chord("5", "A5", {-1, 2, 2, 2, 0, -1}) << "foreign note";
+    QTest::newRow("power chord without its fifth")
+        << Chord("5", "A5", {-1, -1, 2, -1, 0, -1}) << "chord note missing";
+    QTest::newRow("slash chord") << Chord("Slash", "D/F#", {2, 3, 2, 0, -1, 2}) << "";
+    QTest::newRow("bass outside the chord") << Chord("Slash", "Am/G", {0, 1, 2, 2, 0, 3}) << "";
+    QTest::newRow("bass above the bass string")
+        << Chord("Slash", "G/B", {3, 0, 0, 0, 2, 3}) << "bass not the lowest note";
+    QTest::newRow("bass outside the chord sounds again")
+        << Chord("Slash", "Am/G", {3, 1, 2, 2, 0, 3}) << "foreign note";
 }
 
 void tst_ChordData::chordFault()
@@ -467,8 +515,14 @@ void tst_ChordData::shippedLibrary()
     QSet<QString> seen;
     for (const ChordRecord& c : chords) {
         QVERIFY2(ChordFault(c).isEmpty(), qPrintable(c.Name + ": " + ChordFault(c)));
+        // Read from its 20 columns, a description that lost words there
+        // lost the ", barre" at its end.
+        QVERIFY2((c.BarreFret > 0) == c.Description.endsWith(u", barre"),
+                 qPrintable(c.Name + ": " + c.Description));
         seen.insert(c.Group + '/' + c.Name);
     }
+    const QStringList groups = GroupEntries(chords); // one entry per group
+    QCOMPARE(QSet<QString>(groups.begin(), groups.end()).size(), groups.size());
     for (const Quality& q : Qualities) {
         for (const QString& root : Roots)
             QVERIFY2(seen.contains(q.group + '/' + root + q.suffix), qPrintable(root + q.suffix));
@@ -484,7 +538,7 @@ void tst_ChordData::shippedLibrary()
         });
         QVERIFY2(same != chords.end(), qPrintable(f.Name));
     }
-    for (const char* beginner : {"C", "G", "D", "Am", "Em", "E7"})
+    for (const char* beginner : {"C", "G", "D", "Am", "Em", "E7", "Cadd9", "Dsus2", "Asus2"})
         QVERIFY(Names(favourites).contains(QLatin1String(beginner)));
 }
 

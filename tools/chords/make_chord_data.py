@@ -6,7 +6,9 @@ root has one, else from the movable shape that lies lowest on the neck, the root
 where a shape allows it. Shapes
 are written low E string first (as a guitarist reads a chord box) with frets
 relative to the shape's position r; None is a string not played. A barre is
-laid at the lowest fret whenever more than four strings are pressed.
+laid at the lowest fret whenever more than four strings are pressed, and the
+description of a barre chord ends in ", barre", with shorter words where the
+usual ones leave no room for it in the 20 columns.
 
 Run: python3 tools/chords/make_chord_data.py > chords/ChordData.txt
 """
@@ -17,8 +19,9 @@ ROOTS = ["C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"]
 OPEN_PITCH = [4, 9, 2, 7, 11, 4]  # low E, A, D, G, B, high E
 X = None
 
-# group, chord name suffix, words for the description, open voicings by root
-# (low E first), movable shapes.
+# group, chord name suffix, words for the description (with the shorter words
+# a barre chord falls back to), open voicings by root (low E first), movable
+# shapes.
 GROUPS = [
     ("Major", "", "major",
      {"C": "x32010", "D": "xx0232", "E": "022100", "G": "320003", "A": "x02220"},
@@ -30,20 +33,20 @@ GROUPS = [
      {"C": "x32310", "D": "xx0212", "E": "020100", "G": "320001", "A": "x02020",
       "B": "x21202"},
      [(0, 2, 0, 1, 0, 0), (X, 0, 2, 0, 2, 0)]),
-    ("Maj7", "maj7", "major seventh",
+    ("Maj7", "maj7", ("major seventh", "major 7th"),
      {"C": "x32000", "D": "xx0222", "E": "021100", "F": "xx3210", "G": "320002",
       "A": "x02120"},
      [(0, X, 1, 1, 0, X), (X, 0, 2, 1, 2, 0)]),
-    ("m7", "m7", "minor seventh",
+    ("m7", "m7", ("minor seventh", "minor 7th"),
      {"D": "xx0211", "E": "020000", "A": "x02010"},
      [(0, 2, 0, 0, 0, 0), (X, 0, 2, 0, 1, 0)]),
-    ("sus2", "sus2", "suspended 2nd",
+    ("sus2", "sus2", ("suspended 2nd", "sus2"),
      {"D": "xx0230", "A": "x02200"},
      [(X, 0, 2, 2, 0, 0), (X, X, 0, 2, 3, 0)]),
-    ("sus4", "sus4", "suspended 4th",
+    ("sus4", "sus4", ("suspended 4th", "sus4"),
      {"D": "xx0233", "E": "022200", "A": "x02230"},
      [(0, 2, 2, 2, 0, 0), (X, 0, 2, 2, 3, 0)]),
-    ("7sus4", "7sus4", "7th suspended 4th",
+    ("7sus4", "7sus4", ("7th suspended 4th", "7sus4"),
      {"D": "xx0213", "E": "020200", "A": "x02030"},
      [(0, 2, 0, 2, 0, 0), (X, 0, 2, 0, 3, 0)]),
     ("6", "6", "sixth",
@@ -71,6 +74,21 @@ GROUPS = [
      {"C": "x3211x", "D": "xx0332", "E": "032110", "G": "321003", "A": "x03221",
       "Bb": "x10332"},
      [(X, 0, -1, -2, -2, X), (0, X, 2, 1, 1, X), (X, X, 0, 3, 3, 2)]),
+    ("5", "5", "power chord",
+     {"E": "022xxx", "A": "x022xx"},
+     [(0, 2, 2, X, X, X), (X, 0, 2, 2, X, X)]),
+]
+
+# Slash chords, in group "Slash": the chord's group and root, the bass note,
+# the voicing (low E first). The bass is the lowest string played and only the
+# chord's notes sound above it.
+SLASH = [
+    ("Major", "C", "E", "032010"), ("Major", "C", "G", "332010"),
+    ("Major", "D", "F#", "2x0232"), ("Major", "D", "A", "x00232"),
+    ("Major", "E", "G#", "4x2100"), ("Minor", "E", "D", "xx0000"),
+    ("Major", "F", "C", "x33211"), ("Major", "G", "B", "x20003"),
+    ("Major", "G", "D", "xx0003"), ("Major", "A", "E", "002220"),
+    ("Minor", "A", "E", "002210"), ("Minor", "A", "G", "302210"),
 ]
 
 INTERVALS = {
@@ -78,6 +96,7 @@ INTERVALS = {
     "m7": {0, 3, 7, 10}, "sus2": {0, 2, 7}, "sus4": {0, 5, 7}, "7sus4": {0, 5, 7, 10},
     "6": {0, 4, 7, 9}, "m6": {0, 3, 7, 9}, "9": {0, 4, 7, 10, 2}, "add9": {0, 4, 7, 2},
     "dim": {0, 3, 6}, "dim7": {0, 3, 6, 9}, "m7b5": {0, 3, 6, 10}, "aug": {0, 4, 8},
+    "5": {0, 7},
 }
 
 # The chords a beginner learns first: (group, root).
@@ -85,8 +104,14 @@ FAVOURITES = [
     ("Major", "C"), ("Major", "D"), ("Major", "E"), ("Major", "F"), ("Major", "G"),
     ("Major", "A"), ("Minor", "D"), ("Minor", "E"), ("Minor", "A"), ("Minor", "B"),
     ("7", "C"), ("7", "D"), ("7", "E"), ("7", "G"), ("7", "A"), ("7", "B"),
-    ("Maj7", "C"), ("Maj7", "F"), ("m7", "E"), ("m7", "A"), ("sus4", "D"),
+    ("Maj7", "C"), ("Maj7", "F"), ("m7", "E"), ("m7", "A"), ("sus2", "D"), ("sus2", "A"),
+    ("sus4", "D"), ("add9", "C"),
 ]
+
+
+def note(name):
+    """Pitch class of a note name with an optional sharp or flat."""
+    return (ROOTS.index(name[0]) + name[1:].count("#") - name[1:].count("b")) % 12
 
 
 def parse_box(box):
@@ -101,6 +126,16 @@ def fits(frets, group, root):
     wanted = {(root + i) % 12 for i in INTERVALS[group]}
     have = pitch_classes(frets)
     return root in have and have <= wanted and wanted - have <= {(root + 7) % 12}
+
+
+def fits_over(frets, group, root, bass):
+    """The lowest string played sounds the bass, the strings above it the chord."""
+    lowest = next(i for i, f in enumerate(frets) if f is not None)
+    above = [None] * (lowest + 1) + frets[lowest + 1:]
+    notes = {(root + i) % 12 for i in INTERVALS[group]}
+    return ((OPEN_PITCH[lowest] + frets[lowest]) % 12 == bass
+            and pitch_classes(above) <= notes
+            and fits(frets if bass in notes else above, group, root))
 
 
 def barre_of(frets):
@@ -159,6 +194,17 @@ def chord_line(marker, number, group, name, frets, description):
     return line
 
 
+def describe(frets, text, shorter):
+    """The text for a chord; a barre chord's ends in ", barre", on the shorter
+    text when the usual one leaves no room for it."""
+    if not barre_of(frets):
+        return text
+    if len(text) + len(", barre") > 20:
+        text = shorter
+    assert len(text) + len(", barre") <= 20, text
+    return text + ", barre"
+
+
 def main():
     out = [
         "# Kordelix chord library. Only lines beginning !C (chords) or !F (favourites)",
@@ -169,17 +215,29 @@ def main():
         "# under the barre, 74-75 the barre's fret (00 = no barre), 77-93 spare.",
     ]
     chords = {}
+    words_of = {}
     number = 0
     for group, suffix, words, opens, shapes in GROUPS:
+        usual, short = (words, words) if isinstance(words, str) else words
+        words_of[group] = usual
         out.append("")
         for root_name in ROOTS:
+            name = root_name + suffix
             frets = voicing(group, suffix, opens, shapes, root_name)
-            description = f"{root_name} {words}"
-            if barre_of(frets) and len(description) + 7 <= 20:
-                description += ", barre"
-            chords[(group, root_name)] = (root_name + suffix, frets, description)
+            description = describe(frets, f"{root_name} {usual}", f"{root_name} {short}")
+            chords[(group, root_name)] = (name, frets, description)
             number += 1
-            out.append(chord_line("!C", number, group, root_name + suffix, frets, description))
+            out.append(chord_line("!C", number, group, name, frets, description))
+    out.append("")
+    for group, root_name, bass, box in SLASH:
+        frets = parse_box(box)
+        assert fits_over(frets, group, ROOTS.index(root_name), note(bass)), (root_name, bass)
+        assert playable(frets), (root_name, bass)
+        chord = chords[(group, root_name)][0]
+        description = describe(frets, f"{root_name} {words_of[group]} over {bass}",
+                               f"{chord} over {bass}")
+        number += 1
+        out.append(chord_line("!C", number, "Slash", f"{chord}/{bass}", frets, description))
     out.append("")
     out.append("# Favourites")
     for number, key in enumerate(FAVOURITES, start=1):
