@@ -83,7 +83,6 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     fretboard = new FretboardView(this, 1, ChordBoard::LastFret, FretboardView::Mode::DisplayOnly);
     lstGroup = ChordList(QStringLiteral("lstGroup"), look::twipsRect(330, 2280, 2415, 1395), this);
     lstChord = ChordList(QStringLiteral("lstChord"), look::twipsRect(2955, 2280, 2655, 1395), this);
-    setTabOrder(lstChord, lstGroup);
 
     lblDesc = new QLabel(QStringLiteral("Desc"), this);
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
@@ -105,6 +104,10 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     lblClose = ActionLabel::create(QStringLiteral("Close"), this,
                                    look::twipsRect(5040, 3840, 0, 0).topLeft());
     lblClose->setObjectName(QStringLiteral("lblClose"));
+    // The keyboard starts in the chord list, then the groups, then the actions.
+    setTabOrder(lstChord, lstGroup);
+    setTabOrder(lstGroup, lblFavorites);
+    setTabOrder(lblFavorites, lblClose);
 
     // Selecting from code raises the same handlers as a click; emptying a list
     // leaves nothing selected and is no click.

@@ -61,6 +61,7 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     closeCross_->setObjectName(QStringLiteral("lblX"));
     closeCross_->setFont(look::sansSerifFont(12, true));
     closeCross_->setToolTip(QStringLiteral("Close"));
+    closeCross_->setAccessibleName(QStringLiteral("Close"));
     closeCross_->setGeometry(look::twipsRect(3675, 0, 255, 255));
     closeCross_->setCursor(hand);
 
@@ -70,7 +71,7 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
 
     const QColor highlight = palette().color(QPalette::Highlight);
     auto makeLink = [&](const char* name, const QString& text, QRect where) {
-        auto* label = new ActionLabel(text, this);
+        auto* label = new ActionLabel(text, this, ActionLabel::Role::Link);
         label->setObjectName(QLatin1String(name));
         look::setTextColour(label, highlight.rgb());
         label->setGeometry(where);
@@ -81,6 +82,11 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
                           look::twipsRect(1200, 1020, 1935, 255));
     homeLink_ = makeLink("lblHome", QStringLiteral("- http://") + homeHost(),
                          look::twipsRect(240, 1800, 3135, 255));
+
+    // Tab walks the window from top to bottom; Escape closes it, as "Close" does.
+    setTabOrder(closeCross_, emailLink_);
+    setTabOrder(emailLink_, homeLink_);
+    setTabOrder(homeLink_, closeButton_);
 
     connect(closeCross_, &ActionLabel::clicked, this, &QDialog::accept);
     connect(closeButton_, &ActionLabel::clicked, this, &QDialog::accept);
