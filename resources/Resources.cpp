@@ -1,5 +1,6 @@
 #include "Resources.h"
 
+#include <QDirIterator>
 #include <QString>
 
 namespace {
@@ -47,6 +48,16 @@ QString layoutName(LayoutPicture picture)
 QPixmap LoadResourcePicture(int number, PictureKind kind)
 {
     return QPixmap(QStringLiteral(":/pictures/%1-%2.png").arg(kindName(kind)).arg(number));
+}
+
+QIcon LoadProgramIcon()
+{
+    QIcon icon(LoadResourcePicture(106, PictureKind::Icon));
+    QDirIterator larger(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+    while (larger.hasNext())
+        icon.addFile(larger.next());
+    return icon;
 }
 
 QCursor LoadHandCursor()

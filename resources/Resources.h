@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QIcon>
 #include <QPixmap>
 
 // Numbered picture resources. A picture is named by its kind and number
@@ -16,6 +17,10 @@ enum class PictureKind
 // Returns the picture resource of that number and kind, or a null pixmap when
 // there is none.
 QPixmap LoadResourcePicture(int number, PictureKind kind);
+
+// The window icon: icon 106 at its 16 x 16 pixels, and the program icon drawn
+// at every larger size the desktop may ask for.
+QIcon LoadProgramIcon();
 
 // The pointing-hand cursor (cursor resource 101) with its hot spot at the tip
 // of the index finger, (5, 0).

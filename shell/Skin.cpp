@@ -39,7 +39,7 @@ QFont SansSerifFont(qreal pointSize, bool bold)
 void SetUpFramedWindow(QWidget* window, const QString& caption, QSize clientPixels, QRgb background)
 {
     window->setWindowTitle(caption);
-    window->setWindowIcon(QIcon(LoadResourcePicture(106, PictureKind::Icon)));
+    window->setWindowIcon(LoadProgramIcon());
     window->setFixedSize(clientPixels);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(background));

@@ -4,6 +4,7 @@
 #include "Resources.h"
 #include "Skin.h"
 #include "Twips.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -130,7 +131,7 @@ void frmAbout::paintEvent(QPaintEvent*)
     };
     painter.drawPixmap(QRect(at(60, 60), skin::TwipsRect(0, 0, 240, 240).size()), programIcon_);
     drawText(at(375, 60), QStringLiteral("Kordelix"));
-    drawText(at(1200, 480), QStringLiteral("- Kordelix 1.0"));
+    drawText(at(1200, 480), QStringLiteral("- ") + QString::fromLatin1(version::ProductName));
     drawText(at(1200, 750), QStringLiteral("- The Kordelix team, 2004"));
     const QPoint lineFrom = at(240, 1395);
     const QPoint lineTo = at(3695, 1395);

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QTest>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 
 Q_DECLARE_METATYPE(PictureKind)
@@ -87,6 +89,8 @@ private slots:
     void layoutPicturesHaveTheirSizes();
     void unknownPicturesAreNull();
     void kindAndNumberNameAPicture();
+    void programIconHasEverySize_data();
+    void programIconHasEverySize();
     void handCursorPointsWithItsHotSpot();
     void noteHeadFillsOnlyItsCorner();
     void signsStayInTheirBoxes_data();
@@ -208,6 +212,43 @@ void tst_Resources::kindAndNumberNameAPicture()
     // sharp and flat come in black and in brown, and the two differ
     QVERIFY(resourceImage(101, PictureKind::Icon) != resourceImage(103, PictureKind::Icon));
     QVERIFY(resourceImage(102, PictureKind::Icon) != resourceImage(104, PictureKind::Icon));
+}
+
+void tst_Resources::programIconHasEverySize_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        QTest::addRow("%d px", size) << size;
+}
+
+void tst_Resources::programIconHasEverySize()
+{
+    QFETCH(int, size);
+
+    const QIcon icon = LoadProgramIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    const QImage image =
+        icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(image.size(), QSize(size, size));
+    if (size == 16) {
+        QCOMPARE(image, resourceImage(106, PictureKind::Icon));
+        return;
+    }
+    // drawn at its size, whole and centred: the pixels at least half opaque
+    // keep clear of every edge, as far from the left as from the right and
+    // from the top as from the bottom, give or take a pixel
+    QRect solid;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            if (qAlpha(image.pixel(x, y)) >= 128)
+                solid |= QRect(x, y, 1, 1);
+        }
+    }
+    const int left = solid.left(), right = size - 1 - solid.right();
+    const int top = solid.top(), bottom = size - 1 - solid.bottom();
+    QVERIFY2(std::min({left, right, top, bottom}) >= 1, "the guitar touches an edge");
+    QVERIFY2(std::abs(left - right) <= 1 && std::abs(top - bottom) <= 1,
+             "the guitar is off centre");
 }
 
 void tst_Resources::handCursorPointsWithItsHotSpot()
