@@ -4,7 +4,8 @@
 # would: installs it with apt-get, starts kordelix from the PATH on a virtual
 # screen until the main menu shows, removes it again and checks that none of
 # its files is left behind.
-#   tools/package.sh [--build-only] [BUILD_FOLDER]      (default: build)
+#   tools/package.sh [--build-only] [BUILD_FOLDER]
+# Without a build folder it sets up and builds build/ first (tools/setup.sh).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/xdriver.sh"
@@ -14,10 +15,16 @@ if [[ "${1:-}" == --build-only ]]; then
     build_only=1
     shift
 fi
-build="$(realpath "${1:-$here/../build}")"
+if (($#)); then
+    build="$(realpath "$1")"
+    cmake --build "$build" -j2 >/dev/null
+else
+    # installs what is missing, then configures and builds build/
+    "$here/setup.sh" default >/dev/null
+    build="$(realpath "$here/../build")"
+fi
 out="$build/package"
 
-cmake --build "$build" -j2 >/dev/null
 rm -rf "$out"
 mkdir -p "$out"
 (cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log" 2>&1) || {
@@ -34,12 +41,14 @@ echo "package: $deb"
 echo "Depends: $(dpkg-deb -f "$deb" Depends)"
 
 if command -v lintian >/dev/null; then
-    findings="$(lintian --no-tag-display-limit "$deb" 2>&1 || true)"
-    echo "lintian: ${findings:-no findings}"
-    if grep -q '^E:' <<<"$findings"; then
-        echo "lintian reports errors" >&2
+    # lintian fails on errors; its warnings are shown
+    if ! findings="$(lintian --tag-display-limit 0 --fail-on error "$deb" 2>"$out/lintian.log")"; then
+        echo "${findings}" >&2
+        grep -v 'root privileges' "$out/lintian.log" >&2 || true
+        echo "lintian rejects the package" >&2
         exit 1
     fi
+    echo "lintian: ${findings:-no findings}"
 else
     echo "lintian is not installed: the package was not checked" >&2
 fi
@@ -60,20 +69,25 @@ if dpkg-query -W -f='${Status}' kordelix 2>/dev/null | grep -q 'install ok insta
 fi
 
 apt() {
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -qq "$@" >/dev/null
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -qq "$@" >"$out/apt.log" 2>&1 || {
+        cat "$out/apt.log" >&2
+        return 1
+    }
 }
+# On the way out a package installed here is purged: after its removal dpkg
+# keeps a record of it, for its postrm script, until it is purged.
 installed=0
 finish() {
     local status=$?
     xd_stop
     if ((installed)); then
-        apt remove kordelix || true
+        apt purge kordelix || status=1
     fi
     exit "$status"
 }
 trap finish EXIT
 
-# Every path the package holds, without the folders it shares with others.
+# Every path the package holds.
 mapfile -t paths < <(dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./|/|; s|/$||' |
     grep -v '^/*$')
 
@@ -96,9 +110,9 @@ echo "started: the main menu shows"
 xd_stop
 
 apt remove kordelix
-installed=0
 left=()
 for path in "${paths[@]}"; do
+    # folders such as /usr/share/icons stay for other packages
     if [[ -L "$path" || -f "$path" ]] || [[ -d "$path" && "$path" == *kordelix* ]]; then
         left+=("$path")
     fi

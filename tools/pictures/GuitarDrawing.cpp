@@ -196,6 +196,24 @@ void placeDiagonally(QPainter& painter, QSizeF picture, qreal length, qreal angl
     painter.translate(-BoxWidth / 2, -BoxHeight / 2);
 }
 
+// The icon's two round bouts joined into one outline. Joining turns curves
+// into straight pieces about a unit long: icon 106 was drawn that way at its 16
+// pixels; every other size is joined in pixels and scaled back, so the bouts
+// stay round.
+QPainterPath bodyOutline(qreal scale, bool inPixels)
+{
+    const qreal units = inPixels ? scale : 1.0;
+    QPainterPath lower;
+    lower.addEllipse(QPointF(0, 5.2 * units), 4.2 * units, 4.2 * units);
+    QPainterPath upper;
+    upper.addEllipse(QPointF(0, 0.6 * units), 3.1 * units, 3.1 * units);
+    if (!inPixels) {
+        lower.addPath(upper);
+        return lower.simplified();
+    }
+    return QTransform::fromScale(1 / units, 1 / units).map(lower.united(upper));
+}
+
 const QColor LineInk(78, 44, 8);
 
 } // namespace
@@ -236,28 +254,6 @@ QImage RedGuitar()
                 QColor(200, 190, 180), QColor(236, 232, 226), 2.8, false});
     return image;
 }
-
-namespace {
-
-// The icon's two round bouts joined into one outline. Joining turns curves
-// into straight pieces about a unit long: icon 106 was drawn that way at its 16
-// pixels; every other size is joined in pixels and scaled back, so the bouts
-// stay round.
-QPainterPath bodyOutline(qreal scale, bool inPixels)
-{
-    const qreal units = inPixels ? scale : 1.0;
-    QPainterPath lower;
-    lower.addEllipse(QPointF(0, 5.2 * units), 4.2 * units, 4.2 * units);
-    QPainterPath upper;
-    upper.addEllipse(QPointF(0, 0.6 * units), 3.1 * units, 3.1 * units);
-    if (!inPixels) {
-        lower.addPath(upper);
-        return lower.simplified();
-    }
-    return QTransform::fromScale(1 / units, 1 / units).map(lower.united(upper));
-}
-
-} // namespace
 
 QImage GuitarIcon(int size)
 {
