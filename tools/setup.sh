@@ -15,6 +15,7 @@ packages=(
     pulseaudio pulseaudio-utils          # sound server for the metronome's timing bench
     dpkg-dev file lintian                # the Debian package: library dependencies, checks
     desktop-file-utils appstream         # validators of the desktop entry and AppStream file
+    x11-utils                            # xprop: the window icons a window offers
 )
 
 missing=()

@@ -2,8 +2,9 @@
 # The program as installed: `cmake --install` into a temporary root, the
 # desktop entry and the AppStream metadata as their validators see them, the
 # icon at every size, and the installed program started through its bin/ link
-# on a virtual screen, finding its chord library and its audio module and
-# click sounds in the folder it was installed to.
+# on a virtual screen, offering its icon at every size to the window manager and
+# finding its chord library, audio module and click sounds in the folder it was
+# installed to.
 #   install.sh BUILD_BIN_FOLDER BUILD_FOLDER
 source "$(dirname "$0")/../e2e/e2e_lib.sh"
 
@@ -11,7 +12,7 @@ build="$(realpath "${2:?usage: $0 BUILD_BIN_FOLDER BUILD_FOLDER}")"
 root="$WORK/root"
 metainfo_id=org.example.kordelix.Kordelix
 
-for tool in desktop-file-validate appstreamcli identify; do
+for tool in desktop-file-validate appstreamcli identify xprop; do
     command -v "$tool" >/dev/null || fail "the install test needs $tool"
 done
 
@@ -67,6 +68,9 @@ pass "the scalable icon is an SVG picture"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/clicks.raw"
 start_kordelix "$root/usr/bin"
 pass "the installed program shows its main menu"
+expect_eq "the main menu offers the window manager its icon at every size" \
+    "$(xprop -id "$MAIN" -len 1000000 _NET_WM_ICON | grep -o 'Icon ([0-9]* x' | tr -dc '0-9\n' |
+        paste -sd ' ')" "16 24 32 48 64 128 256"
 chord="$(open_tool "Chord finder" 140 42 0 640)"
 first="$(chord_lines "$folder/ChordData.txt" '!C' | head -n 1)"
 wait_for "the installed chord finder draws the first chord of the file" \
