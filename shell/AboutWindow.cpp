@@ -5,6 +5,7 @@
 #include "Look.h"
 #include "Resources.h"
 #include "Twips.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -41,7 +42,7 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Form1"));
     setWindowModality(Qt::ApplicationModal);
-    setWindowIcon(QIcon(loadPicture(Picture::WindowIcon)));
+    setWindowIcon(programIcon());
     const QRect client = look::twipsRect(0, 0, 3960, 2775);
     setFixedSize(client.size());
     look::centreOnScreen(this);
@@ -131,7 +132,7 @@ void AboutWindow::paintEvent(QPaintEvent*)
     };
     painter.drawPixmap(QRect(at(60, 60), look::twipsRect(0, 0, 240, 240).size()), programIcon_);
     drawText(at(375, 60), QStringLiteral("Kordelix"));
-    drawText(at(1200, 480), QStringLiteral("- Kordelix 1.0"));
+    drawText(at(1200, 480), QStringLiteral("- ") + QString::fromLatin1(version::ProductName));
     drawText(at(1200, 750), QStringLiteral("- The Kordelix team, 2004"));
     const QPoint lineFrom = at(240, 1395);
     const QPoint lineTo = at(3695, 1395);
