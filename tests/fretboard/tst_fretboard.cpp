@@ -61,9 +61,7 @@ class tst_fretboard : public QObject
 
 private slots:
     void initTestCase() { look::installFontSubstitutions(); }
-    void cells_data();
     void cells();
-    void everyCellFollowsTheTuning();
     void pieces_data();
     void pieces();
     void layoutRoundsEverySum();
@@ -71,29 +69,19 @@ private slots:
     void displayOnlyCells();
 };
 
-void tst_fretboard::cells_data()
-{
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < int(std::size(Cells)); ++i)
-        QTest::addRow("%s", Cells[i].name) << i;
-}
-
+// The cells of the table, and every cell one semitone above the one before
+// it on its string, each open string sounding as the string below it at the
+// fifth fret (the fourth below the B string), with the letter of its staff
+// position.
 void tst_fretboard::cells()
 {
-    QFETCH(int, row);
-    const CellRow& c = Cells[row];
     FretboardView view(nullptr, 0, 19, FretboardView::Mode::ClickableCells);
-    const QWidget* cell = view.cellWidget(c.string, c.fret);
-    QCOMPARE(cell->objectName(), QLatin1String(c.name));
-    QCOMPARE(cell->toolTip(), QLatin1String(c.hover));
-    QCOMPARE(notes::tagPosition(notes::cellTag(c.string, c.fret)), c.position);
-}
-
-// Each fret is one semitone above the one before, and each open string sounds
-// as the string below it at the fifth fret (the fourth below the B string).
-// The letter of a tag is the letter of its staff position.
-void tst_fretboard::everyCellFollowsTheTuning()
-{
+    for (const CellRow& c : Cells) {
+        const QWidget* cell = view.cellWidget(c.string, c.fret);
+        QCOMPARE(cell->objectName(), QLatin1String(c.name));
+        QCOMPARE(cell->toolTip(), QLatin1String(c.hover));
+        QCOMPARE(notes::tagPosition(notes::cellTag(c.string, c.fret)), c.position);
+    }
     const int openStrings[] = {24, 19, 15, 10, 5, 0};
     for (int s = 1; s <= 6; ++s) {
         for (int f = 0; f <= 19; ++f) {
@@ -171,13 +159,10 @@ void tst_fretboard::displayOnlyCells()
     QCOMPARE(view.cellWidget(3, 1)->cursor().shape(), Qt::ArrowCursor);
     // The string names and the open-string pieces name the string.
     QStringList names;
-    for (const char* row : {"E", "B", "G", "D", "A", "Es"}) {
-        const QString name = view.findChild<QWidget*>(QStringLiteral("lbl%1").arg(row))->toolTip();
-        QCOMPARE(view.findChild<QWidget*>(QString::fromLatin1(row) + QLatin1Char('0'))->toolTip(),
-                 name);
-        names << name;
-    }
-    QCOMPARE(names, (QStringList{"E", "B", "G", "D", "A", "E"}));
+    for (const char* row :
+         {"lblE", "E0", "lblB", "B0", "lblG", "G0", "lblD", "D0", "lblA", "A0", "lblEs", "Es0"})
+        names << view.findChild<QWidget*>(row)->toolTip();
+    QCOMPARE(names.join(QString()), QStringLiteral("EEBBGGDDAAEE"));
 }
 
 QTEST_MAIN(tst_fretboard)
