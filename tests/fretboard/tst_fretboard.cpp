@@ -114,18 +114,19 @@ void tst_fretboard::pieces()
     QCOMPARE(piece->geometry(), p.place);
 }
 
-// At 110 dpi a piece 26 pixels wide is 340.36 twips and a row 16 pixels high
-// 209.45: each running sum is rounded, so the board does not drift.
+// At 105 dpi a piece 26 pixels wide is 356.57 twips, a row 16 pixels high
+// 219.43 and an edge 11 pixels high 150.86: each running sum is rounded to the
+// nearest twip, so the columns stand 357 twips apart and the rows 219.
 void tst_fretboard::layoutRoundsEverySum()
 {
     const QSize edge(26, 11);
     const QSize row(26, 16);
     const fretboard::PieceSizes sizes{edge, edge, edge, row, row, row, edge, edge, edge};
-    const fretboard::Layout layout = fretboard::layOutFretboard(sizes, 1440.0 / 110, 1, 12);
-    QCOMPARE(layout.top[1].left, 920);
-    QCOMPARE(layout.rows[5].end.left, 4660);
-    QCOMPARE(layout.rows[1].cells[0].top, 553);
-    QCOMPARE(layout.bottomRight.top, 1598);
+    const fretboard::Layout layout = fretboard::layOutFretboard(sizes, 1440.0 / 105, 1, 12);
+    QCOMPARE(layout.top[1].left, 954);
+    QCOMPARE(layout.rows[5].end.left, 4881);
+    QCOMPARE(layout.rows[1].cells[0].top, 570);
+    QCOMPARE(layout.bottomRight.top, 1665);
 }
 
 void tst_fretboard::clickableCells()
