@@ -41,11 +41,9 @@ constexpr Seen UserSees[] = {
     {"c3,1 f c3,1 f", "Ab", "G(1)", "A(11) D(6) Es(16)", 79, "b", "(#)b"},
     {"c3,1 f s", "G#", "", "A(11) D(6) Es(16) G(1)", 84, "#", "#(b)"},
     {"c6,0", "E", "Es(0)", "", 129, "", "#(b)"},
-    {"c1,19", "B", "E(19)", "", 4, "", "#(b)"},
     {"f c2,1", "C", "B(1)", "A(15) D(10) G(5)", 69, "", "(#)b"},
     {"c1,0 F", "Eb", "", "A(18) B(4) D(13) G(8)", 59, "b", "(#)b"},
     {"c1,1 F", "Fb", "", "", 54, "b", "(#)b"},
-    {"c1,0 S", "E#", "", "", 59, "#", "#(b)"},
     {"c2,2 F", "Cb", "", "", 69, "b", "(#)b"},
     {"c3,1 N", "G", "", "A(10) D(5) Es(15) G(0)", 84, "", "#(b)"},
     {"f c3,1 S", "A#", "", "A(13) D(8) Es(18) G(3)", 79, "#", "#(b)"},
@@ -54,7 +52,6 @@ constexpr Seen UserSees[] = {
     {"y100", "E", "", "A(7) D(2) Es(12)", 94, "", "#(b)"},
     {"y80", "B", "", "A(14) B(0) D(9) Es(19) G(4)", 74, "", "#(b)"},
     {"y0", "B", "", "E(19)", 4, "", "#(b)"},
-    {"y133", "E", "", "Es(0)", 129, "", "#(b)"},
     {"y60 h", "E", "", "A(19) B(5) D(14) E(0) G(9)", 59, "", "#(b)"},
     {"c2,2 y100", "E#", "", "", 94, "#", "#(b)"},
     {"c2,2 y100 N", "E", "", "A(7) D(2) Es(12)", 94, "", "#(b)"},
@@ -272,13 +269,12 @@ void tst_notetable::userSees()
 }
 
 // Only the right button opens the menu, where it was pressed; neither it nor
-// the middle button chooses a note, on the staff or on a cell.
+// the middle button chooses a note.
 void tst_notetable::staffButtons()
 {
     auto* menu = window_->findChild<QMenu*>(QStringLiteral("mnuMain"));
     click(child("picStave"), QPoint(70, 40), Qt::MiddleButton);
     QVERIFY(!menu->isVisible());
-    click(cell(1, 3), QPoint(13, 8), Qt::RightButton);
     click(child("picStave"), QPoint(70, 40), Qt::RightButton);
     QVERIFY(menu->isVisible());
     QCOMPARE(menu->pos(), child("picStave")->mapToGlobal(QPoint(70, 40)));
