@@ -135,7 +135,7 @@ void ChordFinderWindow::Form_Load()
     // ActionLabel::create gave lblClose and lblFavorites the hand cursor.
     lblDesc->clear();
     FavoritesMode = false;
-    fretboard->BuildFretboard(picCell);
+    fretboard->buildFretboard(picCell);
     LoadChordData();
     FillGroupList();
 }
