@@ -31,8 +31,8 @@ double writtenNoteFrequency(int staffPosition, int alteration)
     // The letters E F G A B C D in semitones above E.
     constexpr std::array<int, 7> Letters{0, 1, 3, 5, 7, 8, 10};
     const int steps = staffPosition - 1;
-    const int octave = steps >= 0 ? steps / 7 : -((6 - steps) / 7);
-    const int letter = steps - 7 * octave;
+    const int letter = (steps % 7 + 7) % 7; // also below the lowest E
+    const int octave = (steps - letter) / 7;
     return equalTemperament(12 * octave + Letters[letter] + alteration);
 }
 
