@@ -16,6 +16,7 @@ packages=(
     dpkg-dev file lintian                # the Debian package: library dependencies, checks
     desktop-file-utils appstream         # validators of the desktop entry and AppStream file
     x11-utils                            # xprop: the window icons a window offers
+    dbus at-spi2-core python3-pyatspi    # the accessibility bus, read as a screen reader does
 )
 
 missing=()
