@@ -33,12 +33,12 @@ wait_size() {
 }
 
 start_kordelix
-metronome="$(open_tool Metronome 140 106 900 20)"
+metronome="$(open_tool Metronome lblMetronome 900 20)"
 type_tempo "$metronome" 300
 wait_for "typing 300 puts the pointer at the right end" "$(pointer_for_tempo 300)" \
     metronome_pointer "$metronome"
-xd_click "$metronome" 170 74
-wait_for "\"Start/Stop\" turns green" on label_state "$metronome" "${METRONOME_START[@]}"
+xd_click_control "$metronome" frmMetronome lblStartStop
+wait_for "\"Start/Stop\" turns green" on label_state "$metronome" frmMetronome lblStartStop
 
 # Listen until enough clicks have been written, timing the file's growth.
 wait_size 1
@@ -73,9 +73,9 @@ awk -v f="$farthest" -v s=$BEAT_SLACK_MS 'BEGIN { exit !(f <= s) }' ||
 pass "every beat is within $BEAT_SLACK_MS ms of $BEAT_MS ms"
 
 # "Start/Stop" again: silence from about one beat on.
-xd_click "$metronome" 170 74
+xd_click_control "$metronome" frmMetronome lblStartStop
 wait_for "\"Start/Stop\" turns back to its first colour" off \
-    label_state "$metronome" "${METRONOME_START[@]}"
+    label_state "$metronome" frmMetronome lblStartStop
 stopped_frame=$(($(file_size) / FRAME_BYTES))
 wait_size $(($(file_size) + 3 * BEAT_MS * 48 * FRAME_BYTES))
 late="$("$PROBE" onsets "$sound" $((BEAT_MS / 3)) |
@@ -90,21 +90,22 @@ mkdir "$folder"
 cp "$BIN/kordelix" "$BIN/libkordelix-audio.so" "$BIN/ChordData.txt" "$BIN"/Rhythm*.wav "$folder/"
 rm "$folder/Rhythm02.wav"
 start_kordelix "$folder"
-metronome="$(open_tool Metronome 140 106 900 20)"
+metronome="$(open_tool Metronome lblMetronome 900 20)"
 type_tempo "$metronome" 40
 wait_for "typing 40 puts the pointer at the left end" "$(pointer_for_tempo 40)" \
     metronome_pointer "$metronome"
-xd_click "$metronome" 170 74
-wait_for "with Rhythm 01 the metronome runs" on label_state "$metronome" "${METRONOME_START[@]}"
+xd_click_control "$metronome" frmMetronome lblStartStop
+wait_for "with Rhythm 01 the metronome runs" on label_state "$metronome" frmMetronome lblStartStop
 name_before="$(shot "$metronome")"
-xd_click "$metronome" "${METRONOME_SOUND[@]}"
+xd_click_control "$metronome" frmMetronome lblExp
 xdotool key --delay 50 Down Down Return
 wait_for "choosing the missing Rhythm 02 stops the metronome" off \
-    label_state "$metronome" "${METRONOME_START[@]}"
-changed="$("$PROBE" differ "$name_before" "$(shot "$metronome")" 15 95 265 14)"
+    label_state "$metronome" frmMetronome lblStartStop
+changed="$("$PROBE" differ "$name_before" "$(shot "$metronome")" \
+    $(control frmMetronome lblExp))"
 ((changed > 0)) || fail "the sound's name did not change to the error"
 pass "the sound's name shows the error"
 # Starting again runs for one beat (1.5 s at 40) and stops on the failed click.
-xd_click "$metronome" 170 74
-wait_for "started again, it runs" on label_state "$metronome" "${METRONOME_START[@]}"
-wait_for "and stops again at the first beat" off label_state "$metronome" "${METRONOME_START[@]}"
+xd_click_control "$metronome" frmMetronome lblStartStop
+wait_for "started again, it runs" on label_state "$metronome" frmMetronome lblStartStop
+wait_for "and stops again at the first beat" off label_state "$metronome" frmMetronome lblStartStop

@@ -71,13 +71,13 @@ pass "the installed program shows its main menu"
 expect_eq "the main menu offers the window manager its icon at every size" \
     "$(xprop -id "$MAIN" -len 1000000 _NET_WM_ICON | grep -o 'Icon ([0-9]* x' | tr -dc '0-9\n' |
         paste -sd ' ')" "16 24 32 48 64 128 256"
-chord="$(open_tool "Chord finder" 140 42 0 640)"
+chord="$(open_tool "Chord finder" lblChord 0 640)"
 first="$(chord_lines "$folder/ChordData.txt" '!C' | head -n 1)"
 wait_for "the installed chord finder draws the first chord of the file" \
     "$(chord_board_of "$first")" chord_board "$chord"
-metronome="$(open_tool Metronome 140 106 900 20)"
-xd_click "$metronome" 170 74
-wait_for "the installed metronome runs" on label_state "$metronome" "${METRONOME_START[@]}"
+metronome="$(open_tool Metronome lblMetronome 900 20)"
+xd_click_control "$metronome" frmMetronome lblStartStop
+wait_for "the installed metronome runs" on label_state "$metronome" frmMetronome lblStartStop
 deadline=$((SECONDS + CHANGE_TIMEOUT))
 until [[ -n "$("$PROBE" onsets "$SDL_DISKAUDIOFILE" 100 2>/dev/null)" ]]; do
     ((SECONDS <= deadline)) || fail "the installed metronome wrote no click"
