@@ -72,7 +72,7 @@ expect_eq "the main menu offers the window manager its icon at every size" \
     "$(xprop -id "$MAIN" -len 1000000 _NET_WM_ICON | grep -o 'Icon ([0-9]* x' | tr -dc '0-9\n' |
         paste -sd ' ')" "16 24 32 48 64 128 256"
 chord="$(open_tool "Chord finder" lblChord 0 640)"
-first="$(chord_lines "$folder/ChordData.txt" '!C' | head -n 1)"
+first="$(chord_lines "$folder/ChordData.txt" '!C' | sed -n 1p)"
 wait_for "the installed chord finder draws the first chord of the file" \
     "$(chord_board_of "$first")" chord_board "$chord"
 metronome="$(open_tool Metronome lblMetronome 900 20)"
