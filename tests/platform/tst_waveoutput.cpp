@@ -137,7 +137,8 @@ QVector<float> tst_WaveOutput::writtenSamples()
         return {};
     const QByteArray bytes = file.readAll();
     QVector<float> samples(bytes.size() / qsizetype(sizeof(float)));
-    std::memcpy(samples.data(), bytes.constData(), std::size_t(samples.size()) * sizeof(float));
+    if (!samples.isEmpty())
+        std::memcpy(samples.data(), bytes.constData(), std::size_t(samples.size()) * sizeof(float));
     return samples;
 }
 
