@@ -1,13 +1,13 @@
 #include "BeatSchedule.h"
 
-void BeatSchedule::Start(Clock::time_point now, std::chrono::milliseconds period)
+void BeatSchedule::start(Clock::time_point now, std::chrono::milliseconds period)
 {
     period_ = period;
     due_ = now;
     delivered_ = now;
 }
 
-BeatSchedule::Clock::time_point BeatSchedule::Tick(Clock::time_point now)
+BeatSchedule::Clock::time_point BeatSchedule::tick(Clock::time_point now)
 {
     due_ += period_;
     if (due_ < delivered_)

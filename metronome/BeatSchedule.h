@@ -13,12 +13,12 @@ public:
     using Clock = std::chrono::steady_clock;
 
     // The timer was (re)started at `now` with the given period.
-    void Start(Clock::time_point now, std::chrono::milliseconds period);
+    void start(Clock::time_point now, std::chrono::milliseconds period);
 
     // A tick was delivered at `now`; returns the instant it was due. Like the
     // timer itself, a tick delivered more than a period late moves the grid:
     // the next one is due a period after that late delivery.
-    Clock::time_point Tick(Clock::time_point now);
+    Clock::time_point tick(Clock::time_point now);
 
 private:
     std::chrono::milliseconds period_{0};

@@ -2,75 +2,56 @@
 
 #include "BeatSchedule.h"
 
-#include <QCursor>
 #include <QWidget>
-#include <chrono>
 
 class ActionLabel;
 class QAction;
-class QLabel;
+class QActionGroup;
 class QLineEdit;
 class QMenu;
 class QTimer;
+class TempoSlider;
 namespace platform {
 class Desktop;
 }
 
 // The metronome: a tempo chosen on the slider or typed into the tempo box, a
-// start/stop switch, and a click sound played once per beat.
+// start/stop switch, and a click sound played once per beat. The sound menu
+// offers three built-in sounds and any wave file the user picks.
 class MetronomeWindow : public QWidget
 {
     Q_OBJECT
 public:
     explicit MetronomeWindow(platform::Desktop& desktop, QWidget* parent = nullptr);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void Form_Load();
-    void SetTempo(int value);
-    void PlayClick(const QString& path, std::chrono::steady_clock::time_point requested);
-    void SetSoundFile(const QString& path);
-    void ChooseOtherSound(const QString& folder);
-    void SetSoundChecks(QAction* checked);
-    void SetRunning(bool running);
+    void createTempoControls();
+    void createSoundControls();
 
-    void imgSlider_MouseDown(double x);
-    void imgSlider_MouseMove(double x);
-    void imgSlider_MouseUp();
-    void txtValue_Change(const QString& text);
-    void lblStartStop_Click();
-    void Timer1_Timer();
-    void lblClose_Click();
-    void lblExp_Click();
-    void mnuSound01_Click();
-    void mnuSound02_Click();
-    void mnuSound03_Click();
-    void mnuSound00_Click();
-    void ChooseRhythm(QAction* entry, const QString& name, const QString& fileName);
+    void setTempo(int value);
+    void setTempoFromSlider(int value);
+    void readTempoText(const QString& text);
+    void setRunning(bool running);
+    void toggleRunning();
+    void beat();
+    void playClick(const QString& path, BeatSchedule::Clock::time_point requested);
+
+    void chooseSound(QAction* entry);
+    void chooseOtherSound(const QString& folder);
+    void setSoundFile(const QString& path);
 
     platform::Desktop& desktop_;
-    int Tempo = 120;
-    QString SoundFile;
-    bool Running = false;
-    bool Dragging = false;
-    QCursor HandCursor;
-    BeatSchedule Beats;
+    QString soundFile_;
+    bool running_ = false;
+    BeatSchedule beats_;
 
-    QLabel* imgSlider = nullptr;
-    QLabel* imgSliderCursor = nullptr;
-    QLabel* picHold = nullptr;
-    QLineEdit* txtValue = nullptr;
-    ActionLabel* lblStartStop = nullptr;
-    ActionLabel* lblClose = nullptr;
-    QLabel* imgFilePath = nullptr;
-    ActionLabel* lblExp = nullptr;
-    QTimer* Timer1 = nullptr;
-    QMenu* mnuSound = nullptr;
-    QAction* mnuSound01 = nullptr;
-    QAction* mnuSound02 = nullptr;
-    QAction* mnuSound03 = nullptr;
-    QAction* mnuSound00 = nullptr;
-    QAction* CheckedSound = nullptr; // the one checked entry of mnuSound
+    TempoSlider* slider_ = nullptr;
+    QLineEdit* tempoBox_ = nullptr;
+    ActionLabel* startStop_ = nullptr;
+    ActionLabel* soundName_ = nullptr;
+    QTimer* beatTimer_ = nullptr;
+    QMenu* soundMenu_ = nullptr;
+    QActionGroup* sounds_ = nullptr;
+    QAction* otherSound_ = nullptr;
+    QAction* chosenSound_ = nullptr; // the entry of the sound in use
 };

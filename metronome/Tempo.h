@@ -14,20 +14,20 @@ inline constexpr int SliderOffset = 30;
 // The pointer picture's apex lies this many pixels right of its left edge.
 inline constexpr int PointerApex = 9;
 
-constexpr bool IsAcceptedTempo(long long value)
+constexpr bool isAcceptedTempo(long long value)
 {
     return value >= MinimumTempo && value <= MaximumTempo;
 }
 
 // Milliseconds between two beats: 60 000 / tempo, halves to the even neighbour.
-int BeatPeriod(int tempo);
+int beatPeriod(int tempo);
 
 // The tempo for a pointer offset on the bar, in pixels from its left edge:
 // offset + 30 rounded halves to even, limited to what the slider reaches.
-int TempoFromX(double x);
+int tempoFromX(double x);
 
-// Left edge of the pointer picture for a tempo, on a bar whose left edge is at
-// sliderLeft; tempos beyond the slider's reach stop the pointer at either end.
-int PointerLeft(int sliderLeft, int tempo);
+// Left edge of the pointer picture for a tempo, in pixels from the bar's left
+// edge; tempos beyond the slider's reach stop the pointer at either end.
+int pointerOffset(int tempo);
 
 } // namespace tempo

@@ -18,7 +18,7 @@ bool isBlank(QChar c)
 
 } // namespace
 
-std::optional<int> ReadTempoText(QStringView text)
+std::optional<int> readTempoText(QStringView text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -61,7 +61,7 @@ std::optional<int> ReadTempoText(QStringView text)
     }
 
     const long long value = negative ? -whole : whole;
-    if (!IsAcceptedTempo(value))
+    if (!isAcceptedTempo(value))
         return std::nullopt;
     return static_cast<int>(value);
 }

@@ -11,6 +11,6 @@ namespace tempo {
 // when that value is not an accepted tempo (1 to 399), which includes a text
 // without a leading number (it counts as 0) and numbers of any length beyond
 // the range. Whatever follows the number is ignored.
-std::optional<int> ReadTempoText(QStringView text);
+std::optional<int> readTempoText(QStringView text);
 
 } // namespace tempo

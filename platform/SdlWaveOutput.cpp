@@ -21,7 +21,7 @@ namespace {
 constexpr int OutputRate = 48000;
 constexpr int OutputChannels = 2;
 // 512 frames, about 11 ms: short enough that a click asked for
-// WaveOutputLatency ahead is rendered in time, long enough that a busy machine
+// WaveOutput::Latency ahead is rendered in time, long enough that a busy machine
 // rarely lets the sound server run dry.
 constexpr Uint16 OutputBufferFrames = 512;
 // A click longer than the slowest beat (one minute) is cut there: it would be
@@ -154,7 +154,7 @@ public:
         wanted.format = AUDIO_F32SYS;
         wanted.channels = OutputChannels;
         wanted.samples = OutputBufferFrames;
-        wanted.callback = &SdlWaveOutput::render;
+        wanted.callback = &SdlWaveOutput::fillBuffer;
         wanted.userdata = this;
         device_ =
             SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_,
@@ -200,7 +200,7 @@ public:
         if (!wave)
             return false;
         SDL_LockAudioDevice(device_);
-        mixer_->Schedule(std::move(wave), requested + Latency);
+        mixer_->schedule(std::move(wave), requested + Latency);
         SDL_UnlockAudioDevice(device_);
         return true;
     }
@@ -227,12 +227,13 @@ private:
         return wave;
     }
 
-    static void SDLCALL render(void* self, Uint8* stream, int length)
+    // The audio thread asks for the next buffer.
+    static void SDLCALL fillBuffer(void* self, Uint8* stream, int length)
     {
         const auto now = AudioClock::now();
         auto* output = static_cast<SdlWaveOutput*>(self);
         const int frames = length / int(sizeof(float)) / output->spec_.channels;
-        output->mixer_->Render(reinterpret_cast<float*>(stream), frames, now);
+        output->mixer_->render(reinterpret_cast<float*>(stream), frames, now);
     }
 
     bool tried_ = false;

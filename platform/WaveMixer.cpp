@@ -5,7 +5,7 @@
 
 namespace platform {
 
-void FrameClock::Observe(AudioClock::time_point now, std::int64_t frame)
+void FrameClock::observe(AudioClock::time_point now, std::int64_t frame)
 {
     if (count_ == 0)
         origin_ = now;
@@ -42,7 +42,7 @@ void FrameClock::keepLatest(std::size_t requests)
     next_ = requests % Window;
 }
 
-std::optional<std::int64_t> FrameClock::FrameAt(AudioClock::time_point when) const
+std::optional<std::int64_t> FrameClock::frameAt(AudioClock::time_point when) const
 {
     if (count_ == 0)
         return std::nullopt;
@@ -50,7 +50,7 @@ std::optional<std::int64_t> FrameClock::FrameAt(AudioClock::time_point when) con
     return std::llround((seconds - zeroSeconds_) * rate_);
 }
 
-void ClickMixer::Schedule(std::shared_ptr<const WaveSamples> wave, AudioClock::time_point start)
+void ClickMixer::schedule(std::shared_ptr<const WaveSamples> wave, AudioClock::time_point start)
 {
     const auto later =
         std::upper_bound(pending_.begin(), pending_.end(), start,
@@ -58,15 +58,15 @@ void ClickMixer::Schedule(std::shared_ptr<const WaveSamples> wave, AudioClock::t
     pending_.insert(later, Pending{std::move(wave), start});
 }
 
-void ClickMixer::Render(float* out, int frames, AudioClock::time_point now)
+void ClickMixer::render(float* out, int frames, AudioClock::time_point now)
 {
-    clock_.Observe(now, rendered_);
+    clock_.observe(now, rendered_);
     const std::int64_t first = rendered_;
     int done = 0;
     while (done < frames) {
         int until = frames;
         if (!pending_.empty()) {
-            const std::int64_t start = clock_.FrameAt(pending_.front().start).value_or(first);
+            const std::int64_t start = clock_.frameAt(pending_.front().start).value_or(first);
             until = int(std::clamp<std::int64_t>(start - first, done, frames));
         }
         mix(out + std::size_t(done) * channels_, until - done);

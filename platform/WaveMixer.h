@@ -34,11 +34,11 @@ public:
     explicit FrameClock(int rate) : rate_(rate) {}
 
     // Called when the output asks for the buffer that starts at frame.
-    void Observe(AudioClock::time_point now, std::int64_t frame);
+    void observe(AudioClock::time_point now, std::int64_t frame);
 
     // The frame rendered at the given clock time; nothing before the first
     // request.
-    std::optional<std::int64_t> FrameAt(AudioClock::time_point when) const;
+    std::optional<std::int64_t> frameAt(AudioClock::time_point when) const;
 
 private:
     static constexpr std::size_t Window = 64;
@@ -59,8 +59,8 @@ private:
 
 // Mixes the click sounds into the output buffers: one sound at a time, each
 // started at the exact frame its start time maps to; a sound that starts cuts
-// off the one still sounding. Not thread safe: the output calls Render with its
-// lock held and Schedule is called under the same lock.
+// off the one still sounding. Not thread safe: the output calls render with its
+// lock held and schedule is called under the same lock.
 class ClickMixer
 {
 public:
@@ -68,12 +68,10 @@ public:
 
     // Starts the sound at the given clock time (as soon as possible when that
     // time has already been rendered).
-    void Schedule(std::shared_ptr<const WaveSamples> wave, AudioClock::time_point start);
+    void schedule(std::shared_ptr<const WaveSamples> wave, AudioClock::time_point start);
 
     // Fills frames interleaved frames at out; now is when the output asked.
-    void Render(float* out, int frames, AudioClock::time_point now);
-
-    int Channels() const { return channels_; }
+    void render(float* out, int frames, AudioClock::time_point now);
 
 private:
     struct Pending

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    if (const std::optional<int> tempo = tempo::ReadTempoText(text)) {
+    if (const std::optional<int> tempo = tempo::readTempoText(text)) {
         if (*tempo < 1 || *tempo > 399)
             std::abort();
     }
