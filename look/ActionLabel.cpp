@@ -127,6 +127,19 @@ void ActionLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+bool ActionLabel::event(QEvent* event)
+{
+    // A focused button takes its own keys before any shortcut of its window.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            event->accept();
+            return true;
+        }
+    }
+    return QLabel::event(event);
+}
+
 void ActionLabel::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {

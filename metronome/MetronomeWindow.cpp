@@ -11,8 +11,10 @@
 #include "WaveOutput.h"
 
 #include <QActionGroup>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -58,7 +60,8 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
                             palette::ListYellow);
     createTempoControls();
 
-    startStop_ = ActionLabel::create(QStringLiteral("Start/Stop"), this, {136, 64}, 11.25);
+    startStop_ = ActionLabel::create(QStringLiteral("Start/Stop"), this, {136, 64}, 11.25,
+                                     ActionLabel::Role::Toggle);
     startStop_->setObjectName(QStringLiteral("lblStartStop"));
     connect(startStop_, &ActionLabel::clicked, this, &MetronomeWindow::toggleRunning);
     auto* closeLabel = ActionLabel::create(QStringLiteral("Close"), this, {240, 64}, 11.25);
@@ -66,6 +69,19 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
     connect(closeLabel, &ActionLabel::clicked, this, &QWidget::close);
 
     createSoundControls();
+
+    // The keyboard: Tab walks slider, tempo box, "Start/Stop", "Close" and the
+    // sound name; Space starts and stops wherever the focus is but in the tempo
+    // box (which takes it as text) or on another button (which it presses);
+    // Escape closes the window as "Close" does.
+    setTabOrder(slider_, tempoBox_);
+    setTabOrder(tempoBox_, startStop_);
+    setTabOrder(startStop_, closeLabel);
+    setTabOrder(closeLabel, soundName_);
+    slider_->setFocus();
+    connect(new QShortcut(Qt::Key_Space, this), &QShortcut::activated, this,
+            &MetronomeWindow::toggleRunning);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 
     // The default coarse timer may stretch every period by up to 5 %.
     beatTimer_ = new QTimer(this);
@@ -94,6 +110,7 @@ void MetronomeWindow::createTempoControls()
 
     tempoBox_ = new QLineEdit(QString::number(StartTempo), field);
     tempoBox_->setObjectName(QStringLiteral("txtValue"));
+    tempoBox_->setAccessibleName(QStringLiteral("Tempo"));
     tempoBox_->setFrame(false);
     tempoBox_->setFont(look::sansSerifFont(8.25));
     tempoBox_->setTextMargins(0, 0, 0, 0);
@@ -116,7 +133,14 @@ void MetronomeWindow::createSoundControls()
     look::setTextColour(soundName_, palette::SoundNameGrey);
     soundName_->setGeometry(15, 95, 265, 14);
     soundName_->setCursor(handCursor());
-    connect(soundName_, &ActionLabel::clicked, this, [this] { soundMenu_->popup(QCursor::pos()); });
+    // A click opens the menu at the pointer; Return, Space or the menu key open
+    // it below the name.
+    connect(soundName_, &ActionLabel::clicked, this, [this] {
+        soundMenu_->popup(soundName_->hasFocus() && !soundName_->underMouse()
+                              ? soundName_->mapToGlobal(soundName_->rect().bottomLeft())
+                              : QCursor::pos());
+    });
+    soundName_->installEventFilter(this);
 
     soundMenu_ = new QMenu(this);
     soundMenu_->setObjectName(QStringLiteral("mnuSound"));
@@ -136,7 +160,7 @@ void MetronomeWindow::createSoundControls()
 
     chosenSound_ = sounds_->actions().first();
     chosenSound_->setChecked(true);
-    soundName_->setText(chosenSound_->text());
+    showSoundName(chosenSound_->text());
     soundFile_ = desktop_.programFile(chosenSound_->data().toString());
 }
 
@@ -171,6 +195,7 @@ void MetronomeWindow::setRunning(bool running)
 {
     running_ = running;
     look::setTextColour(startStop_, running_ ? palette::SwitchOn : palette::Action);
+    startStop_->setChecked(running_);
     if (running_) {
         // The schedule starts just before the timer, so no tick comes before it is due.
         beats_.start(BeatSchedule::Clock::now(), std::chrono::milliseconds(beatTimer_->interval()));
@@ -196,7 +221,7 @@ void MetronomeWindow::playClick(const QString& path, BeatSchedule::Clock::time_p
         return;
     if (desktop_.waveOutput().play(path, requested))
         return;
-    soundName_->setText(ErrorCaption);
+    showSoundName(ErrorCaption);
     setRunning(false);
 }
 
@@ -210,7 +235,7 @@ void MetronomeWindow::chooseSound(QAction* entry)
         return;
     }
     chosenSound_ = entry;
-    soundName_->setText(entry->text());
+    showSoundName(entry->text());
     setSoundFile(desktop_.programFile(entry->data().toString()));
 }
 
@@ -224,7 +249,7 @@ void MetronomeWindow::chooseOtherSound(const QString& folder)
         return;
     chosenSound_ = otherSound_;
     otherSound_->setChecked(true);
-    soundName_->setText(QStringLiteral("Other rhythms"));
+    showSoundName(QStringLiteral("Other rhythms"));
     setSoundFile(chosen->trimmed());
 }
 
@@ -234,4 +259,21 @@ void MetronomeWindow::setSoundFile(const QString& path)
 {
     playClick(path, BeatSchedule::Clock::now());
     soundFile_ = path;
+}
+
+void MetronomeWindow::showSoundName(const QString& name)
+{
+    soundName_->setText(name);
+    soundName_->setAccessibleName(QStringLiteral("Sound: ") + name);
+}
+
+// The menu key on the sound name opens the sound menu, as Return and Space do.
+bool MetronomeWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == soundName_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Menu) {
+        emit soundName_->clicked();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -24,6 +24,9 @@ class MetronomeWindow : public QWidget
 public:
     explicit MetronomeWindow(platform::Desktop& desktop, QWidget* parent = nullptr);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createTempoControls();
     void createSoundControls();
@@ -39,6 +42,7 @@ private:
     void chooseSound(QAction* entry);
     void chooseOtherSound(const QString& folder);
     void setSoundFile(const QString& path);
+    void showSoundName(const QString& name);
 
     platform::Desktop& desktop_;
     QString soundFile_;

@@ -1,11 +1,17 @@
 #include "TempoSlider.h"
 
+#include "KeyboardFocus.h"
 #include "Resources.h"
 #include "Tempo.h"
 
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,12 +27,61 @@ QSize sizeOf(const QPixmap& picture, QSize nominal)
     return picture.isNull() ? nominal : picture.size();
 }
 
+// What assistive technology sees: a slider from the slowest to the fastest
+// tempo of the bar, whose value is the tempo shown.
+class AccessibleTempoSlider : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit AccessibleTempoSlider(TempoSlider* slider)
+        : QAccessibleWidget(slider, QAccessible::Slider, QStringLiteral("Tempo slider"))
+    {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QStringLiteral("Tempo slider");
+        if (t == QAccessible::Value)
+            return QString::number(slider()->shownTempo());
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return slider()->shownTempo(); }
+    void setCurrentValue(const QVariant& value) override
+    {
+        emit slider()->tempoChosen(
+            std::clamp(value.toInt(), tempo::SliderMinimum, tempo::SliderMaximum));
+    }
+    QVariant maximumValue() const override { return tempo::SliderMaximum; }
+    QVariant minimumValue() const override { return tempo::SliderMinimum; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    TempoSlider* slider() const { return static_cast<TempoSlider*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TempoSlider") && object && object->isWidgetType())
+        return new AccessibleTempoSlider(static_cast<TempoSlider*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 TempoSlider::TempoSlider(QPoint topLeft, QWidget* parent)
     : QWidget(parent), bar_(loadPicture(Picture::SliderBar)), pointer_(new QLabel(parent))
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("imgSlider"));
+    setFocusPolicy(Qt::TabFocus);
     setGeometry(QRect(topLeft, sizeOf(bar_, BarSize)));
     setCursor(handCursor());
 
@@ -40,11 +95,62 @@ TempoSlider::TempoSlider(QPoint topLeft, QWidget* parent)
 void TempoSlider::showTempo(int tempo)
 {
     pointer_->move(x() + tempo::pointerOffset(tempo), pointer_->y());
+    if (tempo_ == tempo)
+        return;
+    tempo_ = tempo;
+    QAccessibleValueChangeEvent changed(this, tempo);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TempoSlider::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawPixmap(0, 0, bar_);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, bar_);
+    if (look::showsFocusMark(this))
+        look::drawFocusMark(painter, rect(), palette().color(QPalette::WindowText));
+}
+
+void TempoSlider::keyPressEvent(QKeyEvent* event)
+{
+    const int slowest = tempo::SliderMinimum, fastest = tempo::SliderMaximum;
+    int chosen = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        chosen = tempo_ - 1;
+        break;
+    case Qt::Key_Right:
+        chosen = tempo_ + 1;
+        break;
+    case Qt::Key_PageDown:
+        chosen = tempo_ - 10;
+        break;
+    case Qt::Key_PageUp:
+        chosen = tempo_ + 10;
+        break;
+    case Qt::Key_Home:
+        chosen = slowest;
+        break;
+    case Qt::Key_End:
+        chosen = fastest;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    look::noteKeyboardUse(this);
+    emit tempoChosen(std::clamp(chosen, slowest, fastest));
+}
+
+void TempoSlider::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TempoSlider::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TempoSlider::mousePressEvent(QMouseEvent* event)

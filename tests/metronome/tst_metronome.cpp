@@ -8,6 +8,8 @@
 #include "Palette.h"
 #include "WaveOutput.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -69,6 +71,9 @@ private slots:
     void slider_data();
     void slider();
     void reopensAtItsStartValues();
+    void keyboard_data();
+    void keyboard();
+    void screenReaderNames();
     void beatSchedule_data();
     void beatSchedule();
     void beatsAreAskedForOnTheGrid();
@@ -217,6 +222,17 @@ void tst_Metronome::slider_data()
     QTest::newRow("moves after the release")
         << "press 100; move 150; release 150; move 20" << 180 << 149;
     QTest::newRow("double click") << "press 100; release 100; double 150; release 150" << 130 << 99;
+    // Keys on the focused slider, from the start tempo 120 or a typed one.
+    QTest::newRow("Right") << "key Right" << 121 << 90;
+    QTest::newRow("Left") << "key Left" << 119 << 88;
+    QTest::newRow("Page Up") << "key PgUp" << 130 << 99;
+    QTest::newRow("Page Down") << "key PgDown" << 110 << 79;
+    QTest::newRow("Home") << "key Home" << 40 << 9;
+    QTest::newRow("End, Left") << "key End; key Left" << 239 << 208;
+    QTest::newRow("Left at the slowest") << "key Home; key Left" << 40 << 9;
+    QTest::newRow("Page Up near the fastest")
+        << "key End; key PgDown; key PgUp; key PgUp" << 240 << 209;
+    QTest::newRow("Left from a typed 300") << "type 300; key Left" << 240 << 209;
 }
 
 void tst_Metronome::slider()
@@ -229,8 +245,19 @@ void tst_Metronome::slider()
                                             {"release", QEvent::MouseButtonRelease},
                                             {"double", QEvent::MouseButtonDblClick}};
     auto* bar = find<QWidget>("imgSlider");
+    const QMap<QString, Qt::Key> keys{{"Left", Qt::Key_Left},   {"Right", Qt::Key_Right},
+                                      {"PgUp", Qt::Key_PageUp}, {"PgDown", Qt::Key_PageDown},
+                                      {"Home", Qt::Key_Home},   {"End", Qt::Key_End}};
     for (const QString& gesture : gestures.split(u';')) {
         const QStringList words = gesture.split(u' ', Qt::SkipEmptyParts);
+        if (words[0] == QLatin1String("key")) {
+            QTest::keyClick(bar, keys.value(words[1]));
+            continue;
+        }
+        if (words[0] == QLatin1String("type")) {
+            setTempoText(words[1]);
+            continue;
+        }
         const QEvent::Type type = types.value(words[0]);
         const QPointF at(words[1].toDouble(), 10);
         QMouseEvent event(type, at, bar->mapToGlobal(at),
@@ -241,6 +268,62 @@ void tst_Metronome::slider()
     }
     QCOMPARE(find<QLineEdit>("txtValue")->text(), QString::number(tempo));
     QCOMPARE(find<QLabel>("imgSliderCursor")->x(), pointer);
+}
+
+void tst_Metronome::keyboard_data()
+{
+    // Keys pressed with the focus on a control; then running or not, and
+    // whether the window is still open.
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<bool>("open");
+    QTest::newRow("Space on the slider") << "imgSlider" << int(Qt::Key_Space) << true << true;
+    QTest::newRow("Space on Start/Stop") << "lblStartStop" << int(Qt::Key_Space) << true << true;
+    QTest::newRow("Return on Start/Stop") << "lblStartStop" << int(Qt::Key_Return) << true << true;
+    QTest::newRow("Space in the tempo box") << "txtValue" << int(Qt::Key_Space) << false << true;
+    QTest::newRow("Space on Close") << "lblClose" << int(Qt::Key_Space) << false << false;
+    QTest::newRow("Escape") << "imgSlider" << int(Qt::Key_Escape) << false << false;
+}
+
+void tst_Metronome::keyboard()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(bool, running);
+    QFETCH(bool, open);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* control = find<QWidget>(focus.toLatin1().constData());
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key(key));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(!window.isNull(), open);
+    if (open)
+        QCOMPARE(find<QTimer>("Timer1")->isActive(), running);
+}
+
+void tst_Metronome::screenReaderNames()
+{
+    QAccessibleInterface* slider =
+        QAccessible::queryAccessibleInterface(find<QWidget>("imgSlider"));
+    QCOMPARE(slider->role(), QAccessible::Slider);
+    QCOMPARE(slider->valueInterface()->currentValue().toInt(), 120);
+    QCOMPARE(slider->valueInterface()->minimumValue().toInt(), 40);
+    QCOMPARE(slider->valueInterface()->maximumValue().toInt(), 240);
+    setTempoText(QStringLiteral("97"));
+    QCOMPARE(slider->valueInterface()->currentValue().toInt(), 97);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(find<QWidget>("txtValue"))->text(QAccessible::Name),
+        QStringLiteral("Tempo"));
+    QAccessibleInterface* sound = QAccessible::queryAccessibleInterface(find<QWidget>("lblExp"));
+    QCOMPARE(sound->text(QAccessible::Name), QStringLiteral("Sound: Rhythm 01"));
+    choose(QStringLiteral("mnuSound03"));
+    QCOMPARE(sound->text(QAccessible::Name), QStringLiteral("Sound: Rhythm 03"));
+    QAccessibleInterface* startStop =
+        QAccessible::queryAccessibleInterface(find<QWidget>("lblStartStop"));
+    QVERIFY(startStop->state().checkable && !startStop->state().checked);
+    toggleRunning();
+    QVERIFY(startStop->state().checked);
 }
 
 void tst_Metronome::reopensAtItsStartValues()
