@@ -163,8 +163,8 @@ picture_colour() {
 }
 
 # The chord finder, in pixels of its client area.
-CHORD_GROUPS=(22 152 161 93) # lstGroup
-CHORD_NAMES=(197 152 177 93) # lstChord
+CHORD_GROUPS=(22 152 161 86) # lstGroup
+CHORD_NAMES=(197 152 177 86) # lstChord
 CHORD_LIST_RGB=255,220,72
 CHORD_FAVORITES=(240 256 77 23)
 CHORD_CLOSE=(352 266)
