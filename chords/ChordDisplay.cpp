@@ -1,5 +1,10 @@
 #include "ChordDisplay.h"
 
+#include <QStringList>
+
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 constexpr int StringCount = 6;
@@ -23,23 +28,45 @@ void clearMarks(ChordBoard& board)
     }
 }
 
-void drawBarre(const ChordRecord& chord, ChordBoard& board)
+// The barre piece the chord puts on the string at its barre fret, if any. The
+// first string takes only the barre's first piece.
+std::optional<Picture> barrePiece(const ChordRecord& chord, int string)
 {
-    const int fret = chord.barreFret;
     const int from = chord.barreFrom;
     const int to = chord.barreTo;
-    if (!onBoard(fret))
+    if (from == string)
+        return Picture::BarreFirst;
+    if (string == 1)
+        return std::nullopt;
+    if (from < string && to > string)
+        return Picture::BarreMiddle;
+    if (to == string)
+        return Picture::BarreLast;
+    return std::nullopt;
+}
+
+void drawBarre(const ChordRecord& chord, ChordBoard& board)
+{
+    if (!onBoard(chord.barreFret))
         return;
-    if (from == 1)
-        board.setCell(1, fret, Picture::BarreFirst, true);
-    for (int s = 2; s <= StringCount; ++s) {
-        if (from == s)
-            board.setCell(s, fret, Picture::BarreFirst, true);
-        else if (from < s && to > s)
-            board.setCell(s, fret, Picture::BarreMiddle, true);
-        else if (to == s)
-            board.setCell(s, fret, Picture::BarreLast, true);
+    for (int s = 1; s <= StringCount; ++s) {
+        if (const std::optional<Picture> piece = barrePiece(chord, s))
+            board.setCell(s, chord.barreFret, *piece, true);
     }
+}
+
+// One string of the chart: what the board shows on it.
+QString stringChart(const ChordRecord& chord, int string)
+{
+    const int fret = chord.frets[string - 1];
+    if (fret == -1)
+        return QStringLiteral("x");
+    int shown = onBoard(fret) ? fret : 0;
+    if (onBoard(chord.barreFret) && barrePiece(chord, string))
+        shown = std::max(shown, int(chord.barreFret));
+    if (shown > 0)
+        return QString::number(shown);
+    return fret == 0 ? QStringLiteral("0") : QStringLiteral("?");
 }
 
 } // namespace
@@ -55,4 +82,12 @@ void drawChord(const ChordRecord& chord, ChordBoard& board)
             board.setCell(s, 0, Picture::MutedString, true);
     }
     drawBarre(chord, board);
+}
+
+QString chordChart(const ChordRecord& chord)
+{
+    QStringList strings;
+    for (int s = StringCount; s >= 1; --s)
+        strings += stringChart(chord, s);
+    return strings.join(u' ');
 }

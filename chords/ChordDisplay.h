@@ -23,3 +23,11 @@ public:
 // outside the board have no cell and are left out; the rest of the chord is
 // drawn.
 void drawChord(const ChordRecord& chord, ChordBoard& board);
+
+// The chord as a chart reads it, strings from low E to high E separated by
+// spaces: the fret pressed on each string as the board shows it ("1" to
+// LastFret, a barre counting on the strings it covers where no higher fret is
+// pressed), "0" for an open string, "x" for a string not played and "?" for a
+// string pressed beyond the board, where the board shows nothing.
+// C major reads "x 3 2 0 1 0".
+QString chordChart(const ChordRecord& chord);

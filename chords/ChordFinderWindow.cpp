@@ -1,31 +1,17 @@
 #include "ChordFinderWindow.h"
 
 #include "ActionLabel.h"
-#include "ChordDisplay.h"
 #include "ChordFile.h"
+#include "ChordList.h"
 #include "ChordLists.h"
-#include "FretboardView.h"
+#include "FingeringBoard.h"
 #include "Look.h"
 #include "Palette.h"
-#include "Resources.h"
 
-#include <QListWidget>
+#include <QKeyEvent>
+#include <QLabel>
 
 namespace {
-
-QListWidget* makeChordList(const QString& name, QRect place, QWidget* parent)
-{
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSortingEnabled(false);
-    list->setGeometry(place);
-    QPalette colours = list->palette();
-    colours.setColor(QPalette::Base, QColor::fromRgb(palette::ListYellow));
-    colours.setColor(QPalette::Text, QColor::fromRgb(palette::Action));
-    list->setPalette(colours);
-    return list;
-}
 
 // The selected entry of a single-selection list, or null.
 QListWidgetItem* selectedItem(const QListWidget* list)
@@ -40,32 +26,6 @@ QString selectedText(const QListWidget* list)
     return item ? item->text() : QString();
 }
 
-// The window's fretboard as seen by the chord drawing.
-class FretboardMarks : public ChordBoard
-{
-public:
-    explicit FretboardMarks(FretboardView& view) : view_(view) {}
-
-    bool isMarked(int string, int fret) const override
-    {
-        return fret == 0 ? view_.openMarked(string) : view_.cellMarked(string, fret);
-    }
-
-    void setCell(int string, int fret, Picture picture, bool marked) override
-    {
-        if (fret == 0) {
-            view_.setOpenPicture(string, loadPicture(picture));
-            view_.setOpenMarked(string, marked);
-        } else {
-            view_.setCellPicture(string, fret, loadPicture(picture));
-            view_.setCellMarked(string, fret, marked);
-        }
-    }
-
-private:
-    FretboardView& view_;
-};
-
 } // namespace
 
 ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent)
@@ -76,11 +36,11 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     look::setUpFramedWindow(this, QStringLiteral("Chord finder"),
                             look::twipsRect(0, 0, 5955, 4440).size(), palette::Cream);
 
-    fretboard_ = new FretboardView(this, 1, ChordBoard::LastFret, FretboardView::Mode::DisplayOnly);
-    groupList_ =
-        makeChordList(QStringLiteral("lstGroup"), look::twipsRect(330, 2280, 2415, 1395), this);
-    chordList_ =
-        makeChordList(QStringLiteral("lstChord"), look::twipsRect(2955, 2280, 2655, 1395), this);
+    fretboard_ = new FingeringBoard(this);
+    groupList_ = new ChordList(QStringLiteral("lstGroup"), QStringLiteral("Chord groups"),
+                               look::twipsRect(330, 2280, 2415, 1395), this);
+    chordList_ = new ChordList(QStringLiteral("lstChord"), QStringLiteral("Chords"),
+                               look::twipsRect(2955, 2280, 2655, 1395), this);
 
     descriptionLabel_ = new QLabel(this);
     descriptionLabel_->setObjectName(QStringLiteral("lblDesc"));
@@ -97,13 +57,16 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     chordEditorLabel->hide();
 
     favoritesLabel_ = ActionLabel::create(QStringLiteral("Favorites"), this,
-                                          look::twipsRect(3600, 3840, 0, 0).topLeft());
+                                          look::twipsRect(3600, 3840, 0, 0).topLeft(), 12,
+                                          ActionLabel::Role::Toggle);
     favoritesLabel_->setObjectName(QStringLiteral("lblFavorites"));
     auto* closeLabel = ActionLabel::create(QStringLiteral("Close"), this,
                                            look::twipsRect(5040, 3840, 0, 0).topLeft());
     closeLabel->setObjectName(QStringLiteral("lblClose"));
-    // The keyboard starts in the chord list, then the groups, then the actions.
-    setTabOrder(chordList_, groupList_);
+    // The window opens with the keyboard in the chord list, the first of the
+    // chain; Tab goes on to the board, the groups and the actions.
+    setTabOrder(chordList_, fretboard_);
+    setTabOrder(fretboard_, groupList_);
     setTabOrder(groupList_, favoritesLabel_);
     setTabOrder(favoritesLabel_, closeLabel);
 
@@ -120,8 +83,15 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     connect(favoritesLabel_, &ActionLabel::clicked, this, &ChordFinderWindow::toggleFavorites);
     connect(closeLabel, &ActionLabel::clicked, this, &QWidget::close);
 
-    fretboard_->buildFretboard(loadPicture(Picture::PlainCell));
     loadChords();
+}
+
+void ChordFinderWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void ChordFinderWindow::loadChords()
@@ -151,14 +121,14 @@ void ChordFinderWindow::showChord()
         findChord(chords_, selectedText(groupList_), selectedText(chordList_));
     if (!chord)
         return;
-    FretboardMarks marks(*fretboard_);
-    drawChord(*chord, marks);
+    fretboard_->showChord(*chord);
     descriptionLabel_->setText(chord->description);
 }
 
 void ChordFinderWindow::toggleFavorites()
 {
     favoritesMode_ = !favoritesMode_;
+    favoritesLabel_->setChecked(favoritesMode_);
     look::setTextColour(favoritesLabel_, favoritesMode_ ? palette::SwitchOn : palette::Action);
     loadChords();
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 class ActionLabel;
-class FretboardView;
+class FingeringBoard;
 class QLabel;
 class QListWidget;
 namespace platform {
@@ -16,12 +16,18 @@ class Desktop;
 
 // The chord finder: a list of chord groups, the chords of the selected group,
 // and the selected chord's fingering on a fretboard of frets 1 to 12. The
-// "Favorites" switch shows the library's favourite chords instead.
+// "Favorites" switch shows the library's favourite chords instead. The keyboard
+// starts in the chord list; Tab goes on to the board, the groups, "Favorites"
+// and "Close".
 class ChordFinderWindow : public QWidget
 {
     Q_OBJECT
 public:
     explicit ChordFinderWindow(platform::Desktop& desktop, QWidget* parent = nullptr);
+
+protected:
+    // Escape closes the window, as "Close" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Lists the chords of the selected group, keeping the chord list's position.
@@ -40,7 +46,7 @@ private:
     std::vector<ChordRecord> chords_;
     bool favoritesMode_ = false;
 
-    FretboardView* fretboard_ = nullptr;
+    FingeringBoard* fretboard_ = nullptr;
     QListWidget* groupList_ = nullptr;
     QListWidget* chordList_ = nullptr;
     QLabel* descriptionLabel_ = nullptr;

@@ -2,13 +2,19 @@
 #include "ChordDisplay.h"
 #include "ChordFinderWindow.h"
 #include "ChordLine.h"
+#include "ChordList.h"
 #include "ChordLists.h"
+#include "FingeringBoard.h"
 #include "Look.h"
+#include "Palette.h"
 
 #include "FakeDesktop.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,12 +63,30 @@ ChordRecord named(const QString& group, const QString& name)
 constexpr auto Dot = Picture::PressedCell;
 constexpr auto Cross = Picture::MutedString;
 
-QWidget* nextTabStop(QWidget* widget)
+QString accessibleText(QWidget* widget, QAccessible::Text text)
 {
-    QWidget* w = widget->nextInFocusChain();
-    while (w != widget && !(w->focusPolicy() & Qt::TabFocus))
-        w = w->nextInFocusChain();
-    return w;
+    return QAccessible::queryAccessibleInterface(widget)->text(text);
+}
+
+// The selected rows of a list, "-" for none.
+QString selectedRows(const QListWidget* list)
+{
+    QStringList rows;
+    for (const QListWidgetItem* item : list->selectedItems())
+        rows += QString::number(list->row(item));
+    return rows.isEmpty() ? QStringLiteral("-") : rows.join(u',');
+}
+
+// The focus mark's dots on its bottom side, which the board's size could clip.
+int markDots(FingeringBoard* board)
+{
+    const QImage image = board->grab().toImage();
+    const QRect around = board->childrenRect().adjusted(-2, -2, 2, 2);
+    int dots = 0;
+    for (int x = around.left(); x <= around.right(); ++x)
+        dots +=
+            image.valid(x, around.bottom()) && image.pixel(x, around.bottom()) == palette::Action;
+    return dots;
 }
 
 // Groups Major, Minor, Major; the Major chords are C, D, F, G. One favourite.
@@ -85,11 +109,16 @@ private slots:
     void cleanup();
     void drawChord_data();
     void drawChord();
+    void chordChart_data();
+    void chordChart();
     void groupEntries();
     void steps_data();
     void steps();
     void unreadableFile();
-    void tabGoesFromChordsToGroups();
+    void keyboardWalk();
+    void wholeRowsHeight_data();
+    void wholeRowsHeight();
+    void listsShowWholeRows();
 
 private:
     void open(const QByteArray& library = Library);
@@ -100,6 +129,7 @@ private:
     QListWidget* chords_ = nullptr;
     QLabel* description_ = nullptr;
     ActionLabel* favorites_ = nullptr;
+    FingeringBoard* board_ = nullptr;
 };
 
 void tst_ChordFinder::initTestCase()
@@ -129,7 +159,10 @@ void tst_ChordFinder::open(const QByteArray& library)
     chords_ = window_->findChild<QListWidget*>(QStringLiteral("lstChord"));
     description_ = window_->findChild<QLabel*>(QStringLiteral("lblDesc"));
     favorites_ = window_->findChild<ActionLabel*>(QStringLiteral("lblFavorites"));
-    QVERIFY(groups_ && chords_ && description_ && favorites_);
+    board_ = window_->findChild<FingeringBoard*>();
+    QVERIFY(groups_ && chords_ && description_ && favorites_ && board_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
 }
 
 void tst_ChordFinder::drawChord_data()
@@ -165,6 +198,33 @@ void tst_ChordFinder::drawChord()
     QCOMPARE(board.marks, marks);
 }
 
+// Strings from low E; "?" where the board shows nothing of a pressed string.
+void tst_ChordFinder::chordChart_data()
+{
+    QTest::addColumn<ChordRecord>("chord");
+    QTest::addColumn<QString>("chart");
+    QTest::newRow("C") << fingering({0, 1, 0, 2, 3, -1}) << "x 3 2 0 1 0";
+    QTest::newRow("F barre") << fingering({1, 1, 2, 3, 3, 1}, 1, 6, 1) << "1 3 3 2 1 1";
+    QTest::newRow("muted bass") << fingering({2, 3, 2, 0, -1, -1}) << "x x 0 2 3 2";
+    QTest::newRow("barre fills open strings, not higher frets")
+        << fingering({0, 0, 2, 3, 3, 0}, 1, 6, 1) << "1 3 3 2 1 1";
+    QTest::newRow("muted string under a barre")
+        << fingering({1, 1, 2, 3, 3, -1}, 1, 6, 1) << "x 3 3 2 1 1";
+    QTest::newRow("barre upside down: its two ends")
+        << fingering({0, 0, 0, 0, 0, 0}, 5, 2, 4) << "0 4 0 0 4 0";
+    QTest::newRow("off the board") << fingering({13, -2, 12, -1, 0, 99}) << "? 0 x 12 ? ?";
+    QTest::newRow("off the board under a barre")
+        << fingering({13, 13, 0, 0, 0, 0}, 1, 2, 5) << "0 0 0 0 5 5";
+    QTest::newRow("barre off the board")
+        << fingering({0, 0, 0, 0, 0, 0}, 1, 6, 13) << "0 0 0 0 0 0";
+}
+
+void tst_ChordFinder::chordChart()
+{
+    QFETCH(ChordRecord, chord);
+    QTEST(::chordChart(chord), "chart");
+}
+
 void tst_ChordFinder::groupEntries()
 {
     const std::vector<ChordRecord> chords{named("", "a"), named("Major", "C"), named("Minor", "Am"),
@@ -174,30 +234,69 @@ void tst_ChordFinder::groupEntries()
 }
 
 // What the window shows after a few steps: "group N" and "chord N" select a
-// row as a click does, "favorites" clicks the switch.
+// row as a click does, "favorites" clicks the switch, "groups KEYS" and
+// "chords KEYS" press keys in a list, "groups ctrl-click" and "chords
+// ctrl-click" click its selected row with Ctrl held.
 void tst_ChordFinder::steps_data()
 {
     QTest::addColumn<QByteArray>("library");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<int>("groupCount");
-    QTest::addColumn<int>("chordRow");
+    QTest::addColumn<QString>("selected"); // rows of the groups and of the chords
     QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("chart");
     const QByteArray noFavorites = Library.left(Library.indexOf("!F"));
     const QByteArray sameNameTwice =
         chordLine("!C", 1, "Minor", "Am", {0, 1, 2, 2, 0, -1}, "first") + "\r\n" +
         chordLine("!C", 2, "Minor", "Am", {5, 5, 5, 7, 7, 5}, "second", 1, 6, 5);
-    QTest::newRow("opening") << Library << QStringList{} << 3 << 0 << "C major";
+    QFile shippedFile(QCoreApplication::applicationDirPath() + QStringLiteral("/ChordData.txt"));
+    QVERIFY(shippedFile.open(QIODevice::ReadOnly));
+    const QByteArray shipped = shippedFile.readAll();
+    const QString c = QStringLiteral("x 3 2 0 1 0");
+    QTest::newRow("opening") << Library << QStringList{} << 3 << "0 0"
+                             << "C major" << c;
     QTest::newRow("group change keeps the row, not the chord")
-        << Library << QStringList{"chord 1", "group 1"} << 3 << 1 << "E minor";
+        << Library << QStringList{"chord 1", "group 1"} << 3 << "1 1"
+        << "E minor"
+        << "0 2 2 0 0 0";
     QTest::newRow("row one past the new group's end: its last")
-        << Library << QStringList{"chord 2", "group 1"} << 3 << 1 << "E minor";
-    QTest::newRow("favorites") << Library << QStringList{"favorites"} << 1 << 0 << "E major";
+        << Library << QStringList{"chord 2", "group 1"} << 3 << "1 1"
+        << "E minor"
+        << "0 2 2 0 0 0";
+    QTest::newRow("favorites") << Library << QStringList{"favorites"} << 1 << "0 0"
+                               << "E major"
+                               << "0 2 2 1 0 0";
     QTest::newRow("favorites and back")
-        << Library << QStringList{"chord 2", "favorites", "favorites"} << 3 << 0 << "C major";
+        << Library << QStringList{"chord 2", "favorites", "favorites"} << 3 << "0 0"
+        << "C major" << c;
     QTest::newRow("no favorites: the chord shown stays")
-        << noFavorites << QStringList{"chord 2", "favorites", "chord 0"} << 0 << 0 << "F barre";
-    QTest::newRow("same name twice: the later")
-        << sameNameTwice << QStringList{} << 1 << 0 << "second";
+        << noFavorites << QStringList{"chord 2", "favorites", "chord 0"} << 0 << "- 0"
+        << "F barre"
+        << "1 3 3 2 1 1";
+    QTest::newRow("same name twice: the later") << sameNameTwice << QStringList{} << 1 << "0 0"
+                                                << "second"
+                                                << "5 7 7 5 5 5";
+    QTest::newRow("Down in the chords") << Library << QStringList{"chords Down"} << 3 << "0 1"
+                                        << "D major"
+                                        << "x x 0 2 3 2";
+    QTest::newRow("Down in the groups") << Library << QStringList{"groups Down"} << 3 << "1 0"
+                                        << "A minor"
+                                        << "x 0 2 2 1 0";
+    QTest::newRow("a chord's name typed") << Library << QStringList{"chords F"} << 3 << "0 2"
+                                          << "F barre"
+                                          << "1 3 3 2 1 1";
+    for (const char* list : {"groups", "chords"}) {
+        for (const char* deselect : {"ctrl-click", "Ctrl+Space"}) {
+            QTest::addRow("%s %s keeps the selection", list, deselect)
+                << Library << QStringList{QStringLiteral("%1 %2").arg(list, deselect)} << 3 << "0 0"
+                << "C major" << c;
+        }
+    }
+    QTest::newRow("shipped C") << shipped << QStringList{} << 18 << "0 0"
+                               << "C major" << c;
+    QTest::newRow("shipped F") << shipped << QStringList{"chord 5"} << 18 << "0 5"
+                               << "F major, barre"
+                               << "1 3 3 2 1 1";
 }
 
 void tst_ChordFinder::steps()
@@ -206,17 +305,25 @@ void tst_ChordFinder::steps()
     QFETCH(QStringList, steps);
     open(library);
     for (const QString& step : steps) {
-        const int row = step.section(u' ', 1).toInt();
-        if (step.startsWith(u"group"))
-            groups_->setCurrentRow(row);
-        else if (step.startsWith(u"chord"))
-            chords_->setCurrentRow(row);
-        else
+        const QString what = step.section(u' ', 1);
+        QListWidget* list = step.startsWith(u"groups") ? groups_ : chords_;
+        if (step.startsWith(u"group "))
+            groups_->setCurrentRow(what.toInt());
+        else if (step.startsWith(u"chord "))
+            chords_->setCurrentRow(what.toInt());
+        else if (step == u"favorites")
             QTest::mouseClick(favorites_, Qt::LeftButton);
+        else if (what == u"ctrl-click")
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list->visualItemRect(list->selectedItems().front()).center());
+        else
+            QTest::keySequence(list, QKeySequence(what));
     }
     QTEST(groups_->count(), "groupCount");
-    QTEST(chords_->currentRow(), "chordRow");
+    QTEST(selectedRows(groups_) + u' ' + selectedRows(chords_), "selected");
     QTEST(description_->text(), "description");
+    QTEST(accessibleText(board_, QAccessible::Description), "chart");
+    QCOMPARE(favorites_->isChecked(), steps.count(QStringLiteral("favorites")) % 2 == 1);
     QCOMPARE(desktop_.messages.size(), 0);
 }
 
@@ -231,14 +338,62 @@ void tst_ChordFinder::unreadableFile()
                  "Akor bilgilerinin bulunduğu ChordData.txt dosyası bulunamadı.")});
     QCOMPARE(groups_->count(), 0);
     QVERIFY(description_->text().isEmpty());
+    QVERIFY(accessibleText(board_, QAccessible::Description).isEmpty());
     QTest::mouseClick(favorites_, Qt::LeftButton);
     QCOMPARE(desktop_.messages.size(), 2);
 }
 
-void tst_ChordFinder::tabGoesFromChordsToGroups()
+// The keyboard starts in "Chords" and Tab walks the window; the board is one
+// object, marked when it has the focus; Escape closes the window.
+void tst_ChordFinder::keyboardWalk()
 {
     open();
-    QCOMPARE(nextTabStop(chords_), groups_);
+    QCOMPARE(QAccessible::queryAccessibleInterface(board_)->childCount(), 0);
+    QWidget* first = QApplication::focusWidget();
+    board_->setFocus(); // no key pressed yet: no mark
+    QCOMPARE(markDots(board_), 0);
+
+    first->setFocus();
+    QStringList walk;
+    for (int k = 0; k < 6; ++k) {
+        walk += accessibleText(QApplication::focusWidget(), QAccessible::Name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(walk,
+             (QStringList{"Chords", "Fingering", "Chord groups", "Favorites", "Close", "Chords"}));
+    QVERIFY(board_->hasFocus());
+    QVERIFY(markDots(board_) > 0);
+
+    QTest::keyClick(board_, Qt::Key_Escape);
+    QVERIFY(!window_->isVisible());
+}
+
+void tst_ChordFinder::wholeRowsHeight_data()
+{
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("rowHeight");
+    QTest::addColumn<int>("frameWidth");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("whole rows already") << 86 << 14 << 1 << 86;
+    QTest::newRow("a pixel short of a row") << 85 << 14 << 1 << 72;
+    QTest::newRow("lower than a row: one row") << 10 << 14 << 1 << 16;
+    QTest::newRow("no row height known") << 93 << 0 << 1 << 93;
+}
+
+void tst_ChordFinder::wholeRowsHeight()
+{
+    QFETCH(int, height);
+    QFETCH(int, rowHeight);
+    QFETCH(int, frameWidth);
+    QTEST(::wholeRowsHeight(height, rowHeight, frameWidth), "shown");
+}
+
+// Rows of 14 pixels in a frame of 1: six rows fit the laid-out 93 pixels.
+void tst_ChordFinder::listsShowWholeRows()
+{
+    open();
+    QCOMPARE(groups_->geometry(), QRect(22, 152, 161, 86));
+    QCOMPARE(chords_->geometry(), QRect(197, 152, 177, 86));
 }
 
 QTEST_MAIN(tst_ChordFinder)

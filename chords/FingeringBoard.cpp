@@ -1,0 +1,106 @@
+#include "FingeringBoard.h"
+
+#include "ChordDisplay.h"
+#include "KeyboardFocus.h"
+#include "Palette.h"
+#include "Resources.h"
+
+#include <QAccessibleWidget>
+#include <QPainter>
+
+namespace {
+
+// Room between the board's pieces and the focus mark, and for the mark.
+constexpr int MarkMargin = 2;
+
+// The board as assistive technology sees it: one picture, named and described
+// by the widget's accessible name and description.
+class AccessibleFingering : public QAccessibleWidget
+{
+public:
+    explicit AccessibleFingering(QWidget* board) : QAccessibleWidget(board, QAccessible::Graphic) {}
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+};
+
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("FingeringBoard") && object && object->isWidgetType())
+        return new AccessibleFingering(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+// The board as seen by the chord drawing.
+class FretboardMarks : public ChordBoard
+{
+public:
+    explicit FretboardMarks(FretboardView& view) : view_(view) {}
+
+    bool isMarked(int string, int fret) const override
+    {
+        return fret == 0 ? view_.openMarked(string) : view_.cellMarked(string, fret);
+    }
+
+    void setCell(int string, int fret, Picture picture, bool marked) override
+    {
+        if (fret == 0) {
+            view_.setOpenPicture(string, loadPicture(picture));
+            view_.setOpenMarked(string, marked);
+        } else {
+            view_.setCellPicture(string, fret, loadPicture(picture));
+            view_.setCellMarked(string, fret, marked);
+        }
+    }
+
+private:
+    FretboardView& view_;
+};
+
+} // namespace
+
+FingeringBoard::FingeringBoard(QWidget* window)
+    : FretboardView(window, 1, ChordBoard::LastFret, FretboardView::Mode::DisplayOnly)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
+    setAccessibleName(QStringLiteral("Fingering"));
+    setFocusPolicy(Qt::TabFocus);
+    buildFretboard(loadPicture(Picture::PlainCell));
+    // The view covers the board from the window's origin; it grows to the
+    // right and below to hold the focus mark.
+    resize(size() + QSize(MarkMargin, MarkMargin));
+}
+
+void FingeringBoard::showChord(const ChordRecord& chord)
+{
+    FretboardMarks marks(*this);
+    drawChord(chord, marks);
+    setAccessibleDescription(chordChart(chord));
+}
+
+void FingeringBoard::paintEvent(QPaintEvent* event)
+{
+    FretboardView::paintEvent(event);
+    if (look::showsFocusMark(this)) {
+        QPainter painter(this);
+        const QRect board = childrenRect();
+        look::drawFocusMark(painter,
+                            board.adjusted(-MarkMargin, -MarkMargin, MarkMargin, MarkMargin),
+                            QColor::fromRgb(palette::Action));
+    }
+}
+
+void FingeringBoard::focusInEvent(QFocusEvent* event)
+{
+    FretboardView::focusInEvent(event);
+    update();
+}
+
+void FingeringBoard::focusOutEvent(QFocusEvent* event)
+{
+    FretboardView::focusOutEvent(event);
+    update();
+}
