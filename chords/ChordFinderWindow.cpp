@@ -63,8 +63,8 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     auto* closeLabel = ActionLabel::create(QStringLiteral("Close"), this,
                                            look::twipsRect(5040, 3840, 0, 0).topLeft());
     closeLabel->setObjectName(QStringLiteral("lblClose"));
-    // The keyboard starts in the chord list, then the board, the groups and
-    // the actions.
+    // The window opens with the keyboard in the chord list, the first of the
+    // chain; Tab goes on to the board, the groups and the actions.
     setTabOrder(chordList_, fretboard_);
     setTabOrder(fretboard_, groupList_);
     setTabOrder(groupList_, favoritesLabel_);
@@ -84,7 +84,6 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     connect(closeLabel, &ActionLabel::clicked, this, &QWidget::close);
 
     loadChords();
-    chordList_->setFocus();
 }
 
 void ChordFinderWindow::keyPressEvent(QKeyEvent* event)
