@@ -63,12 +63,13 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     auto* closeLabel = ActionLabel::create(QStringLiteral("Close"), this,
                                            look::twipsRect(5040, 3840, 0, 0).topLeft());
     closeLabel->setObjectName(QStringLiteral("lblClose"));
-    // The window opens with the keyboard in the chord list, the first of the
-    // chain; Tab goes on to the board, the groups and the actions.
+    // The window opens with the keyboard in the chord list; Tab goes on to the
+    // board, the groups and the actions.
     setTabOrder(chordList_, fretboard_);
     setTabOrder(fretboard_, groupList_);
     setTabOrder(groupList_, favoritesLabel_);
     setTabOrder(favoritesLabel_, closeLabel);
+    chordList_->setFocus();
 
     // Selecting from code shows the selection as a click does; emptying a list
     // leaves nothing selected and shows nothing.

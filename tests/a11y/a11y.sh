@@ -20,4 +20,4 @@ xd_start_display || exit 1
 bus_pid=$!
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 xd_start_program "$1/kordelix"
-/usr/bin/python3 "$here/a11y_tree.py"
+/usr/bin/python3 "$here/a11y_tree.py" "$1"
