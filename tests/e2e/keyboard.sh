@@ -44,20 +44,22 @@ keys Tab Return
 notes="$(window "Note table")"
 focus "$notes"
 keys Return
-wait_for "Return selects the open high E string: its cell turns red" R \
+wait_for "Return selects the open high E string: its cell turns red" "R . . . . ." \
     board "$notes" frmNoteTable 'E(0)' 1 .=101 R=102 b=103
 keys Escape
 xd_wait_gone "Note table" "$WINDOW_TIMEOUT" || fail "Escape did not close the note table"
 pass "Escape closes the note table"
 
-# Metronome: tempo 100 typed into the box, Space starts and stops it.
+# Metronome: the slider has the keyboard; Home goes to 40, each Page Up adds
+# ten. Space starts and stops the beat.
 focus "$MAIN"
 keys Tab Return
 metronome="$(window Metronome)"
 focus "$metronome"
-keys Tab Tab ctrl+a 1 0 0
-wait_for "typing 100 moves the pointer" "$(pointer_for_tempo 100)" metronome_pointer "$metronome"
-keys Tab space
+keys Home Prior Prior Prior Prior Prior Prior
+wait_for "Home and six Page Ups put the pointer at 100" "$(pointer_for_tempo 100)" \
+    metronome_pointer "$metronome"
+keys space
 wait_for "Space starts the metronome" on label_state "$metronome" frmMetronome lblStartStop
 keys space
 wait_for "Space stops it again" off label_state "$metronome" frmMetronome lblStartStop
