@@ -1,69 +1,19 @@
 #include "FretboardView.h"
 
 #include "CellTags.h"
+#include "FretPiece.h"
+#include "FretboardAccessibility.h"
 #include "FretboardLayout.h"
+#include "KeyboardFocus.h"
 #include "Look.h"
 #include "NoteNames.h"
 #include "Palette.h"
 #include "Resources.h"
 #include "Twips.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-
-#include <functional>
-
-// One picture of the board, shown at its natural size, and whether a window
-// has marked it. A piece with a click handler reports a left press followed by
-// a release over it.
-class FretPiece : public QWidget
-{
-public:
-    FretPiece(const QString& name, QWidget* parent) : QWidget(parent) { setObjectName(name); }
-
-    const QPixmap& picture() const { return picture_; }
-    void setPicture(const QPixmap& picture)
-    {
-        picture_ = picture;
-        resize(picture.deviceIndependentSize().toSize());
-        update();
-    }
-
-    bool marked() const { return marked_; }
-    void setMarked(bool marked) { marked_ = marked; }
-
-    void setClickHandler(std::function<void()> handler) { clickHandler_ = std::move(handler); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (!picture_.isNull())
-            QPainter(this).drawPixmap(0, 0, picture_);
-    }
-
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        pressed_ = clickHandler_ && event->button() == Qt::LeftButton;
-        event->accept();
-    }
-
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                           rect().contains(event->position().toPoint());
-        pressed_ = false;
-        event->accept();
-        if (click)
-            clickHandler_();
-    }
-
-private:
-    QPixmap picture_;
-    bool marked_ = false;
-    bool pressed_ = false;
-    std::function<void()> clickHandler_;
-};
 
 namespace {
 
@@ -111,9 +61,14 @@ QSize shownSize(const FretPiece* piece)
 } // namespace
 
 FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode mode)
-    : QWidget(window), firstFret_(firstFret), lastFret_(std::max(firstFret, lastFret))
+    : QWidget(window), mode_(mode), firstFret_(firstFret),
+      lastFret_(std::max(firstFret, lastFret)), focus_{1, firstFret_}
 {
+    static const bool accessible = (fretboard::installAccessibility(), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("fretboard"));
+    if (mode == Mode::ClickableCells)
+        setFocusPolicy(Qt::TabFocus);
     const QCursor hand = handCursor();
 
     // Pictures first, then the labels, which are drawn above them.
@@ -127,9 +82,15 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
         for (int f = firstFret_; f <= lastFret_; ++f) {
             auto* cell = new FretPiece(indexedName(RowNames[s - 1], f), this);
             cell->setToolTip(notes::tagToolTip(notes::cellTag(s, f)));
+            cell->setCellAddress(s, f);
             if (mode == Mode::ClickableCells) {
                 cell->setCursor(hand);
-                cell->setClickHandler([this, s, f] { emit cellClicked(s, f); });
+                cell->setClickHandler([this, s, f] {
+                    clicked_ = {s, f};
+                    setFocusCell(clicked_);
+                    reportFocusCell();
+                    emit cellClicked(s, f);
+                });
             }
             cells_[s - 1].push_back(cell);
         }
@@ -156,6 +117,7 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
 
 void FretboardView::buildFretboard(const QPixmap& plainCellPicture)
 {
+    plainCell_ = plainCellPicture;
     topLeft_->setPicture(loadPicture(Picture::FrameTopLeft));
     topRight_->setPicture(loadPicture(Picture::FrameTopRight));
     bottomLeft_->setPicture(loadPicture(Picture::FrameBottomLeft));
@@ -229,7 +191,13 @@ QPixmap FretboardView::cellPicture(int string, int fret) const
 void FretboardView::setCellPicture(int string, int fret, const QPixmap& picture)
 {
     if (FretPiece* piece = cell(string, fret)) {
+        const bool wasSelected = cellSelected(string, fret);
         piece->setPicture(picture);
+        if (mode_ == Mode::ClickableCells && cellSelected(string, fret) != wasSelected) {
+            QAccessibleEvent event(piece, wasSelected ? QAccessible::SelectionRemove
+                                                      : QAccessible::SelectionAdd);
+            QAccessible::updateAccessibility(&event);
+        }
         emit cellPictureSet(string, fret);
     }
 }
@@ -249,6 +217,12 @@ void FretboardView::setCellMarked(int string, int fret, bool marked)
 QWidget* FretboardView::cellWidget(int string, int fret) const
 {
     return cell(string, fret);
+}
+
+bool FretboardView::cellSelected(int string, int fret) const
+{
+    const FretPiece* piece = cell(string, fret);
+    return piece && piece->picture().cacheKey() != plainCell_.cacheKey();
 }
 
 QPixmap FretboardView::openPicture(int string) const
@@ -275,4 +249,64 @@ void FretboardView::setOpenMarked(int string, bool marked)
 {
     if (FretPiece* piece = open(string))
         piece->setMarked(marked);
+}
+
+void FretboardView::keyPressEvent(QKeyEvent* event)
+{
+    CellAddress to = focus_;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        --to.fret;
+        break;
+    case Qt::Key_Right:
+        ++to.fret;
+        break;
+    case Qt::Key_Up: // towards the high E string, the top row
+        --to.string;
+        break;
+    case Qt::Key_Down:
+        ++to.string;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        look::noteKeyboardUse(this);
+        if (!event->isAutoRepeat())
+            cell(focus_)->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    look::noteKeyboardUse(this);
+    if (cell(to)) { // the focus cell stops at the edges
+        setFocusCell(to);
+        reportFocusCell();
+    }
+}
+
+void FretboardView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    setFocusCell(cellSelected(clicked_.string, clicked_.fret) ? clicked_
+                                                              : CellAddress{1, firstFret_});
+    // Qt reports the board itself as focused once the focus has moved; the
+    // cell follows, so that a screen reader ends on the cell.
+    QMetaObject::invokeMethod(this, &FretboardView::reportFocusCell, Qt::QueuedConnection);
+}
+
+void FretboardView::setFocusCell(CellAddress at)
+{
+    cell(focus_)->setFocusCell(false);
+    focus_ = at;
+    cell(focus_)->setFocusCell(true);
+}
+
+// Tells assistive technology which cell has the focus while the board has it.
+void FretboardView::reportFocusCell()
+{
+    if (!hasFocus())
+        return;
+    QAccessibleEvent event(cell(focus_), QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }

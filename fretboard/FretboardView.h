@@ -20,6 +20,12 @@ class FretPiece;
 // names: cells "E(3)" ... "Es(19)", open-string pieces "E0" ... "Es0", end
 // pieces "E1" ... "Es1", "imgLT", "imgTop(f)", "imgRT", "imgLB", "imgBottom(f)",
 // "imgRB", "lblTop(f)", "lblE" ... "lblEs".
+//
+// A clickable board is one control for the keyboard: Tab reaches it, the
+// arrows move a focus cell (Left and Right by fret, Up and Down by string,
+// stopping at the edges) and Return or Space click the focus cell. Assistive
+// technology sees it as a list of its cells, each named by string and fret,
+// described by its hover text and selected while it shows a marker.
 class FretboardView : public QWidget
 {
     Q_OBJECT
@@ -34,7 +40,18 @@ public:
         DisplayOnly,
     };
 
+    struct CellAddress
+    {
+        int string = 0;
+        int fret = 0;
+        friend bool operator==(const CellAddress&, const CellAddress&) = default;
+    };
+
     FretboardView(QWidget* window, int firstFret, int lastFret, Mode mode);
+
+    Mode mode() const { return mode_; }
+    int firstFret() const { return firstFret_; }
+    int lastFret() const { return lastFret_; }
 
     // Gives every frame piece its picture and every cell the plain cell
     // picture, unmarks every cell and open-string piece, and places the pieces
@@ -47,6 +64,13 @@ public:
     bool cellMarked(int string, int fret) const;
     void setCellMarked(int string, int fret, bool marked);
     QWidget* cellWidget(int string, int fret) const;
+    // Whether a cell shows a marker: any picture but the plain cell picture.
+    bool cellSelected(int string, int fret) const;
+
+    // The cell the arrows move and Return clicks (clickable mode). It is set
+    // when the board gets the focus: the cell last clicked while it still
+    // shows a marker, otherwise the high E string at the first fret.
+    CellAddress focusCell() const { return focus_; }
 
     QPixmap openPicture(int string) const;
     void setOpenPicture(int string, const QPixmap& picture);
@@ -60,12 +84,23 @@ signals:
     void cellPictureSet(int string, int fret);
     void openPictureSet(int string);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
 private:
     FretPiece* cell(int string, int fret) const;
+    FretPiece* cell(CellAddress at) const { return cell(at.string, at.fret); }
+    void setFocusCell(CellAddress at);
+    void reportFocusCell();
     FretPiece* open(int string) const;
 
+    Mode mode_;
     int firstFret_;
     int lastFret_;
+    QPixmap plainCell_;
+    CellAddress focus_;
+    CellAddress clicked_; // string 0: none yet
     FretPiece* topLeft_ = nullptr;
     FretPiece* topRight_ = nullptr;
     FretPiece* bottomLeft_ = nullptr;

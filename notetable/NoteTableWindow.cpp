@@ -3,29 +3,50 @@
 #include "ActionLabel.h"
 #include "CellTags.h"
 #include "FretboardView.h"
+#include "KeyboardFocus.h"
 #include "Look.h"
 #include "Palette.h"
 #include "Resources.h"
 #include "StaffGeometry.h"
 #include "StaffView.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 
 namespace {
 
-// A sign picture that switches the naming; the pictures are 32 x 32 and shown
-// at their own size.
-ActionLabel* namingToggle(const char* name, int leftTwips, const QString& hover, QWidget* parent)
+// A sign picture that switches the naming, named by its hover text. The
+// pictures are 32 x 32, shown at their own size, and the two toggles overlap:
+// the focus mark surrounds the sign itself rather than the whole square.
+class NamingToggle : public ActionLabel
 {
-    auto* toggle = new ActionLabel(QString(), parent);
-    toggle->setObjectName(QLatin1String(name));
-    toggle->setGeometry(QRect(look::twipsRect(leftTwips, 0, 0, 0).topLeft(), QSize(32, 32)));
-    toggle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    toggle->setToolTip(hover);
-    toggle->setCursor(handCursor());
-    return toggle;
-}
+public:
+    NamingToggle(const char* name, int leftTwips, const QString& hover, QWidget* parent)
+        : ActionLabel(QString(), parent, ActionLabel::Role::Toggle)
+    {
+        setObjectName(QLatin1String(name));
+        setAccessibleName(hover);
+        setGeometry(QRect(look::twipsRect(leftTwips, 0, 0, 0).topLeft(), QSize(32, 32)));
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setToolTip(hover);
+        setCursor(handCursor());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QPixmap shown = pixmap();
+        painter.drawPixmap(0, 0, shown);
+        if (look::showsFocusMark(this)) {
+            const QRect sign = QRegion(shown.mask()).boundingRect();
+            look::drawFocusMark(painter, sign.adjusted(-2, -2, 3, 3),
+                                palette().color(QPalette::WindowText));
+        }
+    }
+};
 
 QLabel* picture(const char* name, QRect geometry, Picture shown, QWidget* parent)
 {
@@ -53,6 +74,7 @@ NoteTableWindow::NoteTableWindow(QWidget* parent)
 
     fretboard_ = new FretboardView(this, notes::LowestFret, notes::HighestFret,
                                    FretboardView::Mode::ClickableCells);
+    fretboard_->setAccessibleName(QStringLiteral("Fretboard"));
     connect(fretboard_, &FretboardView::cellClicked, this, &NoteTableWindow::selectCell);
 
     QLabel* panel =
@@ -65,8 +87,8 @@ NoteTableWindow::NoteTableWindow(QWidget* parent)
     look::setTextColour(noteName_, palette::Ink);
 
     // The flat toggle lies above the sharp toggle where they overlap.
-    sharpToggle_ = namingToggle("imgSharp", 3480, QStringLiteral("Sharp"), panel);
-    flatToggle_ = namingToggle("imgFlat", 3705, QStringLiteral("Flat"), panel);
+    sharpToggle_ = new NamingToggle("imgSharp", 3480, QStringLiteral("Sharp"), panel);
+    flatToggle_ = new NamingToggle("imgFlat", 3705, QStringLiteral("Flat"), panel);
     connect(sharpToggle_, &ActionLabel::clicked, this, &NoteTableWindow::useSharpNames);
     connect(flatToggle_, &ActionLabel::clicked, this, &NoteTableWindow::useFlatNames);
 
@@ -94,6 +116,14 @@ NoteTableWindow::NoteTableWindow(QWidget* parent)
     connect(staff_, &StaffView::menuRequested, this,
             [this](QPoint globalAt) { noteTypeMenu_->popup(globalAt); });
 
+    // Tab walks the window from top to bottom, left to right; the keyboard
+    // starts on the fretboard.
+    setTabOrder(fretboard_, sharpToggle_);
+    setTabOrder(sharpToggle_, flatToggle_);
+    setTabOrder(flatToggle_, staff_);
+    setTabOrder(staff_, close);
+    fretboard_->setFocus();
+
     showNamingToggles();
     fretboard_->buildFretboard(plainCell_);
     // The head and its sign wait below the staff's visible part until a note
@@ -104,6 +134,16 @@ void NoteTableWindow::showNamingToggles()
 {
     sharpToggle_->setPixmap(note_.flatNaming() ? sharpOff_ : sharpOn_);
     flatToggle_->setPixmap(note_.flatNaming() ? flatOn_ : flatOff_);
+    sharpToggle_->setChecked(!note_.flatNaming());
+    flatToggle_->setChecked(note_.flatNaming());
+}
+
+void NoteTableWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void NoteTableWindow::selectCell(int string, int fret)
@@ -171,5 +211,5 @@ void NoteTableWindow::showNote()
             }
         }
     }
-    staff_->showNote(note_.staffPosition(), note_.sign());
+    staff_->showNote(note_.staffPosition(), note_.sign(), note_.name());
 }

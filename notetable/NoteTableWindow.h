@@ -14,6 +14,7 @@ class StaffView;
 // The note table: a fretboard of frets 0 to 19 linked to a music staff. A
 // click on a cell names its note, draws it on the staff and marks every cell
 // that sounds it; a press on the staff does the same from the staff side.
+// Escape closes the window as "Close" does.
 class NoteTableWindow : public QWidget
 {
     Q_OBJECT
@@ -21,6 +22,9 @@ public:
     explicit NoteTableWindow(QWidget* parent = nullptr);
 
     const CurrentNote& currentNote() const { return note_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void selectCell(int string, int fret);

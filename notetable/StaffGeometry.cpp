@@ -11,6 +11,11 @@ int headTop(int staffPosition)
     return static_cast<int>(std::clamp(top, -100000LL, 100000LL));
 }
 
+double centreOf(int staffPosition)
+{
+    return 140 - 5.0 * staffPosition;
+}
+
 int positionAt(double y)
 {
     if (!(y >= 14)) // also a press with no usable height

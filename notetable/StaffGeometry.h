@@ -18,6 +18,9 @@ inline constexpr int HiddenTopTwips = 5000;
 // off the board are clamped so that the result stays well out of sight.
 int headTop(int staffPosition);
 
+// The height of the middle of a head at a staff position: 140 - 5p.
+double centreOf(int staffPosition);
+
 // The staff position a press at height y chooses: the nearest line or space,
 // 26 for every press above y = 14 and 1 for every press below y = 135.
 int positionAt(double y);

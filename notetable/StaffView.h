@@ -11,17 +11,24 @@ class QLabel;
 // note is drawn as a head with an optional sharp or flat. The head and sign
 // take no mouse input, so a press on them is a press on the staff at that
 // point. Positions are pixels of the picture.
+//
+// The staff also takes the focus from Tab: Up and Down press it one position
+// above or below the note, the Menu key and Shift+F10 ask for the note-type
+// menu at the note. Assistive technology sees a picture named "Staff" whose
+// value and description are the name of the note shown.
 class StaffView : public QWidget
 {
     Q_OBJECT
 public:
     explicit StaffView(QWidget* parent);
 
-    // Draws the head at a staff position, with its sign to its left.
-    void showNote(int staffPosition, CurrentNote::Sign sign);
+    // Draws the head at a staff position, with its sign to its left, and
+    // tells assistive technology the note's name.
+    void showNote(int staffPosition, CurrentNote::Sign sign, const QString& name);
 
     QLabel* head() const { return head_; }
     QLabel* sign() const { return sign_; }
+    const QString& noteName() const { return name_; }
 
 signals:
     // The left button was pressed at height y.
@@ -32,9 +39,12 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap picture_;
     QLabel* head_ = nullptr;
     QLabel* sign_ = nullptr;
+    int staffPosition_ = CurrentNote::NoNote;
+    QString name_;
 };

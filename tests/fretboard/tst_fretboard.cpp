@@ -5,6 +5,7 @@
 #include "NoteNames.h"
 #include "Resources.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -163,6 +164,11 @@ void tst_fretboard::displayOnlyCells()
          {"lblE", "E0", "lblB", "B0", "lblG", "G0", "lblD", "D0", "lblA", "A0", "lblEs", "Es0"})
         names << view.findChild<QWidget*>(row)->toolTip();
     QCOMPARE(names.join(QString()), QStringLiteral("EEBBGGDDAAEE"));
+    // Keys and assistive technology see a plain picture, as before.
+    QCOMPARE(view.focusPolicy(), Qt::NoFocus);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&view)->role(), QAccessible::Client);
+    QCOMPARE(QAccessible::queryAccessibleInterface(view.cellWidget(3, 1))->role(),
+             QAccessible::Client);
 }
 
 QTEST_MAIN(tst_fretboard)

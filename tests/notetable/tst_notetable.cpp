@@ -6,6 +6,8 @@
 #include "Resources.h"
 #include "StaffGeometry.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -19,9 +21,11 @@ namespace {
 // User actions and what the window shows afterwards. Actions: "c3,1" click
 // string 3 at fret 1, "y60" press the staff 60 pixels down, "h" press the
 // lower part of the head, "f"/"s" the flat/sharp toggles, "N", "S", "F" the
-// menu's Normal, Sharp (#) and Flat (b). Shown: the note's name, the red and
-// the brown cells, the top of the head in the staff (333: hidden below it), the
-// sign beside the head and the naming toggles ("(b)": the unlit flat).
+// menu's Normal, Sharp (#) and Flat (b), "kRight" a key typed into the window
+// (the fretboard has the focus when it opens, two Shift+Tabs reach the staff).
+// Shown: the note's name, the red and the brown cells, the top of the head in
+// the staff (333: hidden below it), the sign beside the head and the naming
+// toggles ("(b)": the unlit flat).
 struct Seen
 {
     const char* actions;
@@ -58,6 +62,46 @@ constexpr Seen UserSees[] = {
     {"f c3,1 y90", "Gb", "", "A(9) D(4) Es(14)", 84, "b", "(#)b"},
     {"c3,1 f N c4,1", "Eb", "D(1)", "A(6) Es(11)", 94, "b", "(#)b"},
     {"y5 S f", "Cb", "", "", -1, "b", "(#)b"},
+    // The keyboard does what the mouse does.
+    {"kReturn", "E", "E(0)", "A(19) B(5) D(14) G(9)", 59, "", "#(b)"},
+    {"kDown kDown kRight kSpace", "G#", "G(1)", "A(11) D(6) Es(16)", 84, "#", "#(b)"},
+    {"c1,0 kShift+Tab kShift+Tab kUp", "F", "", "B(6) D(15) E(1) G(10)", 54, "", "#(b)"},
+    {"kShift+Tab kShift+Tab kDown", "B", "", "E(19)", 4, "", "#(b)"},
+    {"y140 kShift+Tab kShift+Tab kDown", "E", "", "Es(0)", 129, "", "#(b)"},
+    {"c1,0 kShift+Tab kShift+Tab kMenu kDown kDown kDown kReturn", "Eb", "",
+     "A(18) B(4) D(13) G(8)", 59, "b", "(#)b"},
+    {"c3,1 kShift+Tab kShift+Tab kShift+F10 kDown kReturn", "G", "", "A(10) D(5) Es(15) G(0)", 84,
+     "", "#(b)"},
+};
+
+// What assistive technology reads after some actions: the object, its role,
+// name, description and value, and which of the states selected, focused and
+// checked it has.
+struct Heard
+{
+    const char* actions;
+    const char* object;
+    QAccessible::Role role;
+    const char* name;
+    const char* description;
+    const char* value;
+    const char* states;
+};
+const Heard UserHears[] = {
+    {"", "fretboard", QAccessible::List, "Fretboard", "", "", "focused"},
+    {"", "E(0)", QAccessible::ListItem, "high E string, fret 0", "E", "", "focused"},
+    {"", "G(1)", QAccessible::ListItem, "G string, fret 1", "G# / Ab", "", ""},
+    {"", "Es(19)", QAccessible::ListItem, "low E string, fret 19", "B", "", ""},
+    {"kDown kRight", "B(1)", QAccessible::ListItem, "B string, fret 1", "C", "", "focused"},
+    {"c3,1", "G(1)", QAccessible::ListItem, "G string, fret 1", "G# / Ab", "", "selected focused"},
+    {"c3,1", "A(11)", QAccessible::ListItem, "A string, fret 11", "G# / Ab", "", "selected"},
+    {"c3,1 y100", "G(1)", QAccessible::ListItem, "G string, fret 1", "G# / Ab", "", "focused"},
+    {"", "imgSharp", QAccessible::Button, "Sharp", "Sharp", "", "checked"},
+    {"", "imgFlat", QAccessible::Button, "Flat", "Flat", "", ""},
+    {"f", "imgFlat", QAccessible::Button, "Flat", "Flat", "", "checked"},
+    {"", "picStave", QAccessible::Graphic, "Staff", "", "", ""},
+    {"f c3,1 kShift+Tab kShift+Tab", "picStave", QAccessible::Graphic, "Staff", "Ab", "Ab",
+     "focused"},
 };
 
 // The rules every operation on a note keeps; empty when they hold. Staff
@@ -96,8 +140,14 @@ private slots:
     void staffPositions();
     void userSees_data();
     void userSees();
+    void userHears_data();
+    void userHears();
+    void focusCell_data();
+    void focusCell();
+    void tabOrder();
     void staffButtons();
-    void closeDeletesWindow();
+    void closes_data();
+    void closes();
 
 private:
     QWidget* child(const char* name) const { return window_->findChild<QWidget*>(name); }
@@ -107,6 +157,8 @@ private:
         return window_->findChild<FretboardView*>()->cellWidget(string, fret);
     }
     void click(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+    void type(const QString& keys);
+    void perform(const QString& actions);
     void choose(const char* item);
     QString cellsShowing(Picture picture) const;
     QString shown(const char* name) const;
@@ -118,13 +170,48 @@ void tst_notetable::init()
 {
     window_ = new NoteTableWindow();
     window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    QVERIFY(QTest::qWaitForWindowActive(window_));
 }
 
 // Clicks through the window, so the click reaches whatever lies at that point.
 void tst_notetable::click(QWidget* target, QPoint at, Qt::MouseButton button)
 {
     QTest::mouseClick(window_->windowHandle(), button, {}, target->mapTo(window_, at));
+}
+
+// Types a key, as "Shift+Tab", into the window: it reaches the focused control
+// or the open menu.
+void tst_notetable::type(const QString& keys)
+{
+    const QKeyCombination key = QKeySequence::fromString(keys)[0];
+    QTest::keyClick(window_->windowHandle(), key.key(), key.keyboardModifiers());
+}
+
+void tst_notetable::perform(const QString& actions)
+{
+    for (const QString& action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString arg = action.mid(1);
+        switch (action.at(0).toLatin1()) {
+        case 'c':
+            click(cell(arg.section(',', 0, 0).toInt(), arg.section(',', 1).toInt()), {13, 8});
+            break;
+        case 'y':
+            click(child("picStave"), QPoint(60, arg.toInt()));
+            break;
+        case 'h':
+            click(child("picStave"), child("ImgNote")->pos() + QPoint(8, 10));
+            break;
+        case 'f':
+        case 's':
+            click(child(action == u"f" ? "imgFlat" : "imgSharp"), QPoint(5, 5));
+            break;
+        case 'k':
+            type(arg);
+            break;
+        default:
+            choose(action == u"N" ? "mnuComp" : action == u"S" ? "mnuSharp" : "mnuFlat");
+        }
+    }
 }
 
 // Picks an item of the staff's menu as a user does: right press, then click.
@@ -236,28 +323,8 @@ void tst_notetable::userSees()
 {
     QFETCH(int, row);
     const Seen& expected = UserSees[row];
+    perform(QLatin1String(expected.actions));
     QWidget* head = child("ImgNote");
-    const QString actions = QLatin1String(expected.actions);
-    for (const QString& action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString arg = action.mid(1);
-        switch (action.at(0).toLatin1()) {
-        case 'c':
-            click(cell(arg.section(',', 0, 0).toInt(), arg.section(',', 1).toInt()), {13, 8});
-            break;
-        case 'y':
-            click(child("picStave"), QPoint(60, arg.toInt()));
-            break;
-        case 'h':
-            click(child("picStave"), head->pos() + QPoint(8, 10));
-            break;
-        case 'f':
-        case 's':
-            click(child(action == u"f" ? "imgFlat" : "imgSharp"), QPoint(5, 5));
-            break;
-        default:
-            choose(action == u"N" ? "mnuComp" : action == u"S" ? "mnuSharp" : "mnuFlat");
-        }
-    }
     QCOMPARE(label("lblNoteName")->text(), QLatin1String(expected.name));
     QCOMPARE(cellsShowing(Picture::ClickedCell), QLatin1String(expected.red));
     QCOMPARE(cellsShowing(Picture::MatchingCell), QLatin1String(expected.brown));
@@ -266,6 +333,84 @@ void tst_notetable::userSees()
     if (*expected.sign)
         QCOMPARE(child("imgNoteType")->pos(), head->pos() + QPoint(-16, -4));
     QCOMPARE(shown("imgSharp") + shown("imgFlat"), QLatin1String(expected.naming));
+}
+
+void tst_notetable::userHears_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(UserHears)); ++i)
+        QTest::addRow("%s: %s", UserHears[i].actions, UserHears[i].object) << i;
+}
+
+void tst_notetable::userHears()
+{
+    QFETCH(int, row);
+    const Heard& expected = UserHears[row];
+    perform(QLatin1String(expected.actions));
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(child(expected.object));
+    QCOMPARE(heard->role(), expected.role);
+    QCOMPARE(heard->text(QAccessible::Name), QLatin1String(expected.name));
+    QCOMPARE(heard->text(QAccessible::Description), QLatin1String(expected.description));
+    QCOMPARE(heard->text(QAccessible::Value), QLatin1String(expected.value));
+    const QAccessible::State state = heard->state();
+    QStringList states;
+    for (const auto& [on, name] : {std::pair{state.selected, "selected"},
+                                   {state.focused, "focused"},
+                                   {state.checked, "checked"}}) {
+        if (on)
+            states << QLatin1String(name);
+    }
+    QCOMPARE(states.join(QLatin1Char(' ')), QLatin1String(expected.states));
+    // A cell is found where the board lists it, as a screen reader walks it.
+    if (expected.role == QAccessible::ListItem) {
+        QAccessibleInterface* board = heard->parent();
+        QCOMPARE(board->childCount(), 120);
+        QCOMPARE(board->child(board->indexOfChild(heard)), heard);
+    }
+}
+
+// Where the focus cell stands after some actions: it starts on the high E
+// string at fret 0, or on the clicked cell while that still holds the note,
+// and stops at the edges.
+void tst_notetable::focusCell_data()
+{
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("focusCell");
+    const std::pair<const char*, const char*> walks[] = {
+        {"", "E(0)"},
+        {"kLeft kUp", "E(0)"},
+        {"kRight kRight kDown kDown kLeft kUp", "B(1)"},
+        {"kDown kDown kDown kDown kDown kDown", "Es(0)"},
+        {"c2,18 kRight kRight", "B(19)"},
+        {"c3,1 kRight kShift+Tab kTab", "G(1)"},
+        {"c3,1 y100 kShift+Tab kTab", "E(0)"},
+    };
+    for (const auto& [actions, focusCell] : walks)
+        QTest::addRow("%s", *actions ? actions : "opened") << actions << focusCell;
+}
+
+void tst_notetable::focusCell()
+{
+    QFETCH(QString, actions);
+    QFETCH(QString, focusCell);
+    perform(actions);
+    auto* board = window_->findChild<FretboardView*>();
+    QVERIFY(board->hasFocus());
+    const QWidget* at = cell(board->focusCell().string, board->focusCell().fret);
+    QCOMPARE(at->objectName(), focusCell);
+    QCOMPARE(QAccessible::queryAccessibleInterface(board)->focusChild()->object(), at);
+}
+
+// Tab walks the window from the fretboard, where the keyboard starts.
+void tst_notetable::tabOrder()
+{
+    QStringList walk;
+    for (int step = 0; step < 6; ++step) {
+        walk << QApplication::focusWidget()->objectName();
+        type(QStringLiteral("Tab"));
+    }
+    QCOMPARE(walk.join(QLatin1Char(' ')),
+             QStringLiteral("fretboard imgSharp imgFlat picStave lblClose fretboard"));
 }
 
 // Only the right button opens the menu, where it was pressed; neither it nor
@@ -281,11 +426,27 @@ void tst_notetable::staffButtons()
     menu->close();
     QCOMPARE(label("lblNoteName")->text(), QString());
     QCOMPARE(cellsShowing(Picture::ClickedCell) + cellsShowing(Picture::MatchingCell), QString());
+    // The Menu key opens it at the note.
+    perform(QStringLiteral("c1,0 kShift+Tab kShift+Tab kMenu"));
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), child("picStave")->mapToGlobal(QPoint(145, 65)));
 }
 
-void tst_notetable::closeDeletesWindow()
+void tst_notetable::closes_data()
 {
-    click(child("lblClose"), QPoint(5, 5));
+    QTest::addColumn<QString>("actions");
+    QTest::newRow("Close") << "";
+    QTest::newRow("Escape") << "kEscape";
+    QTest::newRow("Escape on the staff") << "kShift+Tab kShift+Tab kEscape";
+}
+
+void tst_notetable::closes()
+{
+    QFETCH(QString, actions);
+    if (actions.isEmpty())
+        click(child("lblClose"), QPoint(5, 5));
+    else
+        perform(actions);
     QTRY_VERIFY(window_.isNull());
 }
 

@@ -1,0 +1,62 @@
+#include "FretPiece.h"
+
+#include "KeyboardFocus.h"
+#include "Palette.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+FretPiece::FretPiece(const QString& name, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(name);
+}
+
+void FretPiece::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    resize(picture.deviceIndependentSize().toSize());
+    update();
+}
+
+void FretPiece::setCellAddress(int string, int fret)
+{
+    string_ = string;
+    fret_ = fret;
+}
+
+void FretPiece::click()
+{
+    if (clickHandler_)
+        clickHandler_();
+}
+
+void FretPiece::setFocusCell(bool focusCell)
+{
+    focusCell_ = focusCell;
+    update();
+}
+
+void FretPiece::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!picture_.isNull())
+        painter.drawPixmap(0, 0, picture_);
+    if (focusCell_ && look::showsFocusMark(parentWidget()))
+        look::drawFocusMark(painter, rect(), QColor::fromRgb(palette::Action));
+}
+
+void FretPiece::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = clickable() && event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void FretPiece::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool isClick = pressed_ && event->button() == Qt::LeftButton &&
+                         rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (isClick)
+        click();
+}

@@ -1,0 +1,115 @@
+#include "FretboardAccessibility.h"
+
+#include "CellTags.h"
+#include "FretPiece.h"
+#include "FretboardView.h"
+
+#include <QAccessibleWidget>
+
+namespace fretboard {
+
+namespace {
+
+// The strings as a guitarist names them, high E first.
+constexpr const char* StringNames[] = {"high E", "B", "G", "D", "A", "low E"};
+
+class AccessibleBoard : public QAccessibleWidget
+{
+public:
+    explicit AccessibleBoard(FretboardView* board) : QAccessibleWidget(board, QAccessible::List) {}
+
+    int childCount() const override { return notes::StringCount * frets(); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(
+            board()->cellWidget(index / frets() + 1, board()->firstFret() + index % frets()));
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto* piece = child ? qobject_cast<const FretPiece*>(child->object()) : nullptr;
+        if (!piece || piece->parentWidget() != board() || piece->string() == 0)
+            return -1;
+        return (piece->string() - 1) * frets() + piece->fret() - board()->firstFret();
+    }
+
+    QAccessibleInterface* focusChild() const override
+    {
+        if (!board()->hasFocus())
+            return nullptr;
+        const FretboardView::CellAddress at = board()->focusCell();
+        return QAccessible::queryAccessibleInterface(board()->cellWidget(at.string, at.fret));
+    }
+
+private:
+    FretboardView* board() const { return static_cast<FretboardView*>(widget()); }
+    int frets() const { return board()->lastFret() - board()->firstFret() + 1; }
+};
+
+class AccessibleCell : public QAccessibleWidget
+{
+public:
+    explicit AccessibleCell(FretPiece* cell) : QAccessibleWidget(cell, QAccessible::ListItem) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QStringLiteral("%1 string, fret %2")
+                .arg(QLatin1String(StringNames[cell()->string() - 1]))
+                .arg(cell()->fret());
+        return QAccessibleWidget::text(t); // the description is the hover text
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = true;
+        s.selectable = true;
+        s.selected = board()->cellSelected(cell()->string(), cell()->fret());
+        s.focused =
+            board()->hasFocus() &&
+            board()->focusCell() == FretboardView::CellAddress{cell()->string(), cell()->fret()};
+        return s;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            cell()->click();
+    }
+
+private:
+    FretPiece* cell() const { return static_cast<FretPiece*>(widget()); }
+    const FretboardView* board() const
+    {
+        return static_cast<const FretboardView*>(cell()->parentWidget());
+    }
+};
+
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("FretboardView")) {
+        auto* board = static_cast<FretboardView*>(object);
+        if (board->mode() == FretboardView::Mode::ClickableCells)
+            return new AccessibleBoard(board);
+    } else if (className == QLatin1String("FretPiece")) {
+        auto* piece = static_cast<FretPiece*>(object);
+        if (piece->string() != 0 && piece->clickable())
+            return new AccessibleCell(piece);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    QAccessible::installFactory(accessibleFactory);
+}
+
+} // namespace fretboard
