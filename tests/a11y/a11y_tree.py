@@ -158,6 +158,33 @@ def chord_finder(app):
           wait_for(lambda: True if window("Chord finder") is None else None) is True)
 
 
+def note_table():
+    found = wait_for(lambda: window("Note table"))
+    check("the note table opens from the keyboard", found is not None)
+    if found is None:
+        return
+    focus_window("Note table")
+    now = focused(found)
+    check("the note table opens on the fretboard", now is not None and now.name == "Fretboard")
+    cell = named(found, "G string, fret 1", "list item")
+    check("a cell is named by string and fret and described by its note",
+          cell is not None and cell.description == "G# / Ab",
+          cell.description if cell else "")
+    keys("Return")
+    open_e = named(found, "high E string, fret 0", "list item")
+    check("Return selects the open high E string",
+          open_e is not None and "selected" in states(open_e))
+    staff = named(found, "Staff")
+    check("the staff tells the note shown", staff is not None and staff.description == "E",
+          staff.description if staff else "")
+    sharp, flat = named(found, "Sharp", "push button"), named(found, "Flat", "push button")
+    check("'Sharp' is on and 'Flat' off", sharp is not None and flat is not None
+          and "checked" in states(sharp) and "checked" not in states(flat))
+    keys("Escape")
+    check("Escape closes the note table",
+          wait_for(lambda: True if window("Note table") is None else None) is True)
+
+
 def metronome():
     found = wait_for(lambda: window("Metronome"))
     check("the metronome opens from the keyboard", found is not None)
@@ -237,7 +264,10 @@ def main():
 
     chord_finder(app)
     focus_window("Kordelix")
-    keys("Tab", "Tab", "Return")  # from "Chord finder" past "Note table"
+    keys("Tab", "Return")
+    note_table()
+    focus_window("Kordelix")
+    keys("Tab", "Return")
     metronome()
     focus_window("Kordelix")
     keys("Tab", "Return")
