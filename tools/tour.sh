@@ -61,6 +61,10 @@ xd_click_control "$metronome" frmMetronome lblStartStop
 xd_click_control "$metronome" frmMetronome lblClose
 xd_wait_gone Metronome
 
+# The keyboard: Tab moves the focus to "Note table", which shows its mark.
+xdotool windowfocus --sync "$main" key Tab
+shoot "$main" 09-main-menu-keyboard
+
 xd_click_control "$main" frmMain lblQuit
 xd_wait_exit 5 || true
 
