@@ -27,7 +27,7 @@ constexpr std::array<ColumnRange, 6> ExtraColumns{
     {{77, 78}, {80, 81}, {83, 84}, {86, 87}, {89, 90}, {92, 93}}};
 
 // The part of the range that exists in the line, possibly empty.
-QStringView Columns(QStringView line, ColumnRange range)
+QStringView columns(QStringView line, ColumnRange range)
 {
     if (range.first > line.size())
         return {};
@@ -35,9 +35,9 @@ QStringView Columns(QStringView line, ColumnRange range)
     return line.sliced(range.first - 1, last - range.first + 1);
 }
 
-QString TextField(QStringView line, ColumnRange range)
+QString textField(QStringView line, ColumnRange range)
 {
-    QStringView text = Columns(line, range);
+    QStringView text = columns(line, range);
     while (!text.isEmpty() && text.front() == u' ')
         text = text.sliced(1);
     while (!text.isEmpty() && text.back() == u' ')
@@ -46,12 +46,12 @@ QString TextField(QStringView line, ColumnRange range)
 }
 
 // A field of at most four columns always fits the record's integer types.
-template <typename T> T NumberField(QStringView line, ColumnRange range)
+template <typename T> T numberField(QStringView line, ColumnRange range)
 {
-    return static_cast<T>(ReadNumber(Columns(line, range)));
+    return static_cast<T>(readNumber(columns(line, range)));
 }
 
-bool IsAscii(QByteArrayView bytes)
+bool isAscii(QByteArrayView bytes)
 {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -60,9 +60,9 @@ bool IsAscii(QByteArrayView bytes)
 // A line in UTF-8 when it is valid UTF-8, else in Windows-1254. The decoders
 // keep no state between lines and are costly to set up, so each thread keeps
 // one of each.
-QString DecodeLine(QByteArrayView line)
+QString decodeLine(QByteArrayView line)
 {
-    if (IsAscii(line))
+    if (isAscii(line))
         return QString::fromLatin1(line);
     static thread_local QStringDecoder utf8(QStringConverter::Utf8,
                                             QStringConverter::Flag::Stateless);
@@ -78,12 +78,12 @@ QString DecodeLine(QByteArrayView line)
 
 } // namespace
 
-QStringView SetMarker(ChordSet set)
+QStringView setMarker(ChordSet set)
 {
     return set == ChordSet::Favorites ? u"!F" : u"!C";
 }
 
-double ReadNumber(QStringView field)
+double readNumber(QStringView field)
 {
     qsizetype i = 0;
     const auto skipBlanks = [&] {
@@ -124,26 +124,26 @@ double ReadNumber(QStringView field)
     return std::nearbyint(negative ? -value : value);
 }
 
-ChordRecord ParseChordLine(QStringView line)
+ChordRecord parseChordLine(QStringView line)
 {
     ChordRecord r;
-    r.Number = NumberField<std::int32_t>(line, NumberColumns);
-    r.Group = TextField(line, GroupColumns);
-    r.Name = TextField(line, NameColumns);
+    r.number = numberField<std::int32_t>(line, NumberColumns);
+    r.group = textField(line, GroupColumns);
+    r.name = textField(line, NameColumns);
     for (std::size_t s = 0; s < FretColumns.size(); ++s)
-        r.Frets[s] = NumberField<std::int16_t>(line, FretColumns[s]);
-    r.Description = TextField(line, DescriptionColumns);
-    r.BarreFrom = NumberField<std::int16_t>(line, BarreFromColumns);
-    r.BarreTo = NumberField<std::int16_t>(line, BarreToColumns);
-    r.BarreFret = NumberField<std::int16_t>(line, BarreFretColumns);
+        r.frets[s] = numberField<std::int16_t>(line, FretColumns[s]);
+    r.description = textField(line, DescriptionColumns);
+    r.barreFrom = numberField<std::int16_t>(line, BarreFromColumns);
+    r.barreTo = numberField<std::int16_t>(line, BarreToColumns);
+    r.barreFret = numberField<std::int16_t>(line, BarreFretColumns);
     for (std::size_t s = 0; s < ExtraColumns.size(); ++s)
-        r.Extras[s] = NumberField<std::int16_t>(line, ExtraColumns[s]);
+        r.extras[s] = numberField<std::int16_t>(line, ExtraColumns[s]);
     return r;
 }
 
-ChordDataParser::ChordDataParser(ChordSet set) : marker_(SetMarker(set)) {}
+ChordDataParser::ChordDataParser(ChordSet set) : marker_(setMarker(set)) {}
 
-void ChordDataParser::Feed(QByteArrayView bytes)
+void ChordDataParser::feed(QByteArrayView bytes)
 {
     if (skipLineFeed_ && !bytes.isEmpty()) {
         if (bytes.front() == '\n')
@@ -159,10 +159,10 @@ void ChordDataParser::Feed(QByteArrayView bytes)
         }
         const qsizetype length = end - bytes.begin();
         if (pending_.isEmpty()) {
-            TakeLine(bytes.first(length));
+            takeLine(bytes.first(length));
         } else {
             pending_.append(bytes.first(length));
-            TakeLine(pending_);
+            takeLine(pending_);
             pending_.clear();
         }
         const bool carriageReturn = *end == '\r';
@@ -176,30 +176,30 @@ void ChordDataParser::Feed(QByteArrayView bytes)
     }
 }
 
-void ChordDataParser::Finish()
+void ChordDataParser::finish()
 {
     if (!pending_.isEmpty())
-        TakeLine(pending_);
+        takeLine(pending_);
     pending_.clear();
     skipLineFeed_ = false;
 }
 
-void ChordDataParser::TakeLine(QByteArrayView line)
+void ChordDataParser::takeLine(QByteArrayView line)
 {
-    const QString text = DecodeLine(line);
+    const QString text = decodeLine(line);
     if (text.startsWith(marker_))
-        records_.push_back(ParseChordLine(text));
+        records_.push_back(parseChordLine(text));
 }
 
-std::vector<ChordRecord> ParseChordData(QByteArrayView bytes, ChordSet set)
+std::vector<ChordRecord> parseChordData(QByteArrayView bytes, ChordSet set)
 {
     ChordDataParser parser(set);
-    parser.Feed(bytes);
-    parser.Finish();
-    return parser.TakeRecords();
+    parser.feed(bytes);
+    parser.finish();
+    return parser.takeRecords();
 }
 
-ChordLoad ReadChordData(QIODevice& device, ChordSet set)
+ChordLoad readChordData(QIODevice& device, ChordSet set)
 {
     ChordLoad load;
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) {
@@ -216,11 +216,11 @@ ChordLoad ReadChordData(QIODevice& device, ChordSet set)
             break;
         }
         if (count == 0) {
-            parser.Finish();
+            parser.finish();
             break;
         }
-        parser.Feed(QByteArrayView(buffer.constData(), count));
+        parser.feed(QByteArrayView(buffer.constData(), count));
     }
-    load.records = parser.TakeRecords();
+    load.records = parser.takeRecords();
     return load;
 }

@@ -20,17 +20,17 @@ enum class ChordSet
 };
 
 // "!C" or "!F".
-QStringView SetMarker(ChordSet set);
+QStringView setMarker(ChordSet set);
 
 // Reads a numeric column range: spaces and tabs are ignored, then an optional
 // sign, digits and an optional decimal fraction are read up to the first other
 // character. No digits read as 0. The value is rounded to the nearest whole
 // number, an exact half to the even neighbour. Exponents are not read.
-double ReadNumber(QStringView field);
+double readNumber(QStringView field);
 
 // The record held by one chord line, by its columns (1-based, in characters).
 // Columns beyond the end of a short line read as empty.
-ChordRecord ParseChordLine(QStringView line);
+ChordRecord parseChordLine(QStringView line);
 
 // Splits bytes into lines (CR LF, a CR alone and a LF alone each end a line),
 // decodes each line (UTF-8 when it is valid UTF-8, otherwise Windows-1254) and
@@ -41,14 +41,14 @@ class ChordDataParser
 public:
     explicit ChordDataParser(ChordSet set);
 
-    void Feed(QByteArrayView bytes);
+    void feed(QByteArrayView bytes);
     // Takes the last line, which needs no line end.
-    void Finish();
+    void finish();
 
-    std::vector<ChordRecord> TakeRecords() { return std::move(records_); }
+    std::vector<ChordRecord> takeRecords() { return std::move(records_); }
 
 private:
-    void TakeLine(QByteArrayView line);
+    void takeLine(QByteArrayView line);
 
     QStringView marker_;
     QByteArray pending_;
@@ -56,7 +56,7 @@ private:
     std::vector<ChordRecord> records_;
 };
 
-std::vector<ChordRecord> ParseChordData(QByteArrayView bytes, ChordSet set);
+std::vector<ChordRecord> parseChordData(QByteArrayView bytes, ChordSet set);
 
 struct ChordLoad
 {
@@ -69,4 +69,4 @@ struct ChordLoad
 // Reads the chord lines of one set from a device, opening it for reading when
 // it is not open yet. A read failure ends the reading; the complete lines read
 // before it are kept.
-ChordLoad ReadChordData(QIODevice& device, ChordSet set);
+ChordLoad readChordData(QIODevice& device, ChordSet set);

@@ -4,55 +4,55 @@ namespace {
 
 constexpr int StringCount = 6;
 
-bool OnBoard(int fret)
+bool onBoard(int fret)
 {
     return fret >= 1 && fret <= ChordBoard::LastFret;
 }
 
-void ClearMarks(ChordBoard& board)
+void clearMarks(ChordBoard& board)
 {
     for (int s = 1; s <= StringCount; ++s) {
-        if (board.IsMarked(s, 0))
-            board.SetCell(s, 0, CellPicture::OpenString, false);
+        if (board.isMarked(s, 0))
+            board.setCell(s, 0, Picture::OpenString, false);
     }
     for (int f = 1; f <= ChordBoard::LastFret; ++f) {
         for (int s = 1; s <= StringCount; ++s) {
-            if (board.IsMarked(s, f))
-                board.SetCell(s, f, CellPicture::PlainCell, false);
+            if (board.isMarked(s, f))
+                board.setCell(s, f, Picture::PlainCell, false);
         }
     }
 }
 
-void DrawBarre(const ChordRecord& chord, ChordBoard& board)
+void drawBarre(const ChordRecord& chord, ChordBoard& board)
 {
-    const int fret = chord.BarreFret;
-    const int from = chord.BarreFrom;
-    const int to = chord.BarreTo;
-    if (!OnBoard(fret))
+    const int fret = chord.barreFret;
+    const int from = chord.barreFrom;
+    const int to = chord.barreTo;
+    if (!onBoard(fret))
         return;
     if (from == 1)
-        board.SetCell(1, fret, CellPicture::BarreStart, true);
+        board.setCell(1, fret, Picture::BarreFirst, true);
     for (int s = 2; s <= StringCount; ++s) {
         if (from == s)
-            board.SetCell(s, fret, CellPicture::BarreStart, true);
+            board.setCell(s, fret, Picture::BarreFirst, true);
         else if (from < s && to > s)
-            board.SetCell(s, fret, CellPicture::BarreMiddle, true);
+            board.setCell(s, fret, Picture::BarreMiddle, true);
         else if (to == s)
-            board.SetCell(s, fret, CellPicture::BarreEnd, true);
+            board.setCell(s, fret, Picture::BarreLast, true);
     }
 }
 
 } // namespace
 
-void DrawChord(const ChordRecord& chord, ChordBoard& board)
+void drawChord(const ChordRecord& chord, ChordBoard& board)
 {
-    ClearMarks(board);
+    clearMarks(board);
     for (int s = 1; s <= StringCount; ++s) {
-        const int fret = chord.Frets[s - 1];
-        if (OnBoard(fret))
-            board.SetCell(s, fret, CellPicture::Dot, true);
+        const int fret = chord.frets[s - 1];
+        if (onBoard(fret))
+            board.setCell(s, fret, Picture::PressedCell, true);
         else if (fret == -1)
-            board.SetCell(s, 0, CellPicture::Cross, true);
+            board.setCell(s, 0, Picture::MutedString, true);
     }
-    DrawBarre(chord, board);
+    drawBarre(chord, board);
 }

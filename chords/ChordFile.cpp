@@ -7,7 +7,7 @@
 std::vector<ChordRecord> loadChordFile(platform::Desktop& desktop, QWidget* owner, ChordSet set)
 {
     QFile file(desktop.programFile(QStringLiteral("ChordData.txt")));
-    ChordLoad load = ReadChordData(file, set);
+    ChordLoad load = readChordData(file, set);
     file.close();
     if (load.failed)
         desktop.showCriticalMessage(owner, ChordFileMissingMessage);

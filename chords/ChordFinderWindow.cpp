@@ -13,7 +13,7 @@
 
 namespace {
 
-QListWidget* ChordList(const QString& name, QRect place, QWidget* parent)
+QListWidget* makeChordList(const QString& name, QRect place, QWidget* parent)
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
@@ -28,15 +28,15 @@ QListWidget* ChordList(const QString& name, QRect place, QWidget* parent)
 }
 
 // The selected entry of a single-selection list, or null.
-QListWidgetItem* SelectedItem(const QListWidget* list)
+QListWidgetItem* selectedItem(const QListWidget* list)
 {
     const QList<QListWidgetItem*> items = list->selectedItems();
     return items.isEmpty() ? nullptr : items.front();
 }
 
-QString SelectedText(const QListWidget* list)
+QString selectedText(const QListWidget* list)
 {
-    const QListWidgetItem* item = SelectedItem(list);
+    const QListWidgetItem* item = selectedItem(list);
     return item ? item->text() : QString();
 }
 
@@ -44,30 +44,26 @@ QString SelectedText(const QListWidget* list)
 class FretboardMarks : public ChordBoard
 {
 public:
-    FretboardMarks(FretboardView& view, const std::array<QPixmap, 7>& pictures)
-        : view_(view), pictures_(pictures)
-    {}
+    explicit FretboardMarks(FretboardView& view) : view_(view) {}
 
-    bool IsMarked(int string, int fret) const override
+    bool isMarked(int string, int fret) const override
     {
         return fret == 0 ? view_.openMarked(string) : view_.cellMarked(string, fret);
     }
 
-    void SetCell(int string, int fret, CellPicture picture, bool marked) override
+    void setCell(int string, int fret, Picture picture, bool marked) override
     {
-        const QPixmap& shown = pictures_[static_cast<std::size_t>(picture)];
         if (fret == 0) {
-            view_.setOpenPicture(string, shown);
+            view_.setOpenPicture(string, loadPicture(picture));
             view_.setOpenMarked(string, marked);
         } else {
-            view_.setCellPicture(string, fret, shown);
+            view_.setCellPicture(string, fret, loadPicture(picture));
             view_.setCellMarked(string, fret, marked);
         }
     }
 
 private:
     FretboardView& view_;
-    const std::array<QPixmap, 7>& pictures_;
 };
 
 } // namespace
@@ -80,123 +76,89 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     look::setUpFramedWindow(this, QStringLiteral("Chord finder"),
                             look::twipsRect(0, 0, 5955, 4440).size(), palette::Cream);
 
-    fretboard = new FretboardView(this, 1, ChordBoard::LastFret, FretboardView::Mode::DisplayOnly);
-    lstGroup = ChordList(QStringLiteral("lstGroup"), look::twipsRect(330, 2280, 2415, 1395), this);
-    lstChord = ChordList(QStringLiteral("lstChord"), look::twipsRect(2955, 2280, 2655, 1395), this);
-    setTabOrder(lstChord, lstGroup);
+    fretboard_ = new FretboardView(this, 1, ChordBoard::LastFret, FretboardView::Mode::DisplayOnly);
+    groupList_ =
+        makeChordList(QStringLiteral("lstGroup"), look::twipsRect(330, 2280, 2415, 1395), this);
+    chordList_ =
+        makeChordList(QStringLiteral("lstChord"), look::twipsRect(2955, 2280, 2655, 1395), this);
 
-    lblDesc = new QLabel(QStringLiteral("Desc"), this);
-    lblDesc->setObjectName(QStringLiteral("lblDesc"));
-    lblDesc->setAttribute(Qt::WA_TranslucentBackground);
-    lblDesc->setGeometry(look::twipsRect(240, 3945, 2775, 255));
+    descriptionLabel_ = new QLabel(this);
+    descriptionLabel_->setObjectName(QStringLiteral("lblDesc"));
+    descriptionLabel_->setAttribute(Qt::WA_TranslucentBackground);
+    descriptionLabel_->setGeometry(look::twipsRect(240, 3945, 2775, 255));
 
     // Part of the layout, with nothing behind it yet: never shown.
-    lblChordEditor = new QLabel(QStringLiteral("Chord editor "), this);
-    lblChordEditor->setObjectName(QStringLiteral("lblChordEditor"));
-    lblChordEditor->setFont(look::comicFont(12, true));
-    look::setTextColour(lblChordEditor, palette::Action);
-    lblChordEditor->move(look::twipsRect(1080, 3840, 0, 0).topLeft());
-    lblChordEditor->adjustSize();
-    lblChordEditor->hide();
+    auto* chordEditorLabel = new QLabel(QStringLiteral("Chord editor "), this);
+    chordEditorLabel->setObjectName(QStringLiteral("lblChordEditor"));
+    chordEditorLabel->setFont(look::comicFont(12, true));
+    look::setTextColour(chordEditorLabel, palette::Action);
+    chordEditorLabel->move(look::twipsRect(1080, 3840, 0, 0).topLeft());
+    chordEditorLabel->adjustSize();
+    chordEditorLabel->hide();
 
-    lblFavorites = ActionLabel::create(QStringLiteral("Favorites"), this,
-                                       look::twipsRect(3600, 3840, 0, 0).topLeft());
-    lblFavorites->setObjectName(QStringLiteral("lblFavorites"));
-    lblClose = ActionLabel::create(QStringLiteral("Close"), this,
-                                   look::twipsRect(5040, 3840, 0, 0).topLeft());
-    lblClose->setObjectName(QStringLiteral("lblClose"));
+    favoritesLabel_ = ActionLabel::create(QStringLiteral("Favorites"), this,
+                                          look::twipsRect(3600, 3840, 0, 0).topLeft());
+    favoritesLabel_->setObjectName(QStringLiteral("lblFavorites"));
+    auto* closeLabel = ActionLabel::create(QStringLiteral("Close"), this,
+                                           look::twipsRect(5040, 3840, 0, 0).topLeft());
+    closeLabel->setObjectName(QStringLiteral("lblClose"));
+    // The keyboard starts in the chord list, then the groups, then the actions.
+    setTabOrder(chordList_, groupList_);
+    setTabOrder(groupList_, favoritesLabel_);
+    setTabOrder(favoritesLabel_, closeLabel);
 
-    // Selecting from code raises the same handlers as a click; emptying a list
-    // leaves nothing selected and is no click.
-    connect(lstGroup, &QListWidget::itemSelectionChanged, this, [this] {
-        if (SelectedItem(lstGroup))
-            lstGroup_Click();
+    // Selecting from code shows the selection as a click does; emptying a list
+    // leaves nothing selected and shows nothing.
+    connect(groupList_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (selectedItem(groupList_))
+            showGroup();
     });
-    connect(lstChord, &QListWidget::itemSelectionChanged, this, [this] {
-        if (SelectedItem(lstChord))
-            lstChord_Click();
+    connect(chordList_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (selectedItem(chordList_))
+            showChord();
     });
-    connect(lblFavorites, &ActionLabel::clicked, this, &ChordFinderWindow::lblFavorites_Click);
-    connect(lblClose, &ActionLabel::clicked, this, &ChordFinderWindow::lblClose_Click);
-    Form_Load();
+    connect(favoritesLabel_, &ActionLabel::clicked, this, &ChordFinderWindow::toggleFavorites);
+    connect(closeLabel, &ActionLabel::clicked, this, &QWidget::close);
+
+    fretboard_->buildFretboard(loadPicture(Picture::PlainCell));
+    loadChords();
 }
 
-void ChordFinderWindow::Form_Load()
+void ChordFinderWindow::loadChords()
 {
-    picCell = loadPicture(Picture::PlainCell);
-    picDot = loadPicture(Picture::PressedCell);
-    picCross = loadPicture(Picture::MutedString);
-    picBarreStart = loadPicture(Picture::BarreFirst);
-    picBarreMiddle = loadPicture(Picture::BarreMiddle);
-    picBarreEnd = loadPicture(Picture::BarreLast);
-    // ActionLabel::create gave lblClose and lblFavorites the hand cursor.
-    lblDesc->clear();
-    FavoritesMode = false;
-    fretboard->BuildFretboard(picCell);
-    LoadChordData();
-    FillGroupList();
+    chords_ =
+        loadChordFile(desktop_, this, favoritesMode_ ? ChordSet::Favorites : ChordSet::Ordinary);
+    groupList_->clear();
+    groupList_->addItems(groupEntries(chords_));
+    if (groupList_->count() > 0)
+        groupList_->setCurrentRow(0);
 }
 
-void ChordFinderWindow::LoadChordData()
+void ChordFinderWindow::showGroup()
 {
-    Chords =
-        loadChordFile(desktop_, this, FavoritesMode ? ChordSet::Favorites : ChordSet::Ordinary);
-}
-
-void ChordFinderWindow::FillGroupList()
-{
-    lstGroup->clear();
-    lstGroup->addItems(GroupEntries(Chords));
-    if (lstGroup->count() > 0)
-        lstGroup->setCurrentRow(0);
-}
-
-void ChordFinderWindow::lstGroup_Click()
-{
-    const QListWidgetItem* selected = SelectedItem(lstChord);
-    const int remembered = selected ? lstChord->row(selected) : -1;
-    lstChord->clear();
-    lstChord->addItems(ChordNames(Chords, SelectedText(lstGroup)));
-    const int row = KeptChordRow(remembered, lstChord->count());
+    const QListWidgetItem* selected = selectedItem(chordList_);
+    const int remembered = selected ? chordList_->row(selected) : -1;
+    chordList_->clear();
+    chordList_->addItems(chordNames(chords_, selectedText(groupList_)));
+    const int row = keptChordRow(remembered, chordList_->count());
     if (row >= 0)
-        lstChord->setCurrentRow(row);
+        chordList_->setCurrentRow(row);
 }
 
-void ChordFinderWindow::lstChord_Click()
+void ChordFinderWindow::showChord()
 {
-    ShowChord();
-}
-
-int ChordFinderWindow::FindSelectedChord() const
-{
-    return FindChord(Chords, SelectedText(lstGroup), SelectedText(lstChord));
-}
-
-void ChordFinderWindow::ShowChord()
-{
-    const int index = FindSelectedChord();
-    if (index < 1 || Chords.empty())
+    const ChordRecord* chord =
+        findChord(chords_, selectedText(groupList_), selectedText(chordList_));
+    if (!chord)
         return;
-    const ChordRecord& chord = Chords[static_cast<std::size_t>(index) - 1];
-    // The unmarked open-string piece is loaded afresh each time it is needed.
-    const std::array<QPixmap, 7> pictures{picCell,       loadPicture(Picture::OpenString),
-                                          picDot,        picCross,
-                                          picBarreStart, picBarreMiddle,
-                                          picBarreEnd};
-    FretboardMarks marks(*fretboard, pictures);
-    DrawChord(chord, marks);
-    lblDesc->setText(chord.Description);
+    FretboardMarks marks(*fretboard_);
+    drawChord(*chord, marks);
+    descriptionLabel_->setText(chord->description);
 }
 
-void ChordFinderWindow::lblFavorites_Click()
+void ChordFinderWindow::toggleFavorites()
 {
-    FavoritesMode = !FavoritesMode;
-    look::setTextColour(lblFavorites, FavoritesMode ? palette::SwitchOn : palette::Action);
-    LoadChordData();
-    FillGroupList();
-}
-
-void ChordFinderWindow::lblClose_Click()
-{
-    close();
+    favoritesMode_ = !favoritesMode_;
+    look::setTextColour(favoritesLabel_, favoritesMode_ ? palette::SwitchOn : palette::Action);
+    loadChords();
 }

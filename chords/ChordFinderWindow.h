@@ -2,7 +2,6 @@
 
 #include "ChordRecord.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <vector>
@@ -25,35 +24,25 @@ public:
     explicit ChordFinderWindow(platform::Desktop& desktop, QWidget* parent = nullptr);
 
 private:
-    void Form_Load();
-    void lstGroup_Click();
-    void lstChord_Click();
-    void lblFavorites_Click();
-    void lblClose_Click();
+    // Lists the chords of the selected group, keeping the chord list's position.
+    void showGroup();
+    // Draws the selected chord and shows its description.
+    void showChord();
+    // Switches between the ordinary chords and the favourites.
+    void toggleFavorites();
 
-    void LoadChordData();
-    void FillGroupList();
-    int FindSelectedChord() const;
-    void ShowChord();
+    // Reads the current set from the chord library and lists its groups,
+    // selecting the first.
+    void loadChords();
 
     platform::Desktop& desktop_;
 
-    // The loaded set, numbered from 1 by FindSelectedChord.
-    std::vector<ChordRecord> Chords;
-    bool FavoritesMode = false;
+    std::vector<ChordRecord> chords_;
+    bool favoritesMode_ = false;
 
-    QPixmap picCell;
-    QPixmap picDot;
-    QPixmap picCross;
-    QPixmap picBarreStart;
-    QPixmap picBarreMiddle;
-    QPixmap picBarreEnd;
-
-    FretboardView* fretboard = nullptr;
-    QListWidget* lstGroup = nullptr;
-    QListWidget* lstChord = nullptr;
-    QLabel* lblDesc = nullptr;
-    QLabel* lblChordEditor = nullptr;
-    ActionLabel* lblFavorites = nullptr;
-    ActionLabel* lblClose = nullptr;
+    FretboardView* fretboard_ = nullptr;
+    QListWidget* groupList_ = nullptr;
+    QListWidget* chordList_ = nullptr;
+    QLabel* descriptionLabel_ = nullptr;
+    ActionLabel* favoritesLabel_ = nullptr;
 };

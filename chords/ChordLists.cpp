@@ -1,29 +1,31 @@
 #include "ChordLists.h"
 
-QStringList GroupEntries(const std::vector<ChordRecord>& chords)
+#include <algorithm>
+
+QStringList groupEntries(const std::vector<ChordRecord>& chords)
 {
     QStringList groups;
     QString previous;
     for (const ChordRecord& chord : chords) {
-        if (chord.Group != previous) {
-            groups.append(chord.Group);
-            previous = chord.Group;
+        if (chord.group != previous) {
+            groups.append(chord.group);
+            previous = chord.group;
         }
     }
     return groups;
 }
 
-QStringList ChordNames(const std::vector<ChordRecord>& chords, const QString& group)
+QStringList chordNames(const std::vector<ChordRecord>& chords, const QString& group)
 {
     QStringList names;
     for (const ChordRecord& chord : chords) {
-        if (chord.Group == group)
-            names.append(chord.Name);
+        if (chord.group == group)
+            names.append(chord.name);
     }
     return names;
 }
 
-int KeptChordRow(int rememberedRow, int count)
+int keptChordRow(int rememberedRow, int count)
 {
     if (count < 1)
         return -1;
@@ -32,12 +34,11 @@ int KeptChordRow(int rememberedRow, int count)
     return rememberedRow < count ? rememberedRow : count - 1;
 }
 
-int FindChord(const std::vector<ChordRecord>& chords, const QString& group, const QString& name)
+const ChordRecord* findChord(const std::vector<ChordRecord>& chords, const QString& group,
+                             const QString& name)
 {
-    int found = 0;
-    for (std::size_t i = 0; i < chords.size(); ++i) {
-        if (chords[i].Group == group && chords[i].Name == name)
-            found = static_cast<int>(i) + 1;
-    }
-    return found;
+    const auto found = std::find_if(chords.rbegin(), chords.rend(), [&](const ChordRecord& c) {
+        return c.group == group && c.name == name;
+    });
+    return found == chords.rend() ? nullptr : &*found;
 }

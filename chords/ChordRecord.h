@@ -9,19 +9,19 @@
 // the order of the fretboard's rows.
 struct ChordRecord
 {
-    std::int32_t Number = 0;
-    QString Group;
-    QString Name;
+    std::int32_t number = 0;
+    QString group;
+    QString name;
     // -1 = string not played, 0 = open string, 1 to 12 = pressed at that fret.
-    std::array<std::int16_t, 6> Frets{};
+    std::array<std::int16_t, 6> frets{};
     // Further per-string numbers, carried along unread.
-    std::array<std::int16_t, 6> Extras{};
-    QString Description;
+    std::array<std::int16_t, 6> extras{};
+    QString description;
     // Strings covered by the barre, first and last.
-    std::int16_t BarreFrom = 0;
-    std::int16_t BarreTo = 0;
+    std::int16_t barreFrom = 0;
+    std::int16_t barreTo = 0;
     // Fret of the barre; 0 or less = no barre.
-    std::int16_t BarreFret = 0;
+    std::int16_t barreFret = 0;
 
     bool operator==(const ChordRecord&) const = default;
 };

@@ -33,7 +33,7 @@ constexpr std::array<std::array<const char*, StringCount>, HighestFret + 1> Tags
 
 } // namespace
 
-QString CellTag(int string, int fret)
+QString cellTag(int string, int fret)
 {
     if (string < 1 || string > StringCount || fret < LowestFret || fret > HighestFret)
         return {};

@@ -13,6 +13,6 @@ inline constexpr int HighestFret = 19;
 
 // The tag of the cell on that string and fret, or an empty string outside the
 // board.
-QString CellTag(int string, int fret);
+QString cellTag(int string, int fret);
 
 } // namespace notes

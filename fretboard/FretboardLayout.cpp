@@ -13,7 +13,7 @@ int roundedSum(double a, double b)
 
 } // namespace
 
-Layout LayOutFretboard(const PieceSizes& pixels, double twipsPerPixel, int firstFret, int lastFret)
+Layout layOutFretboard(const PieceSizes& pixels, double twipsPerPixel, int firstFret, int lastFret)
 {
     const auto piece = [twipsPerPixel](int left, int top, QSize size) {
         return TwipRect{left, top, size.width() * twipsPerPixel, size.height() * twipsPerPixel};

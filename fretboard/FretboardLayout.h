@@ -64,6 +64,6 @@ struct Layout
 // Lays out a board of frets firstFret..lastFret. twipsPerPixel is 1440 divided
 // by the screen's logical dots per inch. Running positions are kept as whole
 // twips: each sum is rounded to the nearest one.
-Layout LayOutFretboard(const PieceSizes& pixels, double twipsPerPixel, int firstFret, int lastFret);
+Layout layOutFretboard(const PieceSizes& pixels, double twipsPerPixel, int firstFret, int lastFret);
 
 } // namespace fretboard

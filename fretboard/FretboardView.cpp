@@ -3,6 +3,7 @@
 #include "CellTags.h"
 #include "FretboardLayout.h"
 #include "Look.h"
+#include "NoteNames.h"
 #include "Palette.h"
 #include "Resources.h"
 #include "Twips.h"
@@ -13,42 +14,37 @@
 
 #include <functional>
 
-// One picture of the board, shown at its natural size. A clickable piece
-// reports a left press followed by a release over it.
+// One picture of the board, shown at its natural size, and whether a window
+// has marked it. A piece with a click handler reports a left press followed by
+// a release over it.
 class FretPiece : public QWidget
 {
 public:
-    FretPiece(const QString& name, QWidget* parent) : QWidget(parent)
-    {
-        setObjectName(name);
-        setAttribute(Qt::WA_OpaquePaintEvent, false);
-    }
+    FretPiece(const QString& name, QWidget* parent) : QWidget(parent) { setObjectName(name); }
 
     const QPixmap& picture() const { return picture_; }
-
     void setPicture(const QPixmap& picture)
     {
         picture_ = picture;
-        const QSize size = picture.deviceIndependentSize().toSize();
-        if (size != this->size())
-            resize(size);
+        resize(picture.deviceIndependentSize().toSize());
         update();
     }
 
-    std::function<void()> onClick;
+    bool marked() const { return marked_; }
+    void setMarked(bool marked) { marked_ = marked; }
+
+    void setClickHandler(std::function<void()> handler) { clickHandler_ = std::move(handler); }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        if (picture_.isNull())
-            return;
-        QPainter painter(this);
-        painter.drawPixmap(0, 0, picture_);
+        if (!picture_.isNull())
+            QPainter(this).drawPixmap(0, 0, picture_);
     }
 
     void mousePressEvent(QMouseEvent* event) override
     {
-        pressed_ = onClick && event->button() == Qt::LeftButton;
+        pressed_ = clickHandler_ && event->button() == Qt::LeftButton;
         event->accept();
     }
 
@@ -59,23 +55,31 @@ protected:
         pressed_ = false;
         event->accept();
         if (click)
-            onClick();
+            clickHandler_();
     }
 
 private:
     QPixmap picture_;
+    bool marked_ = false;
     bool pressed_ = false;
+    std::function<void()> clickHandler_;
 };
 
 namespace {
 
-constexpr std::array<const char*, 6> ArrayNames{"E", "B", "G", "D", "A", "Es"};
+// Object names of each string's pieces, and the letter it is named by.
+constexpr std::array<const char*, 6> RowNames{"E", "B", "G", "D", "A", "Es"};
 constexpr std::array<const char*, 6> StringLetters{"E", "B", "G", "D", "A", "E"};
 
 // Frets whose numbers are printed bold, as dot markers are on a real neck.
 bool boldFret(int fret)
 {
     return fret == 5 || fret == 7 || fret == 9 || fret == 12 || fret == 15;
+}
+
+QString indexedName(const char* name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
 QLabel* boardLabel(const QString& name, const QString& text, bool bold, QWidget* parent)
@@ -88,14 +92,15 @@ QLabel* boardLabel(const QString& name, const QString& text, bool bold, QWidget*
     return label;
 }
 
-QPoint pixelPoint(const fretboard::TwipRect& r)
+QRect pixelRect(const fretboard::TwipRect& r)
 {
-    return {platform::TwipsToPixels(r.left), platform::TwipsToPixels(r.top)};
+    return {platform::TwipsToPixels(r.left), platform::TwipsToPixels(r.top),
+            platform::TwipsToPixels(r.width), platform::TwipsToPixels(r.height)};
 }
 
-QSize pixelSize(const fretboard::TwipRect& r)
+QPoint pixelPoint(const fretboard::TwipRect& r)
 {
-    return {platform::TwipsToPixels(r.width), platform::TwipsToPixels(r.height)};
+    return pixelRect(r).topLeft();
 }
 
 QSize shownSize(const FretPiece* piece)
@@ -106,111 +111,96 @@ QSize shownSize(const FretPiece* piece)
 } // namespace
 
 FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode mode)
-    : QWidget(window), firstFret_(firstFret), lastFret_(std::max(firstFret, lastFret)), mode_(mode)
+    : QWidget(window), firstFret_(firstFret), lastFret_(std::max(firstFret, lastFret))
 {
     setObjectName(QStringLiteral("fretboard"));
-    const auto indexed = [](const char* array, int index) {
-        return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
-    };
+    const QCursor hand = handCursor();
 
     // Pictures first, then the labels, which are drawn above them.
-    imgLT = new FretPiece(QStringLiteral("imgLT"), this);
+    topLeft_ = new FretPiece(QStringLiteral("imgLT"), this);
     for (int f = firstFret_; f <= lastFret_; ++f)
-        imgTop.push_back(new FretPiece(indexed("imgTop", f), this));
-    imgRT = new FretPiece(QStringLiteral("imgRT"), this);
+        topEdge_.push_back(new FretPiece(indexedName("imgTop", f), this));
+    topRight_ = new FretPiece(QStringLiteral("imgRT"), this);
     for (int s = 1; s <= notes::StringCount; ++s) {
-        Row& r = rows_[s - 1];
-        const QString array = QLatin1String(ArrayNames[s - 1]);
-        r.open = new FretPiece(array + QLatin1Char('0'), this);
+        const QString row = QLatin1String(RowNames[s - 1]);
+        open_[s - 1] = new FretPiece(row + QLatin1Char('0'), this);
         for (int f = firstFret_; f <= lastFret_; ++f) {
-            Cell c;
-            c.piece = new FretPiece(indexed(ArrayNames[s - 1], f), this);
-            c.tag = notes::CellTag(s, f);
-            c.key = notes::TagKeyOf(c.tag);
-            if (mode_ == Mode::ClickableCells)
-                c.piece->onClick = [this, s, f] { emit cellClicked(s, f); };
-            r.cells.push_back(c);
+            auto* cell = new FretPiece(indexedName(RowNames[s - 1], f), this);
+            cell->setToolTip(notes::tagToolTip(notes::cellTag(s, f)));
+            if (mode == Mode::ClickableCells) {
+                cell->setCursor(hand);
+                cell->setClickHandler([this, s, f] { emit cellClicked(s, f); });
+            }
+            cells_[s - 1].push_back(cell);
         }
-        r.end = new FretPiece(array + QLatin1Char('1'), this);
+        end_[s - 1] = new FretPiece(row + QLatin1Char('1'), this);
     }
-    imgLB = new FretPiece(QStringLiteral("imgLB"), this);
+    bottomLeft_ = new FretPiece(QStringLiteral("imgLB"), this);
     for (int f = firstFret_; f <= lastFret_; ++f)
-        imgBottom.push_back(new FretPiece(indexed("imgBottom", f), this));
-    imgRB = new FretPiece(QStringLiteral("imgRB"), this);
+        bottomEdge_.push_back(new FretPiece(indexedName("imgBottom", f), this));
+    bottomRight_ = new FretPiece(QStringLiteral("imgRB"), this);
 
     for (int f = firstFret_; f <= lastFret_; ++f)
-        lblTop.push_back(boardLabel(indexed("lblTop", f), QString::number(f), boldFret(f), this));
+        fretNumbers_.push_back(
+            boardLabel(indexedName("lblTop", f), QString::number(f), boldFret(f), this));
     for (int s = 1; s <= notes::StringCount; ++s) {
-        rows_[s - 1].name = boardLabel(QStringLiteral("lbl") + QLatin1String(ArrayNames[s - 1]),
-                                       QLatin1String(StringLetters[s - 1]), true, this);
+        const QString letter = QLatin1String(StringLetters[s - 1]);
+        stringNames_[s - 1] =
+            boardLabel(QStringLiteral("lbl") + QLatin1String(RowNames[s - 1]), letter, true, this);
+        if (mode == Mode::DisplayOnly) {
+            open_[s - 1]->setToolTip(letter);
+            stringNames_[s - 1]->setToolTip(letter);
+        }
     }
 }
 
-void FretboardView::BuildFretboard(const QPixmap& plainCellPicture)
+void FretboardView::buildFretboard(const QPixmap& plainCellPicture)
 {
-    const QCursor hand = mode_ == Mode::ClickableCells ? handCursor() : QCursor();
-
-    imgLT->setPicture(loadPicture(Picture::FrameTopLeft));
-    imgRT->setPicture(loadPicture(Picture::FrameTopRight));
-    imgLB->setPicture(loadPicture(Picture::FrameBottomLeft));
-    imgRB->setPicture(loadPicture(Picture::FrameBottomRight));
+    topLeft_->setPicture(loadPicture(Picture::FrameTopLeft));
+    topRight_->setPicture(loadPicture(Picture::FrameTopRight));
+    bottomLeft_->setPicture(loadPicture(Picture::FrameBottomLeft));
+    bottomRight_->setPicture(loadPicture(Picture::FrameBottomRight));
     const QPixmap topEdge = loadPicture(Picture::FrameTop);
     const QPixmap bottomEdge = loadPicture(Picture::FrameBottom);
-    for (std::size_t k = 0; k < imgTop.size(); ++k) {
-        imgTop[k]->setPicture(topEdge);
-        imgBottom[k]->setPicture(bottomEdge);
+    for (std::size_t k = 0; k < topEdge_.size(); ++k) {
+        topEdge_[k]->setPicture(topEdge);
+        bottomEdge_[k]->setPicture(bottomEdge);
     }
     const QPixmap openPiece = loadPicture(Picture::OpenString);
     const QPixmap endPiece = loadPicture(Picture::StringEnd);
-    for (int s = 1; s <= notes::StringCount; ++s) {
-        Row& r = rows_[s - 1];
-        r.open->setPicture(openPiece);
-        r.openMarked = false;
-        r.end->setPicture(endPiece);
-        const QString letter = QLatin1String(StringLetters[s - 1]);
-        if (mode_ == Mode::DisplayOnly) {
-            r.open->setToolTip(letter);
-            r.name->setToolTip(letter);
-        }
-        for (Cell& c : r.cells) {
-            c.piece->setPicture(plainCellPicture);
-            c.marked = false;
-            c.piece->setToolTip(notes::TagToolTip(c.tag));
-            if (mode_ == Mode::ClickableCells)
-                c.piece->setCursor(hand);
+    for (int s = 0; s < notes::StringCount; ++s) {
+        open_[s]->setPicture(openPiece);
+        open_[s]->setMarked(false);
+        end_[s]->setPicture(endPiece);
+        for (FretPiece* cell : cells_[s]) {
+            cell->setPicture(plainCellPicture);
+            cell->setMarked(false);
         }
     }
 
-    const fretboard::PieceSizes sizes{shownSize(imgLT),
-                                      shownSize(imgTop.front()),
-                                      shownSize(imgRT),
-                                      shownSize(rows_[0].open),
-                                      shownSize(rows_[0].cells.front().piece),
-                                      shownSize(rows_[0].end),
-                                      shownSize(imgLB),
-                                      shownSize(imgBottom.front()),
-                                      shownSize(imgRB)};
+    const fretboard::PieceSizes sizes{
+        shownSize(topLeft_),    shownSize(topEdge_.front()),    shownSize(topRight_),
+        shownSize(open_[0]),    shownSize(cells_[0].front()),   shownSize(end_[0]),
+        shownSize(bottomLeft_), shownSize(bottomEdge_.front()), shownSize(bottomRight_)};
     const fretboard::Layout layout =
-        fretboard::LayOutFretboard(sizes, platform::TwipsPerPixel(), firstFret_, lastFret_);
+        fretboard::layOutFretboard(sizes, platform::TwipsPerPixel(), firstFret_, lastFret_);
 
-    imgLT->move(pixelPoint(layout.topLeft));
-    imgRT->move(pixelPoint(layout.topRight));
-    imgLB->move(pixelPoint(layout.bottomLeft));
-    imgRB->move(pixelPoint(layout.bottomRight));
-    for (std::size_t k = 0; k < imgTop.size(); ++k) {
-        imgTop[k]->move(pixelPoint(layout.top[k]));
-        imgBottom[k]->move(pixelPoint(layout.bottom[k]));
-        lblTop[k]->setGeometry(
-            QRect(pixelPoint(layout.topLabel[k]), pixelSize(layout.topLabel[k])));
+    topLeft_->move(pixelPoint(layout.topLeft));
+    topRight_->move(pixelPoint(layout.topRight));
+    bottomLeft_->move(pixelPoint(layout.bottomLeft));
+    bottomRight_->move(pixelPoint(layout.bottomRight));
+    for (std::size_t k = 0; k < topEdge_.size(); ++k) {
+        topEdge_[k]->move(pixelPoint(layout.top[k]));
+        bottomEdge_[k]->move(pixelPoint(layout.bottom[k]));
+        fretNumbers_[k]->setGeometry(pixelRect(layout.topLabel[k]));
     }
-    for (int s = 1; s <= notes::StringCount; ++s) {
-        Row& r = rows_[s - 1];
-        const fretboard::StringRow& place = layout.rows[s - 1];
-        r.open->move(pixelPoint(place.open));
-        r.name->setGeometry(QRect(pixelPoint(place.name), pixelSize(place.name)));
-        for (std::size_t k = 0; k < r.cells.size(); ++k)
-            r.cells[k].piece->move(pixelPoint(place.cells[k]));
-        r.end->move(pixelPoint(place.end));
+    for (int s = 0; s < notes::StringCount; ++s) {
+        const fretboard::StringRow& place = layout.rows[s];
+        open_[s]->move(pixelPoint(place.open));
+        stringNames_[s]->setGeometry(pixelRect(place.name));
+        for (std::size_t k = 0; k < cells_[s].size(); ++k)
+            cells_[s][k]->move(pixelPoint(place.cells[k]));
+        end_[s]->move(pixelPoint(place.end));
     }
     // The view covers the board from the window's origin, so its children
     // stand at window coordinates.
@@ -218,94 +208,71 @@ void FretboardView::BuildFretboard(const QPixmap& plainCellPicture)
     resize(board.right() + 1, board.bottom() + 1);
 }
 
-bool FretboardView::hasCell(int string, int fret) const
+FretPiece* FretboardView::cell(int string, int fret) const
 {
-    return string >= 1 && string <= notes::StringCount && fret >= firstFret_ && fret <= lastFret_;
+    if (string < 1 || string > notes::StringCount || fret < firstFret_ || fret > lastFret_)
+        return nullptr;
+    return cells_[string - 1][fret - firstFret_];
 }
 
-const FretboardView::Cell* FretboardView::cell(int string, int fret) const
+FretPiece* FretboardView::open(int string) const
 {
-    return hasCell(string, fret) ? &rows_[string - 1].cells[fret - firstFret_] : nullptr;
-}
-
-FretboardView::Cell* FretboardView::cell(int string, int fret)
-{
-    return hasCell(string, fret) ? &rows_[string - 1].cells[fret - firstFret_] : nullptr;
-}
-
-const FretboardView::Row* FretboardView::row(int string) const
-{
-    return string >= 1 && string <= notes::StringCount ? &rows_[string - 1] : nullptr;
+    return string >= 1 && string <= notes::StringCount ? open_[string - 1] : nullptr;
 }
 
 QPixmap FretboardView::cellPicture(int string, int fret) const
 {
-    const Cell* c = cell(string, fret);
-    return c ? c->piece->picture() : QPixmap();
+    const FretPiece* piece = cell(string, fret);
+    return piece ? piece->picture() : QPixmap();
 }
 
 void FretboardView::setCellPicture(int string, int fret, const QPixmap& picture)
 {
-    Cell* c = cell(string, fret);
-    if (!c)
-        return;
-    c->piece->setPicture(picture);
-    emit cellPictureSet(string, fret);
+    if (FretPiece* piece = cell(string, fret)) {
+        piece->setPicture(picture);
+        emit cellPictureSet(string, fret);
+    }
 }
 
 bool FretboardView::cellMarked(int string, int fret) const
 {
-    const Cell* c = cell(string, fret);
-    return c && c->marked;
+    const FretPiece* piece = cell(string, fret);
+    return piece && piece->marked();
 }
 
 void FretboardView::setCellMarked(int string, int fret, bool marked)
 {
-    if (Cell* c = cell(string, fret))
-        c->marked = marked;
-}
-
-QString FretboardView::cellTag(int string, int fret) const
-{
-    const Cell* c = cell(string, fret);
-    return c ? c->tag : QString();
-}
-
-notes::TagKey FretboardView::cellKey(int string, int fret) const
-{
-    const Cell* c = cell(string, fret);
-    return c ? c->key : notes::TagKey{};
+    if (FretPiece* piece = cell(string, fret))
+        piece->setMarked(marked);
 }
 
 QWidget* FretboardView::cellWidget(int string, int fret) const
 {
-    const Cell* c = cell(string, fret);
-    return c ? c->piece : nullptr;
+    return cell(string, fret);
 }
 
 QPixmap FretboardView::openPicture(int string) const
 {
-    const Row* r = row(string);
-    return r ? r->open->picture() : QPixmap();
+    const FretPiece* piece = open(string);
+    return piece ? piece->picture() : QPixmap();
 }
 
 void FretboardView::setOpenPicture(int string, const QPixmap& picture)
 {
-    const Row* r = row(string);
-    if (!r)
-        return;
-    r->open->setPicture(picture);
-    emit openPictureSet(string);
+    if (FretPiece* piece = open(string)) {
+        piece->setPicture(picture);
+        emit openPictureSet(string);
+    }
 }
 
 bool FretboardView::openMarked(int string) const
 {
-    const Row* r = row(string);
-    return r && r->openMarked;
+    const FretPiece* piece = open(string);
+    return piece && piece->marked();
 }
 
 void FretboardView::setOpenMarked(int string, bool marked)
 {
-    if (string >= 1 && string <= notes::StringCount)
-        rows_[string - 1].openMarked = marked;
+    if (FretPiece* piece = open(string))
+        piece->setMarked(marked);
 }

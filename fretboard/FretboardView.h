@@ -1,13 +1,10 @@
 #pragma once
 
 #include <QPixmap>
-#include <QString>
 #include <QWidget>
 
 #include <array>
 #include <vector>
-
-#include "NoteNames.h"
 
 class QLabel;
 class FretPiece;
@@ -17,9 +14,10 @@ class FretPiece;
 // Strings are numbered 1 (high E, top row) to 6 (low E); cells are addressed by
 // string and fret within the view's fret range.
 //
-// The view lies at the top-left corner of its window and positions its pieces
-// in the window's client coordinates. Child object names follow the window
-// layout: cells "E(3)" ... "Es(19)", open-string pieces "E0" ... "Es0", end
+// Every piece is a child widget of its own, so that each cell has its own hover
+// text (the note it sounds), cursor and object name. The view lies at the top-left corner of its
+// window and positions its pieces in the window's client coordinates. Object
+// names: cells "E(3)" ... "Es(19)", open-string pieces "E0" ... "Es0", end
 // pieces "E1" ... "Es1", "imgLT", "imgTop(f)", "imgRT", "imgLB", "imgBottom(f)",
 // "imgRB", "lblTop(f)", "lblE" ... "lblEs".
 class FretboardView : public QWidget
@@ -38,18 +36,16 @@ public:
 
     FretboardView(QWidget* window, int firstFret, int lastFret, Mode mode);
 
-    // Places every piece edge to edge from the sizes of its pictures, sets the
-    // fret numbers and hover texts, and gives every cell the plain cell
-    // picture. Every cell and open-string piece is unmarked afterwards.
-    void BuildFretboard(const QPixmap& plainCellPicture);
+    // Gives every frame piece its picture and every cell the plain cell
+    // picture, unmarks every cell and open-string piece, and places the pieces
+    // edge to edge from the sizes of their pictures.
+    void buildFretboard(const QPixmap& plainCellPicture);
 
-    // Cells outside the board read as empty and ignore changes.
+    // Cells and strings outside the board read as empty and ignore changes.
     QPixmap cellPicture(int string, int fret) const;
     void setCellPicture(int string, int fret, const QPixmap& picture);
     bool cellMarked(int string, int fret) const;
     void setCellMarked(int string, int fret, bool marked);
-    QString cellTag(int string, int fret) const;
-    notes::TagKey cellKey(int string, int fret) const;
     QWidget* cellWidget(int string, int fret) const;
 
     QPixmap openPicture(int string) const;
@@ -65,36 +61,21 @@ signals:
     void openPictureSet(int string);
 
 private:
-    struct Cell
-    {
-        FretPiece* piece = nullptr;
-        QString tag;
-        notes::TagKey key;
-        bool marked = false;
-    };
-    struct Row
-    {
-        FretPiece* open = nullptr;
-        bool openMarked = false;
-        FretPiece* end = nullptr;
-        QLabel* name = nullptr;
-        std::vector<Cell> cells; // index = fret - firstFret
-    };
-
-    bool hasCell(int string, int fret) const;
-    const Cell* cell(int string, int fret) const;
-    Cell* cell(int string, int fret);
-    const Row* row(int string) const;
+    FretPiece* cell(int string, int fret) const;
+    FretPiece* open(int string) const;
 
     int firstFret_;
     int lastFret_;
-    Mode mode_;
-    FretPiece* imgLT = nullptr;
-    FretPiece* imgRT = nullptr;
-    FretPiece* imgLB = nullptr;
-    FretPiece* imgRB = nullptr;
-    std::vector<FretPiece*> imgTop;
-    std::vector<FretPiece*> imgBottom;
-    std::vector<QLabel*> lblTop;
-    std::array<Row, 6> rows_;
+    FretPiece* topLeft_ = nullptr;
+    FretPiece* topRight_ = nullptr;
+    FretPiece* bottomLeft_ = nullptr;
+    FretPiece* bottomRight_ = nullptr;
+    std::vector<FretPiece*> topEdge_;    // index = fret - firstFret
+    std::vector<FretPiece*> bottomEdge_; // index = fret - firstFret
+    std::vector<QLabel*> fretNumbers_;   // index = fret - firstFret
+    // Index = string - 1.
+    std::array<FretPiece*, 6> open_{};
+    std::array<FretPiece*, 6> end_{};
+    std::array<QLabel*, 6> stringNames_{};
+    std::array<std::vector<FretPiece*>, 6> cells_; // index = fret - firstFret
 };

@@ -27,19 +27,19 @@ QString cycleLetter(int index)
 
 } // namespace
 
-QString NextLetter(const QString& letter)
+QString nextLetter(const QString& letter)
 {
     const int i = cycleIndex(letter);
     return i < 0 ? QString() : cycleLetter(i + 1);
 }
 
-QString PreviousLetter(const QString& letter)
+QString previousLetter(const QString& letter)
 {
     const int i = cycleIndex(letter);
     return i < 0 ? QString() : cycleLetter(i - 1);
 }
 
-QString StaffLetter(int position)
+QString staffLetter(int position)
 {
     // Position 1 is E, the letter two steps after C in the cycle.
     if (position < 1 || position > 26)
@@ -47,7 +47,7 @@ QString StaffLetter(int position)
     return cycleLetter((position - 1 + 2) % 7);
 }
 
-int TagPosition(const QString& tag)
+int tagPosition(const QString& tag)
 {
     int value = 0;
     for (int i = 0; i < 2 && i < tag.size(); ++i) {
@@ -59,41 +59,41 @@ int TagPosition(const QString& tag)
     return value;
 }
 
-QChar TagAccidental(const QString& tag)
+QChar tagAccidental(const QString& tag)
 {
     return tag.size() > 3 ? tag.at(3) : QLatin1Char(' ');
 }
 
-bool TagRaised(const QString& tag)
+bool tagRaised(const QString& tag)
 {
-    return TagAccidental(tag) != QLatin1Char(' ');
+    return tagAccidental(tag) != QLatin1Char(' ');
 }
 
-QString TagLetter(const QString& tag)
+QString tagLetter(const QString& tag)
 {
     return tag.mid(5, 3);
 }
 
-QString TagToolTip(const QString& tag)
+QString tagToolTip(const QString& tag)
 {
-    const QString letter = TagLetter(tag);
-    if (!TagRaised(tag))
+    const QString letter = tagLetter(tag);
+    if (!tagRaised(tag))
         return letter;
-    return letter + QStringLiteral("# / ") + NextLetter(letter) + QLatin1Char('b');
+    return letter + QStringLiteral("# / ") + nextLetter(letter) + QLatin1Char('b');
 }
 
-QString NoteName(const QString& baseLetter, bool raised, bool flat)
+QString noteName(const QString& baseLetter, bool raised, bool flat)
 {
     if (!raised)
         return baseLetter;
     if (!flat)
         return baseLetter + QLatin1Char('#');
-    return NextLetter(baseLetter) + QLatin1Char('b');
+    return nextLetter(baseLetter) + QLatin1Char('b');
 }
 
-TagKey TagKeyOf(const QString& tag)
+TagKey tagKeyOf(const QString& tag)
 {
-    return {TagPosition(tag), TagAccidental(tag)};
+    return {tagPosition(tag), tagAccidental(tag)};
 }
 
 } // namespace notes

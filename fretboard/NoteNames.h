@@ -14,30 +14,30 @@ namespace notes {
 
 // The letter after / before a note letter in the cycle C D E F G A B; any
 // other string (empty, lower case, "H") gives the empty string.
-QString NextLetter(const QString& letter);
-QString PreviousLetter(const QString& letter);
+QString nextLetter(const QString& letter);
+QString previousLetter(const QString& letter);
 
 // The letter of staff position p for 1 <= p <= 26, otherwise the empty string
 // (no letter: the caller keeps the letter it had).
-QString StaffLetter(int position);
+QString staffLetter(int position);
 
 // Tag fields. The position is the first two characters read as a decimal
 // number (0 when they are not digits); the tag is raised when its fourth
 // character is not a blank; the letter is the characters from the sixth on,
 // at most three.
-int TagPosition(const QString& tag);
-QChar TagAccidental(const QString& tag);
-bool TagRaised(const QString& tag);
-QString TagLetter(const QString& tag);
+int tagPosition(const QString& tag);
+QChar tagAccidental(const QString& tag);
+bool tagRaised(const QString& tag);
+QString tagLetter(const QString& tag);
 
 // The hover text of a cell: the letter of a natural note, "G# / Ab" for a
 // raised one.
-QString TagToolTip(const QString& tag);
+QString tagToolTip(const QString& tag);
 
 // The name of a note as shown above the staff. The base letter is the letter
 // of the sharp name also when the note is named flat: ("C", raised, flat) is
 // "Db".
-QString NoteName(const QString& baseLetter, bool raised, bool flat);
+QString noteName(const QString& baseLetter, bool raised, bool flat);
 
 // Two cells sound the same note exactly when their tag keys are equal.
 struct TagKey
@@ -47,6 +47,6 @@ struct TagKey
     friend bool operator==(const TagKey&, const TagKey&) = default;
 };
 
-TagKey TagKeyOf(const QString& tag);
+TagKey tagKeyOf(const QString& tag);
 
 } // namespace notes

@@ -1,27 +1,114 @@
 #include "ActionLabel.h"
 
+#include "KeyboardFocus.h"
 #include "Look.h"
 #include "Palette.h"
 #include "Resources.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
-ActionLabel::ActionLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+namespace {
+
+// What assistive technology sees of an action label.
+class AccessibleActionLabel : public QAccessibleWidget
 {
+public:
+    explicit AccessibleActionLabel(ActionLabel* label)
+        : QAccessibleWidget(label, label->role() == ActionLabel::Role::Link ? QAccessible::Link
+                                                                            : QAccessible::Button)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return label()->spokenName();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (label()->role() == ActionLabel::Role::Toggle) {
+            s.checkable = true;
+            s.checked = label()->isChecked();
+            s.pressed = label()->isChecked();
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        const QString action =
+            label()->role() == ActionLabel::Role::Toggle ? toggleAction() : pressAction();
+        return QStringList(action) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() || action == toggleAction())
+            emit label()->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    ActionLabel* label() const { return static_cast<ActionLabel*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("ActionLabel") && object && object->isWidgetType())
+        return new AccessibleActionLabel(static_cast<ActionLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+ActionLabel::ActionLabel(const QString& text, QWidget* parent, Role role)
+    : QLabel(text, parent), role_(role)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 ActionLabel* ActionLabel::create(const QString& text, QWidget* parent, QPoint topLeft,
-                                 qreal pointSize)
+                                 qreal pointSize, Role role)
 {
-    auto* label = new ActionLabel(text, parent);
+    auto* label = new ActionLabel(text, parent, role);
     label->setFont(look::comicFont(pointSize, true));
     look::setTextColour(label, palette::Action);
     label->setCursor(handCursor());
     label->move(topLeft);
     label->adjustSize();
     return label;
+}
+
+void ActionLabel::setChecked(bool checked)
+{
+    if (checked_ == checked)
+        return;
+    checked_ = checked;
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.pressed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString ActionLabel::spokenName() const
+{
+    if (!accessibleName().isEmpty())
+        return accessibleName();
+    QString name = text();
+    if (name.startsWith(QLatin1String("- ")))
+        name.remove(0, 2);
+    return name;
 }
 
 void ActionLabel::mousePressEvent(QMouseEvent* event)
@@ -38,4 +125,43 @@ void ActionLabel::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+void ActionLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (event->isAutoRepeat())
+            break;
+        look::noteKeyboardUse(this);
+        emit clicked();
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void ActionLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (look::showsFocusMark(this)) {
+        QPainter painter(this);
+        look::drawFocusMark(painter, rect(), palette().color(QPalette::WindowText));
+    }
+}
+
+void ActionLabel::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void ActionLabel::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    update();
 }

@@ -38,7 +38,7 @@ QFont sansSerifFont(qreal pointSize, bool bold)
 void setUpFramedWindow(QWidget* window, const QString& caption, QSize clientPixels, QRgb background)
 {
     window->setWindowTitle(caption);
-    window->setWindowIcon(QIcon(loadPicture(Picture::WindowIcon)));
+    window->setWindowIcon(programIcon());
     window->setFixedSize(clientPixels);
     QPalette colours = window->palette();
     colours.setColor(QPalette::Window, QColor::fromRgb(background));

@@ -1,85 +1,85 @@
 #include "CurrentNote.h"
 
-void CurrentNote::SelectFromTag(const QString& tag)
+void CurrentNote::selectFromTag(const QString& tag)
 {
-    HasAccidental = notes::TagRaised(tag);
+    raised_ = notes::tagRaised(tag);
     // The flat name of a raised note sits one step above its sharp name.
-    StaffPos = notes::TagPosition(tag) + (HasAccidental && FlatMode ? 1 : 0);
-    BaseLetter = notes::TagLetter(tag);
-    NoteType = !HasAccidental ? None : FlatMode ? Flat : Sharp;
+    staffPosition_ = notes::tagPosition(tag) + (raised_ && flatNaming_ ? 1 : 0);
+    baseLetter_ = notes::tagLetter(tag);
+    sign_ = !raised_ ? Sign::None : flatNaming_ ? Sign::Flat : Sign::Sharp;
 }
 
-void CurrentNote::SetStaffPosition(int p)
+void CurrentNote::setStaffPosition(int p)
 {
-    StaffPos = p;
-    const QString letter = notes::StaffLetter(p);
+    staffPosition_ = p;
+    const QString letter = notes::staffLetter(p);
     if (!letter.isEmpty())
-        BaseLetter = letter;
-    if (FlatMode && HasAccidental)
-        BaseLetter = notes::PreviousLetter(BaseLetter);
+        baseLetter_ = letter;
+    if (flatNaming_ && raised_)
+        baseLetter_ = notes::previousLetter(baseLetter_);
 }
 
-bool CurrentNote::SwitchToFlatNaming()
+bool CurrentNote::switchToFlatNaming()
 {
-    if (FlatMode)
+    if (flatNaming_)
         return false;
-    FlatMode = true;
-    if (HasAccidental) {
-        NoteType = Flat;
-        ++StaffPos;
+    flatNaming_ = true;
+    if (raised_) {
+        sign_ = Sign::Flat;
+        ++staffPosition_;
     }
     return true;
 }
 
-bool CurrentNote::SwitchToSharpNaming()
+bool CurrentNote::switchToSharpNaming()
 {
-    if (!FlatMode)
+    if (!flatNaming_)
         return false;
-    FlatMode = false;
-    if (HasAccidental) {
-        NoteType = Sharp;
-        --StaffPos;
+    flatNaming_ = false;
+    if (raised_) {
+        sign_ = Sign::Sharp;
+        --staffPosition_;
     }
     return true;
 }
 
-void CurrentNote::PutNatural()
+void CurrentNote::putNatural()
 {
-    if (NoteType == Flat)
-        BaseLetter = notes::NextLetter(BaseLetter);
-    NoteType = None;
-    HasAccidental = false;
+    if (sign_ == Sign::Flat)
+        baseLetter_ = notes::nextLetter(baseLetter_);
+    sign_ = Sign::None;
+    raised_ = false;
 }
 
-void CurrentNote::PutSharp()
+void CurrentNote::putSharp()
 {
-    if (NoteType == Sharp)
+    if (sign_ == Sign::Sharp)
         return;
-    if (NoteType == Flat)
-        BaseLetter = notes::NextLetter(BaseLetter);
-    NoteType = Sharp;
-    HasAccidental = true;
-    FlatMode = false;
+    if (sign_ == Sign::Flat)
+        baseLetter_ = notes::nextLetter(baseLetter_);
+    sign_ = Sign::Sharp;
+    raised_ = true;
+    flatNaming_ = false;
 }
 
-void CurrentNote::PutFlat()
+void CurrentNote::putFlat()
 {
-    if (NoteType == Flat)
+    if (sign_ == Sign::Flat)
         return;
-    NoteType = Flat;
-    HasAccidental = true;
-    FlatMode = true;
-    BaseLetter = notes::PreviousLetter(BaseLetter);
+    sign_ = Sign::Flat;
+    raised_ = true;
+    flatNaming_ = true;
+    baseLetter_ = notes::previousLetter(baseLetter_);
 }
 
-notes::TagKey CurrentNote::Key() const
+notes::TagKey CurrentNote::key() const
 {
-    const bool flatName = HasAccidental && FlatMode;
-    return {flatName ? StaffPos - 1 : StaffPos,
-            HasAccidental ? QLatin1Char('#') : QLatin1Char(' ')};
+    const bool flatName = raised_ && flatNaming_;
+    return {flatName ? staffPosition_ - 1 : staffPosition_,
+            raised_ ? QLatin1Char('#') : QLatin1Char(' ')};
 }
 
-QString CurrentNote::Name() const
+QString CurrentNote::name() const
 {
-    return notes::NoteName(BaseLetter, HasAccidental, FlatMode);
+    return notes::noteName(baseLetter_, raised_, flatNaming_);
 }

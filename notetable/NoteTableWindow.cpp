@@ -14,19 +14,37 @@
 
 namespace {
 
-ActionLabel* toggleImage(const char* name, QRect geometry, const QString& hover, QWidget* parent)
+// A sign picture that switches the naming; the pictures are 32 x 32 and shown
+// at their own size.
+ActionLabel* namingToggle(const char* name, int leftTwips, const QString& hover, QWidget* parent)
 {
-    auto* image = new ActionLabel(QString(), parent);
-    image->setObjectName(QLatin1String(name));
-    image->setGeometry(geometry);
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setToolTip(hover);
-    return image;
+    auto* toggle = new ActionLabel(QString(), parent);
+    toggle->setObjectName(QLatin1String(name));
+    toggle->setGeometry(QRect(look::twipsRect(leftTwips, 0, 0, 0).topLeft(), QSize(32, 32)));
+    toggle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    toggle->setToolTip(hover);
+    toggle->setCursor(handCursor());
+    return toggle;
+}
+
+QLabel* picture(const char* name, QRect geometry, Picture shown, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setPixmap(loadPicture(shown));
+    return label;
 }
 
 } // namespace
 
-NoteTableWindow::NoteTableWindow(QWidget* parent) : QWidget(parent)
+NoteTableWindow::NoteTableWindow(QWidget* parent)
+    : QWidget(parent), plainCell_(loadPicture(Picture::PlainCell)),
+      clickedCell_(loadPicture(Picture::ClickedCell)),
+      matchingCell_(loadPicture(Picture::MatchingCell)), sharpOn_(loadPicture(Picture::SharpOn)),
+      flatOn_(loadPicture(Picture::FlatOn)), sharpOff_(loadPicture(Picture::SharpOff)),
+      flatOff_(loadPicture(Picture::FlatOff))
 {
     setObjectName(QStringLiteral("frmNoteTable"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -35,152 +53,117 @@ NoteTableWindow::NoteTableWindow(QWidget* parent) : QWidget(parent)
 
     fretboard_ = new FretboardView(this, notes::LowestFret, notes::HighestFret,
                                    FretboardView::Mode::ClickableCells);
-    connect(fretboard_, &FretboardView::cellClicked, this, &NoteTableWindow::Cell_Click);
+    connect(fretboard_, &FretboardView::cellClicked, this, &NoteTableWindow::selectCell);
 
-    picC = new QLabel(this);
-    picC->setObjectName(QStringLiteral("picC"));
-    picC->setGeometry(look::twipsRect(240, 2400, 3975, 2820));
-    picC->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picC->setPixmap(loadPicture(Picture::AboutPanel));
+    QLabel* panel =
+        picture("picC", look::twipsRect(240, 2400, 3975, 2820), Picture::AboutPanel, this);
+    noteName_ = new QLabel(panel);
+    noteName_->setObjectName(QStringLiteral("lblNoteName"));
+    noteName_->setGeometry(look::twipsRect(120, 0, 3255, 375));
+    noteName_->setFont(look::comicFont(9.75, false, true));
+    noteName_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    look::setTextColour(noteName_, palette::Ink);
 
-    lblNoteName = new QLabel(picC);
-    lblNoteName->setObjectName(QStringLiteral("lblNoteName"));
-    lblNoteName->setGeometry(look::twipsRect(120, 0, 3255, 375));
-    lblNoteName->setFont(look::comicFont(9.75, false, true));
-    lblNoteName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    look::setTextColour(lblNoteName, palette::Ink);
+    // The flat toggle lies above the sharp toggle where they overlap.
+    sharpToggle_ = namingToggle("imgSharp", 3480, QStringLiteral("Sharp"), panel);
+    flatToggle_ = namingToggle("imgFlat", 3705, QStringLiteral("Flat"), panel);
+    connect(sharpToggle_, &ActionLabel::clicked, this, &NoteTableWindow::useSharpNames);
+    connect(flatToggle_, &ActionLabel::clicked, this, &NoteTableWindow::useFlatNames);
 
-    // The sign pictures are 32 x 32 and shown at their own size; the flat
-    // toggle lies above the sharp toggle where they overlap.
-    imgSharp =
-        toggleImage("imgSharp", QRect(look::twipsRect(3480, 0, 0, 0).topLeft(), QSize(32, 32)),
-                    QStringLiteral("Sharp"), picC);
-    imgFlat = toggleImage("imgFlat", QRect(look::twipsRect(3705, 0, 0, 0).topLeft(), QSize(32, 32)),
-                          QStringLiteral("Flat"), picC);
-    connect(imgSharp, &ActionLabel::clicked, this, &NoteTableWindow::imgSharp_Click);
-    connect(imgFlat, &ActionLabel::clicked, this, &NoteTableWindow::imgFlat_Click);
+    staff_ = new StaffView(panel);
+    connect(staff_, &StaffView::positionPressed, this, &NoteTableWindow::selectStaffPosition);
 
-    picStave = new StaffView(picC);
-    connect(picStave, &StaffView::pressed, this, &NoteTableWindow::picStave_MouseDown);
+    picture("Image1", look::twipsRect(5160, 2400, 3585, 2415), Picture::DiagonalGuitar, this);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(look::twipsRect(5160, 2400, 3585, 2415));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(loadPicture(Picture::DiagonalGuitar));
+    ActionLabel* close = ActionLabel::create(QStringLiteral("Close"), this,
+                                             look::twipsRect(7800, 4800, 0, 0).topLeft());
+    close->setObjectName(QStringLiteral("lblClose"));
+    connect(close, &ActionLabel::clicked, this, &QWidget::close);
 
-    lblClose = ActionLabel::create(QStringLiteral("Close"), this,
-                                   look::twipsRect(7800, 4800, 0, 0).topLeft());
-    lblClose->setObjectName(QStringLiteral("lblClose"));
-    connect(lblClose, &ActionLabel::clicked, this, &NoteTableWindow::lblClose_Click);
+    noteTypeMenu_ = new QMenu(QStringLiteral("Main"), this);
+    noteTypeMenu_->setObjectName(QStringLiteral("mnuMain"));
+    const auto addItem = [this](const char* name, const QString& text,
+                                void (NoteTableWindow::*slot)()) {
+        QAction* item = noteTypeMenu_->addAction(text);
+        item->setObjectName(QLatin1String(name));
+        connect(item, &QAction::triggered, this, slot);
+    };
+    addItem("mnuComp", QStringLiteral("Normal"), &NoteTableWindow::makeNatural);
+    addItem("mnuSharp", QStringLiteral("Sharp (#)"), &NoteTableWindow::makeSharp);
+    addItem("mnuFlat", QStringLiteral("Flat (b)"), &NoteTableWindow::makeFlat);
+    connect(staff_, &StaffView::menuRequested, this,
+            [this](QPoint globalAt) { noteTypeMenu_->popup(globalAt); });
 
-    mnuMain = new QMenu(QStringLiteral("Main"), this);
-    mnuMain->setObjectName(QStringLiteral("mnuMain"));
-    mnuComp = mnuMain->addAction(QStringLiteral("Normal"));
-    mnuComp->setObjectName(QStringLiteral("mnuComp"));
-    mnuSharp = mnuMain->addAction(QStringLiteral("Sharp (#)"));
-    mnuSharp->setObjectName(QStringLiteral("mnuSharp"));
-    mnuFlat = mnuMain->addAction(QStringLiteral("Flat (b)"));
-    mnuFlat->setObjectName(QStringLiteral("mnuFlat"));
-    connect(mnuComp, &QAction::triggered, this, &NoteTableWindow::mnuComp_Click);
-    connect(mnuSharp, &QAction::triggered, this, &NoteTableWindow::mnuSharp_Click);
-    connect(mnuFlat, &QAction::triggered, this, &NoteTableWindow::mnuFlat_Click);
-
-    Form_Load();
-}
-
-void NoteTableWindow::Form_Load()
-{
-    handCursor_ = handCursor();
-    plainCell_ = loadPicture(Picture::PlainCell);
-    clickedCell_ = loadPicture(Picture::ClickedCell);
-    matchingCell_ = loadPicture(Picture::MatchingCell);
-    sharpOn_ = loadPicture(Picture::SharpOn);
-    flatOn_ = loadPicture(Picture::FlatOn);
-    sharpOff_ = loadPicture(Picture::SharpOff);
-    flatOff_ = loadPicture(Picture::FlatOff);
-
-    lblClose->setCursor(handCursor_);
-    imgSharp->setCursor(handCursor_);
-    imgFlat->setCursor(handCursor_);
-
-    note_ = CurrentNote{};
-    ShowNamingToggles();
-    fretboard_->BuildFretboard(plainCell_);
+    showNamingToggles();
+    fretboard_->buildFretboard(plainCell_);
     // The head and its sign wait below the staff's visible part until a note
-    // is chosen; ShowNote is not called before the first selection.
+    // is chosen; showNote is not called before the first selection.
 }
 
-void NoteTableWindow::ShowNamingToggles()
+void NoteTableWindow::showNamingToggles()
 {
-    imgSharp->setPixmap(note_.FlatMode ? sharpOff_ : sharpOn_);
-    imgFlat->setPixmap(note_.FlatMode ? flatOn_ : flatOff_);
+    sharpToggle_->setPixmap(note_.flatNaming() ? sharpOff_ : sharpOn_);
+    flatToggle_->setPixmap(note_.flatNaming() ? flatOn_ : flatOff_);
 }
 
-void NoteTableWindow::Cell_Click(int string, int fret)
+void NoteTableWindow::selectCell(int string, int fret)
 {
-    note_.SelectFromTag(fretboard_->cellTag(string, fret));
-    ShowNote();
+    note_.selectFromTag(notes::cellTag(string, fret));
+    showNote();
     fretboard_->setCellPicture(string, fret, clickedCell_);
 }
 
-void NoteTableWindow::picStave_MouseDown(Qt::MouseButton button, QPointF at, QPoint globalAt)
+void NoteTableWindow::selectStaffPosition(double y)
 {
-    if (button == Qt::LeftButton)
-        StaveClick(at.x(), at.y());
-    else if (button == Qt::RightButton)
-        mnuMain->popup(globalAt);
+    note_.setStaffPosition(staff::positionAt(y));
+    showNote();
 }
 
-void NoteTableWindow::StaveClick(double, double y)
+void NoteTableWindow::useFlatNames()
 {
-    note_.SetStaffPosition(staff::PositionAt(y));
-    ShowNote();
-}
-
-void NoteTableWindow::imgFlat_Click()
-{
-    if (!note_.SwitchToFlatNaming())
+    if (!note_.switchToFlatNaming())
         return;
-    ShowNamingToggles();
-    ShowNote();
+    showNamingToggles();
+    showNote();
 }
 
-void NoteTableWindow::imgSharp_Click()
+void NoteTableWindow::useSharpNames()
 {
-    if (!note_.SwitchToSharpNaming())
+    if (!note_.switchToSharpNaming())
         return;
-    ShowNamingToggles();
-    ShowNote();
+    showNamingToggles();
+    showNote();
 }
 
-void NoteTableWindow::mnuComp_Click()
+void NoteTableWindow::makeNatural()
 {
-    note_.PutNatural();
-    ShowNote();
+    note_.putNatural();
+    showNote();
 }
 
-void NoteTableWindow::mnuSharp_Click()
+void NoteTableWindow::makeSharp()
 {
-    note_.PutSharp();
-    ShowNamingToggles();
-    ShowNote();
+    note_.putSharp();
+    showNamingToggles();
+    showNote();
 }
 
-void NoteTableWindow::mnuFlat_Click()
+void NoteTableWindow::makeFlat()
 {
-    note_.PutFlat();
-    ShowNamingToggles();
-    ShowNote();
+    note_.putFlat();
+    showNamingToggles();
+    showNote();
 }
 
-void NoteTableWindow::ShowNote()
+// Names the current note, marks every cell that sounds it, gives the plain
+// picture back to the cells marked before, and draws the note on the staff.
+void NoteTableWindow::showNote()
 {
-    lblNoteName->setText(note_.Name());
-    const notes::TagKey key = note_.Key();
+    noteName_->setText(note_.name());
+    const notes::TagKey key = note_.key();
     for (int fret = notes::LowestFret; fret <= notes::HighestFret; ++fret) {
         for (int string = 1; string <= notes::StringCount; ++string) {
-            if (fretboard_->cellKey(string, fret) == key) {
+            if (notes::tagKeyOf(notes::cellTag(string, fret)) == key) {
                 fretboard_->setCellPicture(string, fret, matchingCell_);
                 fretboard_->setCellMarked(string, fret, true);
             } else if (fretboard_->cellMarked(string, fret)) {
@@ -188,10 +171,5 @@ void NoteTableWindow::ShowNote()
             }
         }
     }
-    picStave->ShowNote(note_.StaffPos, note_.NoteType);
-}
-
-void NoteTableWindow::lblClose_Click()
-{
-    close();
+    staff_->showNote(note_.staffPosition(), note_.sign());
 }

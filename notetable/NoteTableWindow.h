@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCursor>
 #include <QPixmap>
 #include <QWidget>
 
@@ -10,7 +9,6 @@ class ActionLabel;
 class FretboardView;
 class QLabel;
 class QMenu;
-class QAction;
 class StaffView;
 
 // The note table: a fretboard of frets 0 to 19 linked to a music staff. A
@@ -25,25 +23,21 @@ public:
     const CurrentNote& currentNote() const { return note_; }
 
 private:
-    void Form_Load();
-    void Cell_Click(int string, int fret);
-    void picStave_MouseDown(Qt::MouseButton button, QPointF at, QPoint globalAt);
-    void StaveClick(double x, double y);
-    void imgFlat_Click();
-    void imgSharp_Click();
-    void mnuComp_Click();
-    void mnuSharp_Click();
-    void mnuFlat_Click();
-    void lblClose_Click();
+    void selectCell(int string, int fret);
+    void selectStaffPosition(double y);
+    void useFlatNames();
+    void useSharpNames();
+    void makeNatural();
+    void makeSharp();
+    void makeFlat();
 
-    void ShowNamingToggles();
-    void ShowNote();
+    void showNamingToggles();
+    void showNote();
 
     CurrentNote note_;
 
     // Pictures loaded once per opening and shared by every element showing
     // them.
-    QCursor handCursor_;
     QPixmap plainCell_;
     QPixmap clickedCell_;
     QPixmap matchingCell_;
@@ -53,15 +47,9 @@ private:
     QPixmap flatOff_;
 
     FretboardView* fretboard_ = nullptr;
-    QLabel* picC = nullptr;
-    QLabel* lblNoteName = nullptr;
-    ActionLabel* imgSharp = nullptr;
-    ActionLabel* imgFlat = nullptr;
-    StaffView* picStave = nullptr;
-    QLabel* Image1 = nullptr;
-    ActionLabel* lblClose = nullptr;
-    QMenu* mnuMain = nullptr;
-    QAction* mnuComp = nullptr;
-    QAction* mnuSharp = nullptr;
-    QAction* mnuFlat = nullptr;
+    QLabel* noteName_ = nullptr;
+    ActionLabel* sharpToggle_ = nullptr;
+    ActionLabel* flatToggle_ = nullptr;
+    StaffView* staff_ = nullptr;
+    QMenu* noteTypeMenu_ = nullptr;
 };

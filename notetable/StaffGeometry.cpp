@@ -5,13 +5,13 @@
 
 namespace staff {
 
-int HeadTop(int staffPosition)
+int headTop(int staffPosition)
 {
     const long long top = 134 - 5LL * staffPosition;
     return static_cast<int>(std::clamp(top, -100000LL, 100000LL));
 }
 
-int PositionAt(double y)
+int positionAt(double y)
 {
     if (!(y >= 14)) // also a press with no usable height
         return 26;

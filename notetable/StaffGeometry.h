@@ -16,10 +16,10 @@ inline constexpr int HiddenTopTwips = 5000;
 
 // The top of the head picture for a staff position: 134 - 5p. Positions far
 // off the board are clamped so that the result stays well out of sight.
-int HeadTop(int staffPosition);
+int headTop(int staffPosition);
 
 // The staff position a press at height y chooses: the nearest line or space,
 // 26 for every press above y = 14 and 1 for every press below y = 135.
-int PositionAt(double y);
+int positionAt(double y);
 
 } // namespace staff

@@ -1,7 +1,7 @@
 #include "StaffView.h"
 
-#include "Resources.h"
 #include "Look.h"
+#include "Resources.h"
 #include "StaffGeometry.h"
 #include "Twips.h"
 
@@ -23,44 +23,44 @@ QLabel* noteImage(const char* name, int left, QWidget* parent)
 
 } // namespace
 
-StaffView::StaffView(QWidget* parent)
-    : QWidget(parent), picture_(loadPicture(Picture::Staff))
+StaffView::StaffView(QWidget* parent) : QWidget(parent), picture_(loadPicture(Picture::Staff))
 {
     setObjectName(QStringLiteral("picStave"));
     setGeometry(look::twipsRect(120, 360, 3630, 2250));
     setCursor(handCursor());
     setToolTip(QStringLiteral("Right click for note type"));
-    ImgNote = noteImage("ImgNote", staff::HeadLeft, this);
-    imgNoteType = noteImage("imgNoteType", staff::SignLeft, this);
-    ImgNote->setPixmap(loadPicture(Picture::NoteHead));
+    head_ = noteImage("ImgNote", staff::HeadLeft, this);
+    sign_ = noteImage("imgNoteType", staff::SignLeft, this);
+    head_->setPixmap(loadPicture(Picture::NoteHead));
 }
 
-void StaffView::ShowNote(int staffPosition, int noteType)
+void StaffView::showNote(int staffPosition, CurrentNote::Sign sign)
 {
-    ImgNote->move(ImgNote->x(), staff::HeadTop(staffPosition));
-    imgNoteType->move(imgNoteType->x(),
-                      ImgNote->y() - platform::TwipsToPixels(staff::SignRaiseTwips));
-    switch (noteType) {
-    case 1:
-        imgNoteType->setPixmap(loadPicture(Picture::SharpOn));
+    head_->move(head_->x(), staff::headTop(staffPosition));
+    sign_->move(sign_->x(), head_->y() - platform::TwipsToPixels(staff::SignRaiseTwips));
+    switch (sign) {
+    case CurrentNote::Sign::Sharp:
+        sign_->setPixmap(loadPicture(Picture::SharpOn));
         break;
-    case 2:
-        imgNoteType->setPixmap(loadPicture(Picture::FlatOn));
+    case CurrentNote::Sign::Flat:
+        sign_->setPixmap(loadPicture(Picture::FlatOn));
         break;
-    default:
-        imgNoteType->clear();
+    case CurrentNote::Sign::None:
+        sign_->clear();
         break;
     }
 }
 
 void StaffView::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    QPainter(this).drawPixmap(0, 0, picture_);
 }
 
 void StaffView::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    emit pressed(event->button(), event->position(), event->globalPosition().toPoint());
+    if (event->button() == Qt::LeftButton)
+        emit positionPressed(event->position().y());
+    else if (event->button() == Qt::RightButton)
+        emit menuRequested(event->globalPosition().toPoint());
 }

@@ -3,28 +3,31 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "CurrentNote.h"
+
 class QLabel;
 
-// The staff of the note table (picStave): a treble staff picture on which the
-// current note is drawn as a head (ImgNote) with an optional sharp or flat
-// (imgNoteType). The head and sign take no mouse input, so a press on them is
-// a press on the staff at that point. Positions are pixels of the picture.
+// The staff of the note table: a treble staff picture on which the current
+// note is drawn as a head with an optional sharp or flat. The head and sign
+// take no mouse input, so a press on them is a press on the staff at that
+// point. Positions are pixels of the picture.
 class StaffView : public QWidget
 {
     Q_OBJECT
 public:
     explicit StaffView(QWidget* parent);
 
-    // Draws a note: the head at staff position staffPosition, and no sign (0),
-    // a sharp (1) or a flat (2) to its left.
-    void ShowNote(int staffPosition, int noteType);
+    // Draws the head at a staff position, with its sign to its left.
+    void showNote(int staffPosition, CurrentNote::Sign sign);
 
-    QLabel* head() const { return ImgNote; }
-    QLabel* sign() const { return imgNoteType; }
+    QLabel* head() const { return head_; }
+    QLabel* sign() const { return sign_; }
 
 signals:
-    // Any mouse button pressed on the staff, at a point in pixels of the staff.
-    void pressed(Qt::MouseButton button, QPointF at, QPoint globalAt);
+    // The left button was pressed at height y.
+    void positionPressed(double y);
+    // The right button was pressed, at a point on the screen.
+    void menuRequested(QPoint globalAt);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +35,6 @@ protected:
 
 private:
     QPixmap picture_;
-    QLabel* ImgNote = nullptr;
-    QLabel* imgNoteType = nullptr;
+    QLabel* head_ = nullptr;
+    QLabel* sign_ = nullptr;
 };

@@ -25,25 +25,25 @@ enum class Picture
     BarreFirst,       // bitmap 121
     BarreMiddle,      // bitmap 122
     BarreLast,        // bitmap 123
-               // Icons.
-    ProgramIcon, // icon 1: the yellow guitar shown for the program file
-    SharpOn,     // icon 101: black sharp sign
-    FlatOn,      // icon 102: black flat sign
-    SharpOff,    // icon 103: brown sharp sign
-    FlatOff,     // icon 104: brown flat sign
-    NoteHead,    // icon 105
-    WindowIcon,  // icon 106: the yellow guitar of every window
-    HandCursor,  // cursor 101, hot spot (5, 0)
-                // Pictures of the window layouts.
-    MainGuitar,     // 71 x 214 upright guitar drawing (main menu)
-    AboutPanel,     // 265 x 187 panel with its orange title band (About, note table)
-    Staff,          // 242 x 150 treble staff (note table)
-    DiagonalGuitar, // 239 x 161 guitar lying diagonally (note table)
-    TempoField,     // 57 x 22 bevelled field behind the tempo box (metronome)
-    SliderBar,      // 220 x 22 tempo scale with 11 ticks (metronome)
-    FilePathBar,    // 281 x 17 golden bar behind the sound name (metronome)
-    SliderPointer,  // 32 x 32 orange cone, apex 9 px right of its left edge (metronome)
-    RedGuitar,      // 32 x 32 red electric guitar (About)
+                      // Icons.
+    ProgramIcon,      // icon 1: the yellow guitar shown for the program file
+    SharpOn,          // icon 101: black sharp sign
+    FlatOn,           // icon 102: black flat sign
+    SharpOff,         // icon 103: brown sharp sign
+    FlatOff,          // icon 104: brown flat sign
+    NoteHead,         // icon 105
+    WindowIcon,       // icon 106: the yellow guitar of every window
+    HandCursor,       // cursor 101, hot spot (5, 0)
+                      // Pictures of the window layouts.
+    MainGuitar,       // 71 x 214 upright guitar drawing (main menu)
+    AboutPanel,       // 265 x 187 panel with its orange title band (About, note table)
+    Staff,            // 242 x 150 treble staff (note table)
+    DiagonalGuitar,   // 239 x 161 guitar lying diagonally (note table)
+    TempoField,       // 57 x 22 bevelled field behind the tempo box (metronome)
+    SliderBar,        // 220 x 22 tempo scale with 11 ticks (metronome)
+    FilePathBar,      // 281 x 17 golden bar behind the sound name (metronome)
+    SliderPointer,    // 32 x 32 orange cone, apex 9 px right of its left edge (metronome)
+    RedGuitar,        // 32 x 32 red electric guitar (About)
 };
 
 struct PictureFile

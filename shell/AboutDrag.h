@@ -18,8 +18,6 @@ public:
     void release();
 
     bool dragging() const { return dragging_; }
-    int grabX() const { return grabX_; }
-    int grabY() const { return grabY_; }
 
 private:
     // Kept apart from the grab offsets so that a press on the leftmost column

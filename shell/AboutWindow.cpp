@@ -5,6 +5,7 @@
 #include "Look.h"
 #include "Resources.h"
 #include "Twips.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -41,7 +42,7 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Form1"));
     setWindowModality(Qt::ApplicationModal);
-    setWindowIcon(QIcon(loadPicture(Picture::WindowIcon)));
+    setWindowIcon(programIcon());
     const QRect client = look::twipsRect(0, 0, 3960, 2775);
     setFixedSize(client.size());
     look::centreOnScreen(this);
@@ -61,6 +62,7 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     closeCross_->setObjectName(QStringLiteral("lblX"));
     closeCross_->setFont(look::sansSerifFont(12, true));
     closeCross_->setToolTip(QStringLiteral("Close"));
+    closeCross_->setAccessibleName(QStringLiteral("Close"));
     closeCross_->setGeometry(look::twipsRect(3675, 0, 255, 255));
     closeCross_->setCursor(hand);
 
@@ -70,7 +72,7 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
 
     const QColor highlight = palette().color(QPalette::Highlight);
     auto makeLink = [&](const char* name, const QString& text, QRect where) {
-        auto* label = new ActionLabel(text, this);
+        auto* label = new ActionLabel(text, this, ActionLabel::Role::Link);
         label->setObjectName(QLatin1String(name));
         look::setTextColour(label, highlight.rgb());
         label->setGeometry(where);
@@ -81,6 +83,11 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
                           look::twipsRect(1200, 1020, 1935, 255));
     homeLink_ = makeLink("lblHome", QStringLiteral("- http://") + homeHost(),
                          look::twipsRect(240, 1800, 3135, 255));
+
+    // Tab walks the window from top to bottom; Escape closes it, as "Close" does.
+    setTabOrder(closeCross_, emailLink_);
+    setTabOrder(emailLink_, homeLink_);
+    setTabOrder(homeLink_, closeButton_);
 
     connect(closeCross_, &ActionLabel::clicked, this, &QDialog::accept);
     connect(closeButton_, &ActionLabel::clicked, this, &QDialog::accept);
@@ -125,7 +132,7 @@ void AboutWindow::paintEvent(QPaintEvent*)
     };
     painter.drawPixmap(QRect(at(60, 60), look::twipsRect(0, 0, 240, 240).size()), programIcon_);
     drawText(at(375, 60), QStringLiteral("Kordelix"));
-    drawText(at(1200, 480), QStringLiteral("- Kordelix 1.0"));
+    drawText(at(1200, 480), QStringLiteral("- ") + QString::fromLatin1(version::ProductName));
     drawText(at(1200, 750), QStringLiteral("- The Kordelix team, 2004"));
     const QPoint lineFrom = at(240, 1395);
     const QPoint lineTo = at(3695, 1395);

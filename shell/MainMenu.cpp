@@ -46,12 +46,17 @@ MainMenu::MainMenu(platform::Desktop& desktop, QWidget* parent) : QWidget(parent
         auto* entry = ActionLabel::create(text, this, at);
         entry->setObjectName(QLatin1String(name));
         connect(entry, &ActionLabel::clicked, this, action);
+        return entry;
     };
-    addEntry("lblChord", QStringLiteral("- Chord finder"), {112, 32}, &MainMenu::showChordFinder);
+    // Tab walks the entries in the order they are shown; the keyboard starts
+    // on the first tool.
+    ActionLabel* first = addEntry("lblChord", QStringLiteral("- Chord finder"), {112, 32},
+                                  &MainMenu::showChordFinder);
     addEntry("lblNoteTable", QStringLiteral("- Note table"), {112, 64}, &MainMenu::showNoteTable);
     addEntry("lblMetronome", QStringLiteral("- Metronome"), {112, 96}, &MainMenu::showMetronome);
     addEntry("lblAbout", QStringLiteral("- About"), {112, 128}, &MainMenu::showAbout);
     addEntry("lblQuit", QStringLiteral("Quit"), {280, 184}, &QWidget::close);
+    first->setFocus();
 }
 
 void MainMenu::paintEvent(QPaintEvent*)

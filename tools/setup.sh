@@ -9,9 +9,14 @@ preset="${1:-default}"
 packages=(
     cmake g++ make                       # tool chain
     qt6-base-dev libsdl2-dev             # Qt 6 Widgets and Test, SDL2 audio
+    qt6-svg-dev                          # the scalable program icon
     fonts-comic-neue fonts-dejavu-core   # the faces behind "Comic Sans MS" and "MS Sans Serif"
     xvfb xauth xdotool imagemagick xclip # virtual screen, pointer, screenshots, clipboard
     pulseaudio pulseaudio-utils          # sound server for the metronome's timing bench
+    dpkg-dev file lintian                # the Debian package: library dependencies, checks
+    desktop-file-utils appstream         # validators of the desktop entry and AppStream file
+    x11-utils                            # xprop: the window icons a window offers
+    dbus at-spi2-core python3-pyatspi    # the accessibility bus, read as a screen reader does
 )
 
 missing=()

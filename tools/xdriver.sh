@@ -1,32 +1,38 @@
 # Shell functions that drive the real program on a virtual X screen as a person
-# would: find windows by their captions, click at window coordinates, type,
-# take screenshots and read pixel colours. Sourced by tools/tour.sh and the
-# end-to-end tests.
+# would: find windows by their captions, click controls found by name, drag,
+# and take screenshots. Sourced by tools/tour.sh, the end-to-end tests and the
+# start-up benchmark.
 
 XD_DISPLAY_PID=""
 XD_PROGRAM_PID=""
 XD_RUNTIME_DIR=""
 
-# Starts Xvfb on a free display number and exports DISPLAY. The screen does not
-# reset when its last client leaves (-noreset): a reset just after the check
-# that it answers would refuse the program's first connection.
+# Starts Xvfb on a free display number and exports DISPLAY. Safe when several
+# screens start at once: a number counts as ours only when its lock file names
+# our server, which answers. Numbers are tried from a random point of 150 to
+# 399, clear of the numbers people use. The screen does not reset when its last
+# client leaves (-noreset): a reset just after the check that it answers would
+# refuse the program's first connection.
 xd_start_display() {
-    local n
-    for n in $(seq 90 140); do
+    local first=$((150 + RANDOM % 250)) i n deadline
+    for i in $(seq 0 249); do
+        n=$((150 + (first - 150 + i) % 250))
         [[ -e "/tmp/.X${n}-lock" || -e "/tmp/.X11-unix/X${n}" ]] && continue
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         XD_DISPLAY_PID=$!
-        local i
-        for i in $(seq 1 200); do
-            if [[ -e "/tmp/.X11-unix/X${n}" ]] && DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
+        deadline=$((SECONDS + 20))
+        while ((SECONDS <= deadline)) && kill -0 "$XD_DISPLAY_PID" 2>/dev/null; do
+            if [[ "$(tr -d ' ' 2>/dev/null <"/tmp/.X${n}-lock")" == "$XD_DISPLAY_PID" ]] &&
+                DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
                 export DISPLAY=":$n"
                 return 0
             fi
-            kill -0 "$XD_DISPLAY_PID" 2>/dev/null || break
-            sleep 0.05
+            sleep 0.02
         done
         kill "$XD_DISPLAY_PID" 2>/dev/null || true
+        wait "$XD_DISPLAY_PID" 2>/dev/null || true
     done
+    XD_DISPLAY_PID=""
     echo "could not start a virtual X screen" >&2
     return 1
 }
@@ -114,40 +120,6 @@ xd_shot() {
     import -window "$1" "$2"
 }
 
-# Prints the colour of one pixel of a PNG as "R,G,B": xd_pixel FILE X Y
-xd_pixel() {
-    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
-}
-
-# Starts Xvfb on a free display number and exports DISPLAY. Safe when several
-# screens start at once: a number counts as ours only when its lock file names
-# our server, which answers. Numbers are tried from a random point of 150 to
-# 399, clear of the numbers people and xd_start_display use. No reset when the
-# last client leaves, as in xd_start_display.
-xd_start_free_display() {
-    local first=$((150 + RANDOM % 250)) i n deadline
-    for i in $(seq 0 249); do
-        n=$((150 + (first - 150 + i) % 250))
-        [[ -e "/tmp/.X${n}-lock" || -e "/tmp/.X11-unix/X${n}" ]] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-        XD_DISPLAY_PID=$!
-        deadline=$((SECONDS + 20))
-        while ((SECONDS <= deadline)) && kill -0 "$XD_DISPLAY_PID" 2>/dev/null; do
-            if [[ "$(tr -d ' ' 2>/dev/null <"/tmp/.X${n}-lock")" == "$XD_DISPLAY_PID" ]] &&
-                DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            sleep 0.02
-        done
-        kill "$XD_DISPLAY_PID" 2>/dev/null || true
-        wait "$XD_DISPLAY_PID" 2>/dev/null || true
-    done
-    XD_DISPLAY_PID=""
-    echo "could not start a virtual X screen" >&2
-    return 1
-}
-
 # Waits until the program has ended and keeps its exit status in
 # XD_PROGRAM_STATUS: xd_wait_exit [TIMEOUT]
 xd_wait_exit() {
@@ -178,4 +150,44 @@ xd_drag() {
         xd_pointer_to $((x + $4 * i / steps)) $((y + $5 * i / steps))
     done
     xdotool mouseup 1
+}
+
+# Reads the layout table that the build writes beside the program: where each
+# window's named controls lie (XD_LAYOUT) and the palette's colours
+# (PALETTE_<name>=R,G,B): xd_load_layout PROGRAM_FOLDER
+xd_load_layout() {
+    local table="$1/layout-table.sh"
+    if [[ ! -s "$table" ]]; then
+        echo "no layout table $table: build the layout-table target" >&2
+        return 1
+    fi
+    source "$table"
+}
+
+# The rectangle of a named control in its window's client area, as
+# "x y width height": xd_control WINDOW_NAME CONTROL_NAME
+xd_control() {
+    local rect="${XD_LAYOUT["$1/$2"]-}"
+    if [[ -z "$rect" ]]; then
+        echo "no control $2 in window $1 in the layout table" >&2
+        return 1
+    fi
+    echo "$rect"
+}
+
+# Presses and releases the left (or given) button at a point DX, DY from the
+# top-left corner of a named control: xd_click_inside WINDOW WINDOW_NAME
+# CONTROL_NAME DX DY [BUTTON]
+xd_click_inside() {
+    local rect
+    rect=($(xd_control "$2" "$3")) || return 1
+    xd_click "$1" $((rect[0] + $4)) $((rect[1] + $5)) "${6:-1}"
+}
+
+# The same at the centre of the control: xd_click_control WINDOW WINDOW_NAME
+# CONTROL_NAME [BUTTON]
+xd_click_control() {
+    local rect
+    rect=($(xd_control "$2" "$3")) || return 1
+    xd_click "$1" $((rect[0] + rect[2] / 2)) $((rect[1] + rect[3] / 2)) "${4:-1}"
 }

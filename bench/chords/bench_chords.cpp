@@ -20,7 +20,7 @@ namespace {
 
 constexpr int LineCount = 100'000;
 
-QByteArray GeneratedLibrary()
+QByteArray generatedLibrary()
 {
     const char* groups[] = {"Major", "Minor", "7", "Maj7", "m7",  "sus2", "sus4", "7sus4",
                             "6",     "m6",    "9", "add9", "dim", "dim7", "m7b5", "aug"};
@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("ChordData.txt")));
-    if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(GeneratedLibrary()) < 0) {
+    if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(generatedLibrary()) < 0) {
         std::fprintf(stderr, "cannot write the generated library\n");
         return 1;
     }
@@ -62,10 +62,10 @@ int main(int argc, char** argv)
         timer.start();
         const std::vector<ChordRecord> loaded = loadChordFile(desktop, nullptr, ChordSet::Ordinary);
         groups.clear();
-        groups.addItems(GroupEntries(loaded));
+        groups.addItems(groupEntries(loaded));
         groups.setCurrentRow(0);
         chords.clear();
-        chords.addItems(ChordNames(loaded, groups.currentItem()->text()));
+        chords.addItems(chordNames(loaded, groups.currentItem()->text()));
         chords.setCurrentRow(0);
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         records = loaded.size();

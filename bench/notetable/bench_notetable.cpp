@@ -1,5 +1,5 @@
 // Time of one fret cell click in the note table: the click event, the new
-// current note and ShowNote over all 120 cells. Prints the median of 1,000
+// current note and showNote over all 120 cells. Prints the median of 1,000
 // clicks spread over the whole board, first for the click alone, then for the
 // click with the repaint it causes.
 #include "FretboardView.h"
@@ -46,7 +46,7 @@ int main(int argc, char** argv)
         }
         std::sort(times.begin(), times.end());
         std::printf("%-28s median %.3f ms, 90th percentile %.3f ms, max %.3f ms\n",
-                    repaint ? "click, ShowNote and repaint:" : "click and ShowNote:",
+                    repaint ? "click, showNote and repaint:" : "click and showNote:",
                     times[Clicks / 2], times[Clicks * 9 / 10], times.back());
     };
     std::printf("note table, 120 cells, %d clicks each\n", Clicks);

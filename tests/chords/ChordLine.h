@@ -6,7 +6,7 @@
 #include <array>
 
 // A chord line laid out in the library's columns (93 characters).
-inline QByteArray ChordLine(const char* marker, int number, const QString& group,
+inline QByteArray chordLine(const char* marker, int number, const QString& group,
                             const QString& name, std::array<int, 6> frets,
                             const QString& description, int barreFrom = 0, int barreTo = 0,
                             int barreFret = 0)

@@ -1,7 +1,8 @@
 # Shared steps of the end-to-end scripts, sourced by each of them with the
-# build's bin folder as the script's first argument. Every wait has a deadline
-# and polls quickly; a failed check saves a screenshot of the whole screen and
-# ends the script.
+# build's bin folder as the script's first argument. Controls are found by name
+# and colours by their palette name in the layout table the build writes there.
+# Every wait has a deadline and polls quickly; a failed check saves a
+# screenshot of the whole screen and ends the script.
 set -euo pipefail
 
 E2E_HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -22,9 +23,8 @@ for tool in Xvfb xdotool import xclip; do
     }
 done
 
-# Colours the windows use for clickable text and for a switch that is on.
-ACTION_RGB=208,52,0
-SWITCH_ON_RGB=0,128,0
+# Where the windows' controls lie (XD_LAYOUT) and the palette (PALETTE_*).
+xd_load_layout "$BIN" || exit 1
 
 # Deadlines in seconds: generous, because other builds may share the machine.
 WINDOW_TIMEOUT=20
@@ -70,7 +70,7 @@ expect_eq() {
 start_kordelix() {
     local folder="${1:-$BIN}"
     xd_stop
-    xd_start_free_display || fail "no virtual screen"
+    xd_start_display || fail "no virtual screen"
     xd_start_program "$folder/kordelix"
     MAIN="$(xd_wait_window Kordelix "$WINDOW_TIMEOUT")" || fail "the main menu did not open"
 }
@@ -85,15 +85,21 @@ window() {
     echo "$id"
 }
 
-# Opens a tool from the main menu at the label's position and moves its window
-# to X, Y, clear of the main menu (there is no window manager, so every window
-# opens centred on the screen): open_tool CAPTION LABEL_X LABEL_Y X Y
+# Opens a tool with a label of the main menu and moves its window to X, Y,
+# clear of the main menu (there is no window manager, so every window opens
+# centred on the screen): open_tool CAPTION LABEL_NAME X Y
 open_tool() {
     local id
-    xd_click "$MAIN" "$2" "$3"
+    xd_click_control "$MAIN" frmMain "$2"
     id="$(window "$1")"
-    xdotool windowmove --sync "$id" "$4" "$5"
+    xdotool windowmove --sync "$id" "$3" "$4"
     echo "$id"
+}
+
+# A named control's rectangle, "x y width height" in its window, as words:
+# control WINDOW_NAME CONTROL_NAME
+control() {
+    xd_control "$@" || fail "the layout table has no control $2 in $1"
 }
 
 # Saves a screenshot of a window and prints its file name.
@@ -128,12 +134,13 @@ wait_for() {
 
 # "on" when an action label shows the switched-on colour and none of the
 # clickable-text colour, "off" for the opposite, "mixed" or "none" otherwise:
-# label_state WINDOW X Y W H
+# label_state WINDOW WINDOW_NAME LABEL_NAME
 label_state() {
-    local file on off
+    local file rect on off
     file="$(shot "$1")"
-    on="$("$PROBE" count "$file" "$2" "$3" "$4" "$5" "$SWITCH_ON_RGB" 24)"
-    off="$("$PROBE" count "$file" "$2" "$3" "$4" "$5" "$ACTION_RGB" 24)"
+    rect=($(control "$2" "$3"))
+    on="$("$PROBE" count "$file" "${rect[@]}" "$PALETTE_SwitchOn" 24)"
+    off="$("$PROBE" count "$file" "${rect[@]}" "$PALETTE_Action" 24)"
     if ((on >= 10 && off == 0)); then
         echo on
     elif ((off >= 10 && on == 0)); then
@@ -146,28 +153,18 @@ label_state() {
 }
 
 # Names every cell of a fretboard in a window's screenshot, one line per string
-# from high E down: board WINDOW LEFT TOP COLUMNS LETTER=BITMAP_NUMBER ...
+# from high E down, from the cell of the high E string named FIRST_CELL on:
+# board WINDOW WINDOW_NAME FIRST_CELL COLUMNS LETTER=BITMAP_NUMBER ...
 board() {
-    local file="$(shot "$1")" left="$2" top="$3" columns="$4" pictures=() p
+    local file first columns="$4" pictures=() p
+    file="$(shot "$1")"
+    first=($(control "$2" "$3"))
     shift 4
     for p in "$@"; do
         pictures+=("${p%%=*}=$PICTURES/bitmap-${p#*=}.png")
     done
-    "$PROBE" grid "$file" "$left" "$top" "$columns" 6 "${pictures[@]}" | paste -sd ' '
+    "$PROBE" grid "$file" "${first[0]}" "${first[1]}" "$columns" 6 "${pictures[@]}" | paste -sd ' '
 }
-
-# The colour of one pixel of a picture the program carries:
-# picture_colour FILE X Y
-picture_colour() {
-    "$PROBE" pixel "$PICTURES/$1" "$2" "$3"
-}
-
-# The chord finder, in pixels of its client area.
-CHORD_GROUPS=(22 152 161 93) # lstGroup
-CHORD_NAMES=(197 152 177 93) # lstChord
-CHORD_LIST_RGB=255,220,72
-CHORD_FAVORITES=(240 256 77 23)
-CHORD_CLOSE=(352 266)
 
 # What the chord finder's fretboard shows: the six open-string pieces from the
 # high E string down ("-" plain, "x" cross), then for each string the frets 1
@@ -175,8 +172,8 @@ CHORD_CLOSE=(352 266)
 # barre): chord_board WINDOW
 chord_board() {
     local open
-    open="$(board "$1" 16 24 1 -=105 x=112 | tr -d ' ')"
-    echo "$open $(board "$1" 42 24 12 .=101 o=120 A=121 B=122 C=123)"
+    open="$(board "$1" frmChord E0 1 -=105 x=112 | tr -d ' ')"
+    echo "$open $(board "$1" frmChord 'E(1)' 12 .=101 o=120 A=121 B=122 C=123)"
 }
 
 # The same for a line of the chord file, drawn by the rules of the display:
@@ -221,53 +218,56 @@ chord_group() {
     echo "${group%"${group##*[! ]}"}"
 }
 
-# The rows of a list that differ from its background, at a column just inside
-# its left edge: the selected entry's band "top bottom", or nothing:
-# selected_row WINDOW LEFT TOP WIDTH HEIGHT
+# The rows of one of the chord finder's lists (lstGroup, lstChord) that differ
+# from its background, at a column just inside its left edge: the selected
+# entry's band "top bottom" in pixels of the list, or nothing:
+# selected_row WINDOW LIST_NAME
 selected_row() {
-    "$PROBE" runs "$(shot "$1")" $(($2 + 3)) $(($3 + 1)) $(($3 + $5 - 2)) "$CHORD_LIST_RGB" 10
+    local list
+    list=($(control frmChord "$2"))
+    "$PROBE" runs "$(shot "$1")" $((list[0] + 3)) $((list[1] + 1)) $((list[1] + list[3] - 2)) \
+        "$PALETTE_ListYellow" 10 | awk -v top="${list[1]}" '{ print $1 - top, $2 - top }'
 }
 
-# The metronome, in pixels of its client area.
-METRONOME_START=(136 64 88 21)  # "Start/Stop"
-METRONOME_CLOSE=(255 74)
-METRONOME_TEMPO=(250 27)        # the tempo box
-METRONOME_SOUND=(60 102)        # the sound's name, which opens the sound menu
-
-# Left edge of the slider's pointer, which shows the tempo.
+# Left edge of the slider's pointer, which shows the tempo, searched along the
+# pointer's row across the whole metronome.
 metronome_pointer() {
-    "$PROBE" find "$(shot "$1")" 0 27 299 32 "$PICTURES/layout/slider-pointer.png" | cut -d' ' -f1
+    local window pointer
+    window=($(control frmMetronome frmMetronome))
+    pointer=($(control frmMetronome imgSliderCursor))
+    "$PROBE" find "$(shot "$1")" 0 "${pointer[1]}" "${window[2]}" "${pointer[3]}" \
+        "$PICTURES/layout/slider-pointer.png" | cut -d' ' -f1
 }
 
-# Where the pointer stands for a tempo: the bar starts at 8, offset x is tempo
-# x + 30, and the pointer's apex lies 9 pixels right of its left edge.
+# Where the pointer stands for a tempo: offset x on the bar is tempo x + 30,
+# and the pointer's apex lies 9 pixels right of its left edge.
 pointer_for_tempo() {
-    local t="$1"
+    local t="$1" bar
     ((t < 40)) && t=40
     ((t > 240)) && t=240
-    echo $((8 + t - 30 - 9))
+    bar=($(control frmMetronome imgSlider))
+    echo $((bar[0] + t - 30 - 9))
 }
 
 # Types a tempo into the tempo box as a person would: click, select all, type.
 type_tempo() {
-    xd_click "$1" "${METRONOME_TEMPO[@]}"
+    xd_click_control "$1" frmMetronome txtValue
     xdotool key --clearmodifiers ctrl+a type "$2"
 }
-
-# The note table, in pixels of its client area.
-NOTE_CELLS=(42 24)      # fret 0 of the high E string
-NOTE_STAFF=(24 184)     # top-left corner of the staff
-NOTE_CLOSE=(530 330)
 
 # The fret cells of the note table ("." plain, "R" red, "b" brown), one word
 # per string from the high E down, frets 0 to 19: note_board WINDOW
 note_board() {
-    board "$1" "${NOTE_CELLS[@]}" 20 .=101 R=102 b=103
+    board "$1" frmNoteTable 'E(0)' 20 .=101 R=102 b=103
 }
+
+# The names of the note table's cells, E(0) to Es(19), start with their
+# string's name, from the high E string down.
+NOTE_STRINGS=(E B G D A Es)
 
 # Clicks the cell of a string (1 = high E) and fret: note_cell_click WINDOW S F
 note_cell_click() {
-    xd_click "$1" $((NOTE_CELLS[0] + 26 * $3 + 13)) $((NOTE_CELLS[1] + 16 * ($2 - 1) + 8))
+    xd_click_control "$1" frmNoteTable "${NOTE_STRINGS[$2 - 1]}($3)"
 }
 
 # Where a picture the program carries shows inside a rectangle of a window,
@@ -286,9 +286,10 @@ picture_place() {
 # The top of a picture on the note table's staff, in pixels of the staff, or
 # "none": staff_picture_top WINDOW PICTURE_FILE
 staff_picture_top() {
-    local place
-    place="$(picture_place "$1" "${NOTE_STAFF[@]}" 242 150 "$2")"
-    [[ "$place" == none ]] && echo none || echo $((${place#* } - NOTE_STAFF[1]))
+    local staff place
+    staff=($(control frmNoteTable picStave))
+    place="$(picture_place "$1" "${staff[@]}" "$2")"
+    [[ "$place" == none ]] && echo none || echo $((${place#* } - staff[1]))
 }
 
 # The colour of one pixel of the whole screen: screen_colour X Y

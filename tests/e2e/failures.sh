@@ -5,8 +5,6 @@
 source "$(dirname "$0")/e2e_lib.sh"
 
 MESSAGE="Akor bilgilerinin bulunduğu ChordData.txt dosyası bulunamadı."
-CHORD_WINDOW_RGB=255,255,216
-CHORD_DESC=(16 263 185 17)
 
 # A copy of the program's folder with the chord file replaced (or left out).
 program_copy() {
@@ -77,9 +75,18 @@ off_colour() {
     echo $(($4 * $5 - found))
 }
 
+# The same inside a list of the chord finder, clear of its frame:
+# list_off_colour WINDOW LIST_NAME
+list_off_colour() {
+    local list
+    list=($(control frmChord "$2"))
+    off_colour "$1" $((list[0] + 3)) $((list[1] + 3)) $((list[2] - 6)) $((list[3] - 6)) \
+        "$PALETTE_ListYellow"
+}
+
 # No ChordData.txt: the message, then an empty chord finder that still works.
 start_kordelix "$(program_copy without-file)"
-xd_click "$MAIN" 140 42
+xd_click_control "$MAIN" frmMain lblChord
 box="$(message_box)" || fail "no message box appeared"
 pass "a missing chord file shows a message box"
 expect_eq "the message names the missing file" "$(message_text "$box")" "$MESSAGE"
@@ -87,23 +94,20 @@ xdotool key Return
 wait_for "OK closes the message box" no window_shown "$box"
 chord="$(window "Chord finder")"
 xdotool windowmove --sync "$chord" 0 640
-expect_eq "the group list is empty" \
-    "$(off_colour "$chord" $((CHORD_GROUPS[0] + 3)) $((CHORD_GROUPS[1] + 3)) \
-        $((CHORD_GROUPS[2] - 6)) $((CHORD_GROUPS[3] - 6)) "$CHORD_LIST_RGB")" 0
-expect_eq "the chord list is empty" \
-    "$(off_colour "$chord" $((CHORD_NAMES[0] + 3)) $((CHORD_NAMES[1] + 3)) \
-        $((CHORD_NAMES[2] - 6)) $((CHORD_NAMES[3] - 6)) "$CHORD_LIST_RGB")" 0
+expect_eq "the group list is empty" "$(list_off_colour "$chord" lstGroup)" 0
+expect_eq "the chord list is empty" "$(list_off_colour "$chord" lstChord)" 0
 expect_eq "no chord is drawn" "$(chord_board "$chord")" "$(chord_board_of '!C')"
-expect_eq "no description shows" "$(off_colour "$chord" "${CHORD_DESC[@]}" "$CHORD_WINDOW_RGB")" 0
+expect_eq "no description shows" \
+    "$(off_colour "$chord" $(control frmChord lblDesc) "$PALETTE_Cream")" 0
 
 # "Favorites" tries the file again: the same message, and the switch turns on.
-xd_click "$chord" $((CHORD_FAVORITES[0] + 20)) $((CHORD_FAVORITES[1] + 11))
+xd_click_control "$chord" frmChord lblFavorites
 box="$(message_box)" || fail "\"Favorites\" showed no message box"
 expect_eq "\"Favorites\" reports the missing file again" "$(message_text "$box")" "$MESSAGE"
 xdotool key Return
 wait_for "OK closes it again" no window_shown "$box"
-wait_for "\"Favorites\" turns green" on label_state "$chord" "${CHORD_FAVORITES[@]}"
-xd_click "$chord" "${CHORD_CLOSE[@]}"
+wait_for "\"Favorites\" turns green" on label_state "$chord" frmChord lblFavorites
+xd_click_control "$chord" frmChord lblClose
 xd_wait_gone "Chord finder" "$WINDOW_TIMEOUT" || fail "\"Close\" did not close the chord finder"
 pass "the empty chord finder closes"
 
@@ -124,15 +128,15 @@ random_file="${TMPDIR:-/tmp}/kordelix-e2e-random-ChordData.txt"
 cp "$random_file" "$folder/ChordData.txt"
 echo "# random chord file: $random_file"
 start_kordelix "$folder"
-chord="$(open_tool "Chord finder" 140 42 0 640)"
+chord="$(open_tool "Chord finder" lblChord 0 640)"
 pass "a chord file of random bytes opens the chord finder"
-xd_click "$chord" $((CHORD_GROUPS[0] + 40)) $((CHORD_GROUPS[1] + 30))
-xd_click "$chord" $((CHORD_NAMES[0] + 40)) $((CHORD_NAMES[1] + 50))
-xd_click "$chord" $((CHORD_FAVORITES[0] + 20)) $((CHORD_FAVORITES[1] + 11))
-wait_for "its favourites load too" on label_state "$chord" "${CHORD_FAVORITES[@]}"
-xd_click "$chord" $((CHORD_NAMES[0] + 40)) $((CHORD_NAMES[1] + 20))
-xd_click "$chord" "${CHORD_CLOSE[@]}"
+xd_click_inside "$chord" frmChord lstGroup 40 30
+xd_click_inside "$chord" frmChord lstChord 40 50
+xd_click_control "$chord" frmChord lblFavorites
+wait_for "its favourites load too" on label_state "$chord" frmChord lblFavorites
+xd_click_inside "$chord" frmChord lstChord 40 20
+xd_click_control "$chord" frmChord lblClose
 xd_wait_gone "Chord finder" "$WINDOW_TIMEOUT" || fail "\"Close\" did not close the chord finder"
 kill -0 "$XD_PROGRAM_PID" 2>/dev/null || fail "the program ended on a chord file of random bytes"
-chord="$(open_tool "Chord finder" 140 42 0 640)"
+chord="$(open_tool "Chord finder" lblChord 0 640)"
 pass "after random chords the program still runs and opens the chord finder again"

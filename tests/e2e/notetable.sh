@@ -4,8 +4,11 @@
 # and the note-type menu, and a fresh start after closing.
 source "$(dirname "$0")/e2e_lib.sh"
 
-NOTE_TOGGLES=(246 158 52 36) # the sharp and flat toggles, with a margin
-FLAT_TOGGLE=(270 170)
+# The sharp and flat toggles side by side, with a margin of 2 pixels.
+sharp=($(control frmNoteTable imgSharp))
+flat=($(control frmNoteTable imgFlat))
+NOTE_TOGGLES=($((sharp[0] - 2)) $((sharp[1] - 2))
+    $((flat[0] + flat[2] - sharp[0] + 4)) $((sharp[3] + 4)))
 
 # The cells with the given marks, each "STRING:FRET:LETTER" (strings from 1,
 # the high E), every other cell plain: cells_with MARK...
@@ -31,9 +34,8 @@ toggles() {
     done
     echo "${words[*]}"
 }
-# imgSharp lies at 3480 twips in the panel at 240, imgFlat at 3705.
-sharp_naming="248 263 none none"
-flat_naming="none none 248 263"
+sharp_naming="${sharp[0]} ${flat[0]} none none"
+flat_naming="none none ${sharp[0]} ${flat[0]}"
 
 # The state a fresh note table starts in.
 expect_fresh() {
@@ -43,7 +45,7 @@ expect_fresh() {
 }
 
 start_kordelix
-notes="$(open_tool "Note table" 140 74 0 0)"
+notes="$(open_tool "Note table" lblNoteTable 0 0)"
 expect_fresh "at the start"
 
 # The open high E string: itself red, the other four E cells brown, the head on
@@ -57,7 +59,7 @@ expect_eq "a natural note has no sign" "$(staff_picture_top "$notes" icon-101.pn
 
 # A press on the bottom staff line (100 pixels down the staff) chooses the E
 # there: three cells, none of them red.
-xd_click "$notes" $((NOTE_STAFF[0] + 60)) $((NOTE_STAFF[1] + 100))
+xd_click_inside "$notes" frmNoteTable picStave 60 100
 wait_for "the bottom staff line marks the three cells of its E" \
     "$(cells_with 4:2:b 5:7:b 6:12:b)" note_board "$notes"
 expect_eq "the head moves to the bottom line" "$(staff_picture_top "$notes" icon-105.png)" \
@@ -70,7 +72,7 @@ wait_for "G sharp marks its four cells" "$(cells_with 3:1:R 4:6:b 5:11:b 6:16:b)
 expect_eq "G sharp's head" "$(staff_picture_top "$notes" icon-105.png)" "$(head_top 10)"
 expect_eq "G sharp's sign stands 4 pixels above the head" \
     "$(staff_picture_top "$notes" icon-101.png)" $(($(head_top 10) - 4))
-xd_click "$notes" "${FLAT_TOGGLE[@]}"
+xd_click_control "$notes" frmNoteTable imgFlat
 wait_for "flat naming keeps the four cells, all brown" \
     "$(cells_with 3:1:b 4:6:b 5:11:b 6:16:b)" note_board "$notes"
 expect_eq "A flat's head is one step higher" "$(staff_picture_top "$notes" icon-105.png)" \
@@ -79,7 +81,7 @@ expect_eq "A flat's sign" "$(staff_picture_top "$notes" icon-102.png)" $(($(head
 expect_eq "the toggles show flat naming" "$(toggles "$notes")" "$flat_naming"
 
 # "Normal" from the staff's menu takes the sign off where the head is: A.
-xd_click "$notes" $((NOTE_STAFF[0] + 60)) $((NOTE_STAFF[1] + 30)) 3
+xd_click_inside "$notes" frmNoteTable picStave 60 30 3
 xdotool key --delay 50 Down Return
 wait_for "\"Normal\" makes the note A, with its four cells" \
     "$(cells_with 3:2:b 4:7:b 5:12:b 6:17:b)" note_board "$notes"
@@ -87,7 +89,7 @@ expect_eq "A keeps the head's place" "$(staff_picture_top "$notes" icon-105.png)
 expect_eq "A has no sign" "$(staff_picture_top "$notes" icon-102.png)" none
 
 # Closed and opened again, nothing of that is left.
-xd_click "$notes" "${NOTE_CLOSE[@]}"
+xd_click_control "$notes" frmNoteTable lblClose
 xd_wait_gone "Note table" "$WINDOW_TIMEOUT" || fail "\"Close\" did not close the note table"
-notes="$(open_tool "Note table" 140 74 0 0)"
+notes="$(open_tool "Note table" lblNoteTable 0 0)"
 expect_fresh "reopened"

@@ -26,49 +26,49 @@ second_group="$(chord_group "${second_group_lines[0]}")"
     fail "the road needs two groups of at least three chords"
 
 start_kordelix
-chord="$(open_tool "Chord finder" 140 42 0 640)"
+chord="$(open_tool "Chord finder" lblChord 0 640)"
 
 # The first chord of the first group is drawn, and the first entry of each
-# list is the selected one.
+# list is the selected one. Rows are counted in pixels of their list.
 wait_for "the first chord of the file is drawn" "$(chord_board_of "${chords[0]}")" chord_board "$chord"
-read -r top bottom < <(selected_row "$chord" "${CHORD_NAMES[@]}") || true
+read -r top bottom < <(selected_row "$chord" lstChord) || true
 [[ -n "${bottom:-}" ]] || fail "no chord is selected"
 row_height=$((bottom - top + 1))
 first_row=$top
 row_band() { echo "$((first_row + ($1 - 1) * row_height)) $((first_row + $1 * row_height - 1))"; }
 row_middle() { echo $((first_row + ($1 - 1) * row_height + row_height / 2)); }
-expect_eq "the first group is selected" "$(selected_row "$chord" "${CHORD_GROUPS[@]}")" "$(row_band 1)"
-expect_eq "\"Favorites\" starts off" "$(label_state "$chord" "${CHORD_FAVORITES[@]}")" off
+expect_eq "the first group is selected" "$(selected_row "$chord" lstGroup)" "$(row_band 1)"
+expect_eq "\"Favorites\" starts off" "$(label_state "$chord" frmChord lblFavorites)" off
 
 # The third chord of the group, then the second group: its third chord.
-xd_click "$chord" $((CHORD_NAMES[0] + 40)) "$(row_middle 3)"
+xd_click_inside "$chord" frmChord lstChord 40 "$(row_middle 3)"
 wait_for "the third chord of \"$first_group\" is drawn" \
     "$(chord_board_of "${first_group_lines[2]}")" chord_board "$chord"
-xd_click "$chord" $((CHORD_GROUPS[0] + 40)) "$(row_middle 2)"
+xd_click_inside "$chord" frmChord lstGroup 40 "$(row_middle 2)"
 wait_for "the third chord of \"$second_group\" is drawn" \
     "$(chord_board_of "${second_group_lines[2]}")" chord_board "$chord"
-expect_eq "the second group is selected" "$(selected_row "$chord" "${CHORD_GROUPS[@]}")" "$(row_band 2)"
+expect_eq "the second group is selected" "$(selected_row "$chord" lstGroup)" "$(row_band 2)"
 expect_eq "the chord keeps its place in the list" \
-    "$(selected_row "$chord" "${CHORD_NAMES[@]}")" "$(row_band 3)"
+    "$(selected_row "$chord" lstChord)" "$(row_band 3)"
 
 # Back to the first chord, then the favourites.
-xd_click "$chord" $((CHORD_NAMES[0] + 40)) "$(row_middle 1)"
+xd_click_inside "$chord" frmChord lstChord 40 "$(row_middle 1)"
 wait_for "the first chord of \"$second_group\" is drawn" \
     "$(chord_board_of "${second_group_lines[0]}")" chord_board "$chord"
-xd_click "$chord" $((CHORD_FAVORITES[0] + 20)) $((CHORD_FAVORITES[1] + 11))
-wait_for "\"Favorites\" turns green" on label_state "$chord" "${CHORD_FAVORITES[@]}"
+xd_click_control "$chord" frmChord lblFavorites
+wait_for "\"Favorites\" turns green" on label_state "$chord" frmChord lblFavorites
 wait_for "the first favourite is drawn" "$(chord_board_of "${favourites[0]}")" chord_board "$chord"
 expect_eq "the first favourite group is selected" \
-    "$(selected_row "$chord" "${CHORD_GROUPS[@]}")" "$(row_band 1)"
+    "$(selected_row "$chord" lstGroup)" "$(row_band 1)"
 
 # Closing and opening again starts with the ordinary chords.
-xd_click "$chord" "${CHORD_CLOSE[@]}"
+xd_click_control "$chord" frmChord lblClose
 xd_wait_gone "Chord finder" "$WINDOW_TIMEOUT" || fail "\"Close\" did not close the chord finder"
 pass "\"Close\" closes the chord finder"
-chord="$(open_tool "Chord finder" 140 42 0 640)"
-wait_for "reopened, \"Favorites\" is off again" off label_state "$chord" "${CHORD_FAVORITES[@]}"
+chord="$(open_tool "Chord finder" lblChord 0 640)"
+wait_for "reopened, \"Favorites\" is off again" off label_state "$chord" frmChord lblFavorites
 wait_for "reopened, the first chord of the file is drawn" \
     "$(chord_board_of "${chords[0]}")" chord_board "$chord"
-xd_click "$chord" $((CHORD_GROUPS[0] + 40)) "$(row_middle 2)"
+xd_click_inside "$chord" frmChord lstGroup 40 "$(row_middle 2)"
 wait_for "reopened, the ordinary chords are listed" \
     "$(chord_board_of "${second_group_lines[0]}")" chord_board "$chord"

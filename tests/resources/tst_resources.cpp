@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 
 Q_DECLARE_METATYPE(Picture)
@@ -83,6 +85,8 @@ private slots:
     void lookAlikePicturesDiffer_data();
     void lookAlikePicturesDiffer();
     void pressedCellShowsADotAndMutedStringACross();
+    void programIconHasEverySize_data();
+    void programIconHasEverySize();
     void handCursorPointsWithItsHotSpot();
     void noteHeadFillsOnlyItsCorner();
     void signsStayInTheirBoxes_data();
@@ -222,6 +226,43 @@ void tst_Resources::pressedCellShowsADotAndMutedStringACross()
     QVERIFY(marked(Picture::MutedString, Picture::OpenString, cross + QPoint(-3, -3)));
     QVERIFY(marked(Picture::MutedString, Picture::OpenString, cross + QPoint(3, 3)));
     QVERIFY(!marked(Picture::MutedString, Picture::OpenString, cross + QPoint(0, -4)));
+}
+
+void tst_Resources::programIconHasEverySize_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        QTest::addRow("%d px", size) << size;
+}
+
+void tst_Resources::programIconHasEverySize()
+{
+    QFETCH(int, size);
+
+    const QIcon icon = programIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    const QImage drawn =
+        icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(drawn.size(), QSize(size, size));
+    if (size == 16) {
+        QCOMPARE(drawn, image(Picture::WindowIcon));
+        return;
+    }
+    // drawn at its size, whole and centred: the pixels at least half opaque
+    // keep clear of every edge, as far from the left as from the right and
+    // from the top as from the bottom, give or take a pixel
+    QRect solid;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            if (qAlpha(drawn.pixel(x, y)) >= 128)
+                solid |= QRect(x, y, 1, 1);
+        }
+    }
+    const int left = solid.left(), right = size - 1 - solid.right();
+    const int top = solid.top(), bottom = size - 1 - solid.bottom();
+    QVERIFY2(std::min({left, right, top, bottom}) >= 1, "the guitar touches an edge");
+    QVERIFY2(std::abs(left - right) <= 1 && std::abs(top - bottom) <= 1,
+             "the guitar is off centre");
 }
 
 void tst_Resources::handCursorPointsWithItsHotSpot()

@@ -105,8 +105,6 @@ private slots:
         QCOMPARE(pixel(&menu, {300, 160}), qRgb(255, 255, 216)); // inside the panel
         QCOMPARE(pixel(&menu, {88, 100}), qRgb(0, 0, 0));        // panel outline, left
         QCOMPARE(pixel(&menu, {320, 176}), qRgb(0, 0, 0));       // panel outline, corner
-        QVERIFY(!menu.findChild<QLabel*>(QStringLiteral("lblTuner"), Qt::FindDirectChildrenOnly) ||
-                !menu.findChild<QLabel*>(QStringLiteral("lblTuner"))->isVisible());
     }
 
     void actionLabelsShareOneStyle_data()
@@ -212,7 +210,6 @@ private slots:
         click(label(&menu, "lblQuit"));
         QVERIFY(!menu.isVisible());
         QCOMPARE(toolWindows(QStringLiteral("frmNoteTable")).size(), 1);
-        QVERIFY(QApplication::quitOnLastWindowClosed());
 
         click(label(toolWindows(QStringLiteral("frmNoteTable")).first(), "lblClose"));
         QVERIFY(!anyWindowVisible()); // nothing keeps the program alive now
@@ -326,8 +323,6 @@ private slots:
         QCOMPARE(drag.move(corner, pointer), moved);
         drag.release();
         QCOMPARE(drag.move(corner, pointer), corner);
-        QCOMPARE(drag.grabX(), 0);
-        QCOMPARE(drag.grabY(), 0);
     }
 
     void draggingTheBackgroundMovesTheWindow_data()

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace guitar_art {
@@ -195,6 +196,24 @@ void placeDiagonally(QPainter& painter, QSizeF picture, qreal length, qreal angl
     painter.translate(-BoxWidth / 2, -BoxHeight / 2);
 }
 
+// The icon's two round bouts joined into one outline. Joining turns curves
+// into straight pieces about a unit long: icon 106 was drawn that way at its 16
+// pixels; every other size is joined in pixels and scaled back, so the bouts
+// stay round.
+QPainterPath bodyOutline(qreal scale, bool inPixels)
+{
+    const qreal units = inPixels ? scale : 1.0;
+    QPainterPath lower;
+    lower.addEllipse(QPointF(0, 5.2 * units), 4.2 * units, 4.2 * units);
+    QPainterPath upper;
+    upper.addEllipse(QPointF(0, 0.6 * units), 3.1 * units, 3.1 * units);
+    if (!inPixels) {
+        lower.addPath(upper);
+        return lower.simplified();
+    }
+    return QTransform::fromScale(1 / units, 1 / units).map(lower.united(upper));
+}
+
 const QColor LineInk(78, 44, 8);
 
 } // namespace
@@ -236,31 +255,92 @@ QImage RedGuitar()
     return image;
 }
 
-// At 16 pixels the outline drawing would blur, so the icon is built from a
-// few plain shapes: two round bouts, a neck and a headstock.
-QImage GuitarIcon()
+QImage GuitarIcon(int size)
 {
-    QImage image = NewPicture(16, 16, QColor(0, 0, 0, 0));
+    QImage image = NewPicture(size, size, QColor(0, 0, 0, 0));
     QPainter painter(&image);
+    PaintGuitarIcon(painter, size);
+    return image;
+}
+
+// The outline drawing would blur at icon sizes, so the icon is built from a few
+// plain shapes in a 16-unit square: two round bouts, a neck and a headstock,
+// lying diagonally. At 16 pixels it is icon 106, whose headstock just touches
+// the corner. Every other size is centred with a margin, its outline grows more
+// slowly than the picture, and strings, frets and tuners appear where there is
+// room for them.
+void PaintGuitarIcon(QPainter& painter, int size)
+{
+    const bool icon106 = size == 16;
+    QPainterPath headstock;
+    headstock.addRoundedRect(QRectF(-1.6, -11.6, 3.2, 3.6), 0.8, 0.8);
+    // Every other size is centred with a margin of 1/32 of the picture, at
+    // least a pixel, on its longer side. The body, at the lower left, adds half
+    // its outline's width to the shapes' bounds there.
+    const qreal outlinePixels = icon106 ? 1.0 : 1.0 + size / 48.0;
+    const qreal margin = std::max(1.0, size / 32.0);
+    QTransform lying;
+    lying.rotate(45);
+    const QRectF bounds =
+        lying.map(bodyOutline(1.0, true)).boundingRect() | lying.map(headstock).boundingRect();
+    const qreal scale = icon106 ? 1.0
+                                : (size - 2 * margin - outlinePixels / 2) /
+                                      std::max(bounds.width(), bounds.height());
+    const qreal outlineWidth = outlinePixels / scale;
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(8, 8);
+    if (icon106) {
+        painter.translate(8, 8);
+    } else {
+        painter.translate(size / 2.0 + outlinePixels / 4, size / 2.0 - outlinePixels / 4);
+        painter.scale(scale, scale);
+        painter.translate(-bounds.center());
+    }
     painter.rotate(45);
     const QColor outline(110, 60, 0);
-    painter.setPen(QPen(outline, 1.0));
+    painter.setPen(QPen(outline, outlineWidth));
     painter.setBrush(QColor(255, 206, 24));
-    QPainterPath body;
-    body.addEllipse(QPointF(0, 5.2), 4.2, 4.2);
-    body.addEllipse(QPointF(0, 0.6), 3.1, 3.1);
-    painter.drawPath(body.simplified());
+    painter.drawPath(bodyOutline(scale, !icon106));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 238, 150));
     painter.drawEllipse(QPointF(-1.4, 3.8), 1.5, 1.5);
     painter.setBrush(QColor(150, 88, 20));
     painter.drawRect(QRectF(-0.9, -8.6, 1.8, 11.0));
-    painter.setBrush(QColor(110, 60, 0));
-    painter.drawRoundedRect(QRectF(-1.6, -11.6, 3.2, 3.6), 0.8, 0.8);
+    painter.setBrush(outline);
+    painter.drawPath(headstock);
     painter.drawRect(QRectF(-2.0, 5.8, 4.0, 1.2));
-    return image;
+
+    // Nut at -8, bridge at 6.4; the neck shows above the upper bout's top, -2.5.
+    const qreal pixel = 1.0 / scale;
+    const QColor metal(236, 230, 214);
+    if (size >= 64) {
+        painter.setPen(QPen(metal, 0.7 * pixel * (1.0 + size / 128.0), Qt::SolidLine, Qt::FlatCap));
+        for (int k = 1;; ++k) {
+            const qreal y = -8.0 + 14.4 * (1 - std::pow(2.0, -k / 12.0));
+            if (y > -2.8)
+                break;
+            painter.drawLine(QPointF(-0.9, y), QPointF(0.9, y));
+        }
+    }
+    if (size >= 128) {
+        painter.setPen(QPen(outline, 0.6 * outlineWidth));
+        painter.setBrush(metal);
+        // on both edges of the headstock, within its reach
+        for (int i = 0; i < 3; ++i) {
+            const qreal y = -10.6 + i * 0.9;
+            painter.drawEllipse(QPointF(-1.6, y), 0.45, 0.45);
+            painter.drawEllipse(QPointF(1.6, y), 0.45, 0.45);
+        }
+    }
+    if (size >= 48) {
+        const int strings = size >= 128 ? 6 : 3;
+        painter.setPen(QPen(metal, 0.6 * pixel * (1.0 + size / 256.0)));
+        for (int i = 0; i < strings; ++i) {
+            const qreal across = (i + 0.5) / strings - 0.5;
+            painter.drawLine(QPointF(1.4 * across, -8.0), QPointF(2.4 * across, 6.4));
+        }
+    }
+    painter.restore();
 }
 
 } // namespace guitar_art

@@ -1,6 +1,10 @@
 // Draws every picture the program carries and writes them as PNG files into
 // the folder named on the command line: the numbered bitmaps, icons and the
 // cursor at its top level, the pictures of the window layouts in layout/.
+//
+// With --icons it draws the program icon for the desktop instead, in the
+// layout of an icon theme: <folder>/<size>x<size>/apps/kordelix.png for each
+// size given, and <folder>/scalable/apps/kordelix.svg.
 
 #include "FretboardPieces.h"
 #include "GuitarDrawing.h"
@@ -10,7 +14,9 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QString>
+#include <QSvgGenerator>
 
 #include <cstdio>
 #include <functional>
@@ -43,13 +49,13 @@ const Drawing Drawings[] = {
     {Picture::BarreFirst, fretboard_art::BarreFirst},
     {Picture::BarreMiddle, fretboard_art::BarreMiddle},
     {Picture::BarreLast, fretboard_art::BarreLast},
-    {Picture::ProgramIcon, guitar_art::GuitarIcon},
+    {Picture::ProgramIcon, [] { return guitar_art::GuitarIcon(16); }},
     {Picture::SharpOn, [] { return sign_art::Sharp(Black); }},
     {Picture::FlatOn, [] { return sign_art::Flat(Black); }},
     {Picture::SharpOff, [] { return sign_art::Sharp(Brown); }},
     {Picture::FlatOff, [] { return sign_art::Flat(Brown); }},
     {Picture::NoteHead, sign_art::NoteHead},
-    {Picture::WindowIcon, guitar_art::GuitarIcon},
+    {Picture::WindowIcon, [] { return guitar_art::GuitarIcon(16); }},
     {Picture::HandCursor, sign_art::HandCursor},
     {Picture::MainGuitar, guitar_art::MainGuitar},
     {Picture::AboutPanel, layout_art::AboutPanel},
@@ -64,26 +70,72 @@ const Drawing Drawings[] = {
 
 static_assert(std::size(Drawings) == std::size(PictureFiles), "every picture has a drawing");
 
+// The size the scalable icon is drawn at: its details are those of the largest
+// picture.
+constexpr int ScalableDrawingSize = 256;
+
+bool writeIcons(const QDir& folder, const QStringList& sizes)
+{
+    bool ok = true;
+    for (const QString& text : sizes) {
+        const int size = text.toInt();
+        const QString apps = QStringLiteral("%1x%1/apps").arg(size);
+        if (size <= 0 || !folder.mkpath(apps) ||
+            !guitar_art::GuitarIcon(size).save(folder.filePath(apps + "/kordelix.png"), "PNG")) {
+            std::fprintf(stderr, "cannot write the %s pixel icon\n", qPrintable(text));
+            ok = false;
+        }
+    }
+    const QString apps = QStringLiteral("scalable/apps");
+    if (!folder.mkpath(apps)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.filePath(apps)));
+        return false;
+    }
+    QSvgGenerator svg;
+    svg.setFileName(folder.filePath(apps + "/kordelix.svg"));
+    svg.setSize(QSize(ScalableDrawingSize, ScalableDrawingSize));
+    svg.setViewBox(QRect(0, 0, ScalableDrawingSize, ScalableDrawingSize));
+    svg.setTitle(QStringLiteral("Kordelix"));
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        std::fprintf(stderr, "cannot write the scalable icon\n");
+        return false;
+    }
+    guitar_art::PaintGuitarIcon(painter, ScalableDrawingSize);
+    return painter.end() && ok;
+}
+
+bool writePictures(const QDir& folder)
+{
+    if (!folder.mkpath(QStringLiteral("layout"))) {
+        std::fprintf(stderr, "cannot create %s/layout\n", qPrintable(folder.path()));
+        return false;
+    }
+    bool ok = true;
+    for (const Drawing& picture : Drawings) {
+        const QString path = folder.filePath(QString::fromLatin1(pictureFile(picture.picture)));
+        if (!picture.draw().save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (arguments.size() >= 3 && arguments.first() == QStringLiteral("--icons"))
+        return writeIcons(QDir(arguments[1]), arguments.mid(2)) ? 0 : 1;
+    if (arguments.size() != 1 || arguments.first().startsWith(QLatin1Char('-'))) {
+        std::fprintf(stderr,
+                     "usage: %s <output folder>\n       %s --icons <output folder> <size>...\n",
+                     argv[0], argv[0]);
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("layout"))) {
-        std::fprintf(stderr, "cannot create %s/layout\n", argv[1]);
-        return 1;
-    }
-    int failures = 0;
-    for (const Drawing& drawing : Drawings) {
-        const QString path = folder.filePath(QString::fromLatin1(pictureFile(drawing.picture)));
-        if (!drawing.draw().save(path, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            ++failures;
-        }
-    }
-    return failures == 0 ? 0 : 1;
+    return writePictures(QDir(arguments.first())) ? 0 : 1;
 }

@@ -1,0 +1,172 @@
+#include "ActionLabel.h"
+#include "Palette.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Whether any pixel of the label's rim has the given colour.
+bool rimHas(QWidget* label, QRgb colour)
+{
+    const QImage image = label->grab().toImage();
+    for (int x = 0; x < image.width(); ++x) {
+        if (image.pixel(x, 0) == colour || image.pixel(x, image.height() - 1) == colour)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// An action label clicks as a button does: the left button pressed and
+// released over it, or a key that presses a button. Anything else is no click.
+class TestLook : public QObject
+{
+    Q_OBJECT
+private slots:
+    void actionLabelClicksOnlyAsAButtonDoes_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("pressAt");
+        QTest::addColumn<QPoint>("releaseAt");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("left, released over it")
+            << Qt::LeftButton << QPoint(5, 5) << QPoint(20, 8) << 1;
+        QTest::newRow("left, released outside")
+            << Qt::LeftButton << QPoint(5, 5) << QPoint(5, 60) << 0;
+        QTest::newRow("left, released left of it")
+            << Qt::LeftButton << QPoint(5, 5) << QPoint(-1, 5) << 0;
+        QTest::newRow("right button") << Qt::RightButton << QPoint(5, 5) << QPoint(5, 5) << 0;
+    }
+    void actionLabelClicksOnlyAsAButtonDoes()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, pressAt);
+        QFETCH(QPoint, releaseAt);
+        QFETCH(int, clicks);
+
+        QWidget window;
+        window.resize(200, 100);
+        ActionLabel* label = ActionLabel::create(QStringLiteral("Close"), &window, {10, 10});
+        window.show();
+        QSignalSpy clicked(label, &ActionLabel::clicked);
+        QTest::mousePress(label, button, {}, pressAt);
+        QTest::mouseRelease(label, button, {}, releaseAt);
+        QCOMPARE(clicked.count(), clicks);
+    }
+
+    void keysThatPressAButtonClick_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("Return") << int(Qt::Key_Return) << 1;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << 1;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << 0;
+        QTest::newRow("a letter") << int(Qt::Key_A) << 0;
+    }
+    void keysThatPressAButtonClick()
+    {
+        QFETCH(int, key);
+        QFETCH(int, clicks);
+        QWidget window;
+        ActionLabel* label = ActionLabel::create(QStringLiteral("Close"), &window, {0, 0});
+        window.show();
+        QSignalSpy clicked(label, &ActionLabel::clicked);
+        QTest::keyClick(label, Qt::Key(key));
+        QCOMPARE(clicked.count(), clicks);
+    }
+
+    void focusMarkOnlyAfterTheKeyboard()
+    {
+        QWidget window;
+        ActionLabel* first = ActionLabel::create(QStringLiteral("- Chord finder"), &window, {4, 4});
+        ActionLabel::create(QStringLiteral("Quit"), &window, {4, 40});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        first->setFocus();
+        QVERIFY(first->hasFocus());
+        QVERIFY(!rimHas(first, palette::Action)); // focused, but no key pressed yet
+        QTest::keyClick(&window, Qt::Key_Tab);
+        QTest::keyClick(&window, Qt::Key_Backtab);
+        QVERIFY(first->hasFocus());
+        QVERIFY(rimHas(first, palette::Action));
+    }
+
+    void mouseNeverTakesTheFocus()
+    {
+        QWidget window;
+        ActionLabel* label = ActionLabel::create(QStringLiteral("Quit"), &window, {0, 0});
+        window.show();
+        QTest::mouseClick(label, Qt::LeftButton, {}, {3, 3});
+        QVERIFY(!label->hasFocus());
+    }
+
+    void assistiveTechnologySeesAButton_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("accessibleName");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("accessibleRole");
+        QTest::newRow("menu entry") << "- Chord finder" << int(ActionLabel::Role::Button)
+                                    << QString() << "Chord finder" << int(QAccessible::Button);
+        QTest::newRow("link") << "- kordelix@example.org" << int(ActionLabel::Role::Link)
+                              << QString() << "kordelix@example.org" << int(QAccessible::Link);
+        QTest::newRow("named") << "x" << int(ActionLabel::Role::Button) << "Close"
+                               << "Close" << int(QAccessible::Button);
+        QTest::newRow("switch") << "Favorites" << int(ActionLabel::Role::Toggle) << QString()
+                                << "Favorites" << int(QAccessible::Button);
+    }
+    void assistiveTechnologySeesAButton()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, role);
+        QFETCH(QString, accessibleName);
+        QFETCH(QString, name);
+        QFETCH(int, accessibleRole);
+        QWidget window;
+        auto* label = new ActionLabel(text, &window, ActionLabel::Role(role));
+        label->setAccessibleName(accessibleName);
+        window.show();
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(seen);
+        QCOMPARE(seen->text(QAccessible::Name), name);
+        QCOMPARE(int(seen->role()), accessibleRole);
+        QVERIFY(seen->state().focusable);
+        QSignalSpy clicked(label, &ActionLabel::clicked);
+        QAccessibleActionInterface* actions = seen->actionInterface();
+        QVERIFY(actions);
+        actions->doAction(actions->actionNames().first());
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void switchReportsItsState()
+    {
+        QWidget window;
+        auto* label =
+            new ActionLabel(QStringLiteral("Start/Stop"), &window, ActionLabel::Role::Toggle);
+        window.show();
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(seen->state().checkable);
+        QVERIFY(!seen->state().checked);
+        label->setChecked(true);
+        QVERIFY(seen->state().checked);
+    }
+
+    void releaseWithoutPressIsNoClick()
+    {
+        QWidget window;
+        ActionLabel* label = ActionLabel::create(QStringLiteral("Quit"), &window, {0, 0});
+        window.show();
+        QSignalSpy clicked(label, &ActionLabel::clicked);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, {3, 3});
+        QCOMPARE(clicked.count(), 0);
+    }
+};
+
+QTEST_MAIN(TestLook)
+#include "tst_look.moc"

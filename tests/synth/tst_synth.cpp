@@ -1,0 +1,182 @@
+#include "Pitch.h"
+#include "Pluck.h"
+#include "Strum.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+Q_DECLARE_METATYPE(synth::Fingering)
+
+namespace {
+
+constexpr int Rate = 48000;
+constexpr int Tenth = Rate / 10; // samples in 0.1 s
+constexpr float MinusThreeDb = 0.708f;
+
+// The signal times itself lag samples later, summed over span samples from.
+double correlation(const std::vector<float>& x, int lag, int span, double from = 0.1)
+{
+    double sum = 0.0;
+    for (std::size_t n = std::size_t(from * Rate); n < std::size_t(from * Rate) + span; ++n)
+        sum += double(x[n]) * x[n + std::size_t(lag)];
+    return sum;
+}
+
+// The correlation peak reached by climbing from lag, between samples.
+double peakLag(const std::vector<float>& x, int lag, int span)
+{
+    const double before = correlation(x, lag - 1, span);
+    const double at = correlation(x, lag, span);
+    const double after = correlation(x, lag + 1, span);
+    if (before > at || after > at)
+        return peakLag(x, before > at ? lag - 1 : lag + 1, span);
+    return lag + 0.5 * (before - after) / (before - 2 * at + after);
+}
+
+// The fundamental by autocorrelation: the first peak that comes close to the
+// highest lies one period on; the peak near as many periods as fit in 0.1 s
+// gives the period to a small fraction of a sample.
+double measuredFrequency(const std::vector<float>& x)
+{
+    std::vector<double> r(Rate / 50);
+    for (std::size_t lag = 1; lag < r.size(); ++lag)
+        r[lag] = correlation(x, int(lag), Tenth);
+    const double highest = *std::max_element(r.begin() + Rate / 2000, r.end());
+    std::size_t lag = Rate / 2000;
+    while (r[lag] < 0.9 * highest || r[lag] < r[lag + 1])
+        ++lag;
+    const double period = peakLag(x, int(lag), Tenth);
+    const int periods = int(Tenth / period);
+    return Rate * periods / peakLag(x, int(std::lround(periods * period)), 5 * Tenth);
+}
+
+// Over 0.1 s from the given second.
+double rms(const std::vector<float>& x, double from)
+{
+    return std::sqrt(correlation(x, 0, Tenth, from) / Tenth);
+}
+
+float peak(const std::vector<float>& x, double from = 0.0, double to = 10.0)
+{
+    float highest = 0.0f;
+    for (std::size_t n = std::size_t(from * Rate); n < std::min(x.size(), std::size_t(to * Rate));
+         ++n)
+        highest = std::max(highest, std::abs(x[n]));
+    return highest;
+}
+
+} // namespace
+
+class TestSynth : public QObject
+{
+    Q_OBJECT
+private slots:
+    void note_data()
+    {
+        QTest::addColumn<int>("string");
+        QTest::addColumn<int>("fret");
+        QTest::addColumn<double>("hz");
+        const double rows[][3] = {{6, 0, 82.4069},   {6, 1, 87.3071},   {5, 3, 130.8128},
+                                  {4, 4, 184.9972},  {3, 8, 311.1270},  {1, 0, 329.6276},
+                                  {1, 5, 440.0},     {2, 12, 493.8833}, {1, 12, 659.2551},
+                                  {1, 15, 783.9909}, {1, 18, 932.3275}, {1, 19, 987.7666}};
+        for (const auto& row : rows)
+            QTest::addRow("%g/%g", row[0], row[1]) << int(row[0]) << int(row[1]) << row[2];
+    }
+
+    // Every note is in tune, loud but below -3 dBFS, starts without a click
+    // (the first half millisecond stays quiet), is still heard after a second
+    // and has died away by the end.
+    void note()
+    {
+        QFETCH(int, string);
+        QFETCH(int, fret);
+        QFETCH(double, hz);
+        const std::vector<float> x = synth::renderPluck(synth::stringFrequency(string, fret), Rate);
+        const double cents = 1200.0 * std::log2(measuredFrequency(x) / hz);
+        QVERIFY2(std::abs(cents) <= 2.0, qPrintable(QStringLiteral("%1 cents off").arg(cents)));
+        QVERIFY(peak(x) <= MinusThreeDb && peak(x) >= 0.5f);
+        QVERIFY(peak(x, 0.0, 0.0005) < 0.1f * peak(x));
+        QVERIFY(rms(x, 1.0) > rms(x, 0.1) / 100 && rms(x, 1.35) < rms(x, 0.1) / 10);
+    }
+
+    void writtenNote_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("alteration");
+        QTest::addColumn<double>("hz");
+        QTest::newRow("E on the top space") << 15 << 0 << 329.6276;
+        QTest::newRow("E on the bottom line") << 8 << 0 << 164.8138;
+        QTest::newRow("highest B") << 26 << 0 << 987.7666;
+        QTest::newRow("Gb") << 17 << -1 << 369.9944;
+        QTest::newRow("E# is F") << 15 << 1 << 349.2282;
+        QTest::newRow("B# is C") << 19 << 1 << 523.2511;
+        QTest::newRow("Fb is E") << 16 << -1 << 329.6276;
+        QTest::newRow("Cb is B") << 13 << -1 << 246.9417;
+    }
+
+    void writtenNote()
+    {
+        QFETCH(int, position);
+        QFETCH(int, alteration);
+        QFETCH(double, hz);
+        QVERIFY(std::abs(synth::writtenNoteFrequency(position, alteration) - hz) < 0.001);
+    }
+
+    void strum_data()
+    {
+        using F = synth::Fingering;
+        QTest::addColumn<F>("chord");
+        QTest::addColumn<QString>("notes"); // "string:hz" in the order struck
+        QTest::newRow("C, low E muted")
+            << F{{0, 1, 0, 2, 3, -1}} << "5:130.81 4:164.81 3:196.00 2:261.63 1:329.63";
+        QTest::newRow("E") << F{{0, 0, 1, 2, 2, 0}}
+                           << "6:82.41 5:123.47 4:164.81 3:207.65 2:246.94 1:329.63";
+        QTest::newRow("barre over open frets")
+            << F{{0, 0, 2, 3, 3, 0}, 1, 6, 1}
+            << "6:87.31 5:130.81 4:174.61 3:220.00 2:261.63 1:349.23";
+        QTest::newRow("barre 5 to 1 over lower frets")
+            << F{{1, 5, 5, 5, 0, -1}, 5, 1, 3} << "5:130.81 4:196.00 3:261.63 2:329.63 1:392.00";
+        QTest::newRow("muted under a barre")
+            << F{{-1, 5, 5, 5, 3, -1}, 1, 5, 3} << "5:130.81 4:196.00 3:261.63 2:329.63";
+        QTest::newRow("barre on 1 to 3 only")
+            << F{{0, 0, 0, 2, 2, 0}, 1, 3, 2}
+            << "6:82.41 5:123.47 4:164.81 3:220.00 2:277.18 1:369.99";
+        QTest::newRow("all muted") << F{{-1, -1, -1, -1, -1, -1}} << "";
+    }
+
+    // From the low string up, 30 ms apart, muted strings left out; the mix is
+    // silent exactly when nothing is struck, otherwise loud but below -3 dBFS
+    // and without a click.
+    void strum()
+    {
+        QFETCH(synth::Fingering, chord);
+        QFETCH(QString, notes);
+        const std::vector<synth::StrumNote> struck = synth::strumNotes(chord);
+        const QStringList expected = notes.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QCOMPARE(struck.size(), std::size_t(expected.size()));
+        for (std::size_t i = 0; i < struck.size(); ++i) {
+            const QStringList fields = expected[qsizetype(i)].split(QLatin1Char(':'));
+            QCOMPARE(struck[i].string, fields[0].toInt());
+            QVERIFY(std::abs(struck[i].frequencyHz - fields[1].toDouble()) < 0.01);
+            QVERIFY(std::abs(struck[i].onsetSeconds - 0.030 * double(i)) < 1e-9);
+        }
+        const std::vector<float> x = synth::renderStrum(struck, Rate);
+        QCOMPARE(peak(x) >= 0.5f, !struck.empty());
+        QVERIFY(peak(x) <= MinusThreeDb);
+        QVERIFY(peak(x, 0.0, 0.0005) <= 0.1f * peak(x));
+    }
+
+    // A note is silent until its onset and sounds from there.
+    void strumOnset()
+    {
+        const std::vector<float> x = synth::renderStrum({{1, 329.63, 0.09}}, Rate);
+        QCOMPARE(peak(x, 0.0, 0.09), 0.0f);
+        QVERIFY(peak(x, 0.09, 0.1) > 0.1f);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSynth)
+#include "tst_synth.moc"
