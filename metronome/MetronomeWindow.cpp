@@ -71,12 +71,16 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
     beatTimer_ = new QTimer(this);
     beatTimer_->setObjectName(QStringLiteral("Timer1"));
     beatTimer_->setTimerType(Qt::PreciseTimer);
-    connect(beatTimer_, &QTimer::timeout, this, &MetronomeWindow::beat);
+    connect(beatTimer_, &QTimer::timeout, this,
+            [this] { playClick(soundFile_, ClickTime::OnBeats); });
     setTempo(StartTempo);
+}
 
-    // The sound output takes a moment to start running; opened now, it places
-    // the very first beat as exactly as the others.
-    desktop_.waveOutput().deviceCount();
+// The beats end with the window; a click already sounding plays to its end.
+MetronomeWindow::~MetronomeWindow()
+{
+    if (running_)
+        desktop_.waveOutput().stopBeats();
 }
 
 // The slider with its pointer, and the tempo box in its bevelled field.
@@ -144,12 +148,13 @@ void MetronomeWindow::setTempo(int value)
 {
     if (!tempo::isAcceptedTempo(value))
         return;
-    // Setting the interval of a running timer restarts it, so only a new
-    // period is set: dragging over one tempo keeps the beat going.
+    // The beats themselves are counted by the output, which takes the new
+    // period from the next beat on; the timer, restarted by a new interval,
+    // only hands them their sound.
     if (const int period = tempo::beatPeriod(value); beatTimer_->interval() != period) {
-        if (beatTimer_->isActive())
-            beats_.start(BeatSchedule::Clock::now(), std::chrono::milliseconds(period));
         beatTimer_->setInterval(period);
+        if (running_)
+            desktop_.waveOutput().setBeatPeriod(period);
     }
     slider_->showTempo(value);
 }
@@ -172,11 +177,12 @@ void MetronomeWindow::setRunning(bool running)
     running_ = running;
     look::setTextColour(startStop_, running_ ? palette::SwitchOn : palette::Action);
     if (running_) {
-        // The schedule starts just before the timer, so no tick comes before it is due.
-        beats_.start(BeatSchedule::Clock::now(), std::chrono::milliseconds(beatTimer_->interval()));
+        desktop_.waveOutput().startBeats(soundFile_, beatTimer_->interval());
         beatTimer_->start();
-    } else
+    } else {
         beatTimer_->stop();
+        desktop_.waveOutput().stopBeats();
+    }
 }
 
 void MetronomeWindow::toggleRunning()
@@ -184,17 +190,15 @@ void MetronomeWindow::toggleRunning()
     setRunning(!running_);
 }
 
-void MetronomeWindow::beat()
+// Every tick checks the sound, and a sound that cannot be played stops the
+// metronome; the output places the beats on its own clock, so a late tick or a
+// timer restarted by a new tempo never moves or drops one.
+void MetronomeWindow::playClick(const QString& path, ClickTime when)
 {
-    // The click goes out at the instant the tick was due, not when it arrived.
-    playClick(soundFile_, beats_.tick(BeatSchedule::Clock::now()));
-}
-
-void MetronomeWindow::playClick(const QString& path, BeatSchedule::Clock::time_point requested)
-{
-    if (desktop_.waveOutput().deviceCount() <= 0)
+    platform::WaveOutput& output = desktop_.waveOutput();
+    if (output.deviceCount() <= 0)
         return;
-    if (desktop_.waveOutput().play(path, requested))
+    if (when == ClickTime::Now ? output.play(path) : output.setBeatSound(path))
         return;
     soundName_->setText(ErrorCaption);
     setRunning(false);
@@ -232,6 +236,6 @@ void MetronomeWindow::chooseOtherSound(const QString& folder)
 // click whether the preview played or not.
 void MetronomeWindow::setSoundFile(const QString& path)
 {
-    playClick(path, BeatSchedule::Clock::now());
+    playClick(path, ClickTime::Now);
     soundFile_ = path;
 }
