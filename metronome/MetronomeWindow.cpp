@@ -233,9 +233,12 @@ void MetronomeWindow::chooseOtherSound(const QString& folder)
 }
 
 // Plays the sound once as a preview, also while the beat runs, and makes it the
-// click whether the preview played or not.
+// click whether the preview played or not; running beats take it from the next
+// one on (a preview that failed has stopped them).
 void MetronomeWindow::setSoundFile(const QString& path)
 {
     playClick(path, ClickTime::Now);
     soundFile_ = path;
+    if (running_)
+        desktop_.waveOutput().setBeatSound(path);
 }

@@ -196,7 +196,9 @@ public:
         std::shared_ptr<const WaveSamples> wave = load(path);
         if (!wave)
             return false;
-        if (beatPeriodMs_ > 0) {
+        // Most ticks hand over the sound the beats already play: the audio
+        // thread is then left alone.
+        if (beatPeriodMs_ > 0 && wave != beatSound_) {
             beatSound_ = wave;
             withMixer([&] { mixer_->setBeatSound(std::move(wave)); });
         }
