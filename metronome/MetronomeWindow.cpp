@@ -87,12 +87,16 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
     beatTimer_ = new QTimer(this);
     beatTimer_->setObjectName(QStringLiteral("Timer1"));
     beatTimer_->setTimerType(Qt::PreciseTimer);
-    connect(beatTimer_, &QTimer::timeout, this, &MetronomeWindow::beat);
+    connect(beatTimer_, &QTimer::timeout, this,
+            [this] { playClick(soundFile_, ClickTime::OnBeats); });
     setTempo(StartTempo);
+}
 
-    // The sound output takes a moment to start running; opened now, it places
-    // the very first beat as exactly as the others.
-    desktop_.waveOutput().deviceCount();
+// The beats end with the window; a click already sounding plays to its end.
+MetronomeWindow::~MetronomeWindow()
+{
+    if (running_)
+        desktop_.waveOutput().stopBeats();
 }
 
 // The slider with its pointer, and the tempo box in its bevelled field.
@@ -168,12 +172,13 @@ void MetronomeWindow::setTempo(int value)
 {
     if (!tempo::isAcceptedTempo(value))
         return;
-    // Setting the interval of a running timer restarts it, so only a new
-    // period is set: dragging over one tempo keeps the beat going.
+    // The beats themselves are counted by the output, which takes the new
+    // period from the next beat on; the timer, restarted by a new interval,
+    // only hands them their sound.
     if (const int period = tempo::beatPeriod(value); beatTimer_->interval() != period) {
-        if (beatTimer_->isActive())
-            beats_.start(BeatSchedule::Clock::now(), std::chrono::milliseconds(period));
         beatTimer_->setInterval(period);
+        if (running_)
+            desktop_.waveOutput().setBeatPeriod(period);
     }
     slider_->showTempo(value);
 }
@@ -197,11 +202,12 @@ void MetronomeWindow::setRunning(bool running)
     look::setTextColour(startStop_, running_ ? palette::SwitchOn : palette::Action);
     startStop_->setChecked(running_);
     if (running_) {
-        // The schedule starts just before the timer, so no tick comes before it is due.
-        beats_.start(BeatSchedule::Clock::now(), std::chrono::milliseconds(beatTimer_->interval()));
+        desktop_.waveOutput().startBeats(soundFile_, beatTimer_->interval());
         beatTimer_->start();
-    } else
+    } else {
         beatTimer_->stop();
+        desktop_.waveOutput().stopBeats();
+    }
 }
 
 void MetronomeWindow::toggleRunning()
@@ -209,17 +215,15 @@ void MetronomeWindow::toggleRunning()
     setRunning(!running_);
 }
 
-void MetronomeWindow::beat()
+// Every tick checks the sound, and a sound that cannot be played stops the
+// metronome; the output places the beats on its own clock, so a late tick or a
+// timer restarted by a new tempo never moves or drops one.
+void MetronomeWindow::playClick(const QString& path, ClickTime when)
 {
-    // The click goes out at the instant the tick was due, not when it arrived.
-    playClick(soundFile_, beats_.tick(BeatSchedule::Clock::now()));
-}
-
-void MetronomeWindow::playClick(const QString& path, BeatSchedule::Clock::time_point requested)
-{
-    if (desktop_.waveOutput().deviceCount() <= 0)
+    platform::WaveOutput& output = desktop_.waveOutput();
+    if (output.deviceCount() <= 0)
         return;
-    if (desktop_.waveOutput().play(path, requested))
+    if (when == ClickTime::Now ? output.play(path) : output.setBeatSound(path))
         return;
     showSoundName(ErrorCaption);
     setRunning(false);
@@ -254,11 +258,14 @@ void MetronomeWindow::chooseOtherSound(const QString& folder)
 }
 
 // Plays the sound once as a preview, also while the beat runs, and makes it the
-// click whether the preview played or not.
+// click whether the preview played or not; running beats take it from the next
+// one on (a preview that failed has stopped them).
 void MetronomeWindow::setSoundFile(const QString& path)
 {
-    playClick(path, BeatSchedule::Clock::now());
+    playClick(path, ClickTime::Now);
     soundFile_ = path;
+    if (running_)
+        desktop_.waveOutput().setBeatSound(path);
 }
 
 void MetronomeWindow::showSoundName(const QString& name)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "BeatSchedule.h"
-
 #include <QWidget>
 
 class ActionLabel;
@@ -23,6 +21,7 @@ class MetronomeWindow : public QWidget
     Q_OBJECT
 public:
     explicit MetronomeWindow(platform::Desktop& desktop, QWidget* parent = nullptr);
+    ~MetronomeWindow() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,8 +35,13 @@ private:
     void readTempoText(const QString& text);
     void setRunning(bool running);
     void toggleRunning();
-    void beat();
-    void playClick(const QString& path, BeatSchedule::Clock::time_point requested);
+    // A click plays at once (a preview) or on the beats to come.
+    enum class ClickTime
+    {
+        Now,
+        OnBeats
+    };
+    void playClick(const QString& path, ClickTime when);
 
     void chooseSound(QAction* entry);
     void chooseOtherSound(const QString& folder);
@@ -47,7 +51,6 @@ private:
     platform::Desktop& desktop_;
     QString soundFile_;
     bool running_ = false;
-    BeatSchedule beats_;
 
     TempoSlider* slider_ = nullptr;
     QLineEdit* tempoBox_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QTimer>
 #include <SDL.h>
 #include <algorithm>
 #include <cstring>
@@ -20,10 +21,16 @@ namespace {
 
 constexpr int OutputRate = 48000;
 constexpr int OutputChannels = 2;
-// 512 frames, about 11 ms: short enough that a click asked for
-// WaveOutput::Latency ahead is rendered in time, long enough that a busy machine
-// rarely lets the sound server run dry.
-constexpr Uint16 OutputBufferFrames = 512;
+// 2048 frames, about 43 ms: a sound server fed in buffers this long did not run
+// dry with every core busy, where 512-frame buffers now and then did and put
+// the beats after it late. A beat is placed by frame count, so the length of
+// the buffer delays the whole beat a little but never moves one beat against
+// another.
+constexpr Uint16 OutputBufferFrames = 2048;
+// The output closes this long after the last sound has been rendered, so that
+// a sound played now and then does not open and close it every time, while the
+// desktop sees the program's playback stream go soon after the beats stop.
+constexpr int ReleaseDelayMs = 800;
 // A click longer than the slowest beat (one minute) is cut there: it would be
 // cut off by the next beat anyway.
 constexpr int LongestSoundSeconds = 60;
@@ -125,6 +132,11 @@ std::shared_ptr<const WaveSamples> decode(const QString& path, const SDL_AudioSp
         return nullptr;
     const std::size_t count = std::size_t(cvt.len_cvt) / sizeof(float);
     wave->samples.resize(count - count % std::size_t(output.channels));
+    // Resampling a loud sound overshoots full scale between its samples (by
+    // some 40 % for a square wave near the top of its band); left alone, the
+    // sound server would clip that harshly.
+    for (float& sample : wave->samples)
+        sample = std::clamp(sample, -1.0f, 1.0f);
     return wave;
 }
 
@@ -137,14 +149,96 @@ class SdlWaveOutput : public QObject, public WaveOutput
     Q_INTERFACES(platform::WaveOutput)
 
 public:
+    SdlWaveOutput()
+    {
+        release_.setSingleShot(true);
+        connect(&release_, &QTimer::timeout, this, &SdlWaveOutput::release);
+    }
     ~SdlWaveOutput() override { close(); }
 
-    // Opens the output on first use; false when there is none.
+    int deviceCount() override
+    {
+        if (!open())
+            return 0;
+        // Some drivers list no devices but open their default one.
+        return std::max(SDL_GetNumAudioDevices(0), 1);
+    }
+
+    bool play(const QString& path) override
+    {
+        if (!open())
+            return false;
+        std::shared_ptr<const WaveSamples> wave = load(path);
+        if (!wave)
+            return false;
+        withMixer([&] { mixer_->play(std::move(wave)); });
+        releaseWhenSilent();
+        return true;
+    }
+
+    void startBeats(const QString& path, int periodMs) override
+    {
+        beatPeriodMs_ = periodMs;
+        beatSound_.reset();
+        if (!open())
+            return;
+        beatSound_ = load(path);
+        withMixer([&] {
+            mixer_->setBeatSound(beatSound_);
+            mixer_->startBeats(periodMs);
+        });
+    }
+
+    bool setBeatSound(const QString& path) override
+    {
+        if (!open())
+            return false;
+        std::shared_ptr<const WaveSamples> wave = load(path);
+        if (!wave)
+            return false;
+        // Most ticks hand over the sound the beats already play: the audio
+        // thread is then left alone.
+        if (beatPeriodMs_ > 0 && wave != beatSound_) {
+            beatSound_ = wave;
+            withMixer([&] { mixer_->setBeatSound(std::move(wave)); });
+        }
+        return true;
+    }
+
+    void setBeatPeriod(int periodMs) override
+    {
+        if (beatPeriodMs_ == 0)
+            return;
+        beatPeriodMs_ = periodMs;
+        if (device_ != 0)
+            withMixer([&] { mixer_->setBeatPeriod(periodMs); });
+    }
+
+    void stopBeats() override
+    {
+        beatPeriodMs_ = 0;
+        beatSound_.reset();
+        if (device_ == 0)
+            return;
+        withMixer([&] { mixer_->stopBeats(); });
+        releaseWhenSilent();
+    }
+
+    void close() override
+    {
+        beatPeriodMs_ = 0;
+        beatSound_.reset();
+        closeDevice();
+    }
+
+private:
+    // Opens the output unless it is open; false when there is none. A failed
+    // open is tried again on the next use, so that a sound server that starts
+    // later is found.
     bool open()
     {
-        if (tried_)
-            return device_ != 0;
-        tried_ = true;
+        if (device_ != 0)
+            return true;
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Kordelix");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
@@ -166,14 +260,20 @@ public:
         }
         // The callback does not run before the device is unpaused.
         mixer_ = std::make_unique<ClickMixer>(spec_.freq, spec_.channels);
+        if (beatPeriodMs_ > 0)
+            mixer_->startBeats(beatPeriodMs_);
+        else
+            releaseWhenSilent();
         SDL_PauseAudioDevice(device_, 0);
         return true;
     }
 
     // Closing the device waits for its thread, so the callback never sees the
-    // mixer or a sound after they are released.
-    void close() override
+    // mixer or a sound after they are released. Decoded files go too: the next
+    // device may run at another rate.
+    void closeDevice()
     {
+        release_.stop();
         if (device_ != 0) {
             SDL_CloseAudioDevice(device_);
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -181,31 +281,42 @@ public:
         }
         mixer_.reset();
         files_.clear();
-        tried_ = false;
     }
 
-    int deviceCount() override
+    // Arms the release of the output for ReleaseDelayMs after the last sound
+    // has been rendered; never while beats run.
+    void releaseWhenSilent()
     {
-        if (!open())
-            return 0;
-        // Some drivers list no devices but open their default one.
-        return std::max(SDL_GetNumAudioDevices(0), 1);
+        if (const std::optional<std::int64_t> frames = framesToSilence())
+            release_.start(int(*frames * 1000 / spec_.freq) + ReleaseDelayMs);
     }
 
-    bool play(const QString& path, AudioClock::time_point requested) override
+    // Closes the output unless something was played or beats started since the
+    // release was armed.
+    void release()
     {
-        if (!open())
-            return false;
-        std::shared_ptr<const WaveSamples> wave = load(path);
-        if (!wave)
-            return false;
+        const std::optional<std::int64_t> frames = framesToSilence();
+        if (frames == 0)
+            closeDevice();
+        else
+            releaseWhenSilent();
+    }
+
+    std::optional<std::int64_t> framesToSilence()
+    {
+        std::optional<std::int64_t> frames;
+        if (device_ != 0)
+            withMixer([&] { frames = mixer_->framesToSilence(); });
+        return frames;
+    }
+
+    template <typename F> void withMixer(F&& f)
+    {
         SDL_LockAudioDevice(device_);
-        mixer_->schedule(std::move(wave), requested + Latency);
+        f();
         SDL_UnlockAudioDevice(device_);
-        return true;
     }
 
-private:
     // The decoded file, from the cache while the file on disk is unchanged.
     std::shared_ptr<const WaveSamples> load(const QString& path)
     {
@@ -230,17 +341,18 @@ private:
     // The audio thread asks for the next buffer.
     static void SDLCALL fillBuffer(void* self, Uint8* stream, int length)
     {
-        const auto now = AudioClock::now();
         auto* output = static_cast<SdlWaveOutput*>(self);
         const int frames = length / int(sizeof(float)) / output->spec_.channels;
-        output->mixer_->render(reinterpret_cast<float*>(stream), frames, now);
+        output->mixer_->render(reinterpret_cast<float*>(stream), frames);
     }
 
-    bool tried_ = false;
     SDL_AudioDeviceID device_ = 0;
     SDL_AudioSpec spec_{};
     std::unique_ptr<ClickMixer> mixer_;
     QHash<QString, DecodedFile> files_;
+    int beatPeriodMs_ = 0; // 0 while no beats are wanted
+    std::shared_ptr<const WaveSamples> beatSound_;
+    QTimer release_;
 };
 
 } // namespace platform

@@ -19,9 +19,29 @@ class SystemDesktop::ModuleOutput : public WaveOutput
 public:
     int deviceCount() override { return module() ? module()->deviceCount() : 0; }
 
-    bool play(const QString& path, std::chrono::steady_clock::time_point requested) override
+    bool play(const QString& path) override { return module() && module()->play(path); }
+
+    void startBeats(const QString& path, int periodMs) override
     {
-        return module() && module()->play(path, requested);
+        if (module())
+            module()->startBeats(path, periodMs);
+    }
+
+    bool setBeatSound(const QString& path) override
+    {
+        return module() && module()->setBeatSound(path);
+    }
+
+    void setBeatPeriod(int periodMs) override
+    {
+        if (module())
+            module()->setBeatPeriod(periodMs);
+    }
+
+    void stopBeats() override
+    {
+        if (module())
+            module()->stopBeats();
     }
 
     void close() override

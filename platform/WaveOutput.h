@@ -2,34 +2,47 @@
 
 #include <QObject>
 #include <QString>
-#include <chrono>
 
 namespace platform {
 
-// The program's one sound output. A sound goes on after the window that
-// started it has closed.
+// The program's one sound output. It is opened when a sound or a beat needs
+// it, asked again on every use while it cannot be opened, and closed once
+// everything has been played and no beats run. A sound goes on after the
+// window that started it has closed.
+//
+// Sound files are read and decoded when asked for: a missing, unreadable,
+// truncated or non-wave file plays nothing. Decoded files are kept, and read
+// again when their size or modification time changes.
 class WaveOutput
 {
 public:
-    // Time between the instant a sound is asked to start and its first sample
-    // leaving the program. Fixed, so that sounds asked for at even intervals
-    // come out at even intervals even though the output takes its data in
-    // whole buffers.
-    static constexpr std::chrono::milliseconds Latency{40};
-
     virtual ~WaveOutput() = default;
 
     // Number of wave output devices; 0 when there is no output that can be
     // opened.
     virtual int deviceCount() = 0;
 
-    // Starts playing a wave file and returns at once whether playing started:
-    // the file is read and decoded now, and a missing, unreadable, truncated or
-    // non-wave file plays nothing and returns false. The first sample sounds at
-    // requested + Latency, at the exact frame; a sound still playing is cut off
-    // then. Decoded files are kept, and read again when their size or
-    // modification time changes.
-    virtual bool play(const QString& path, std::chrono::steady_clock::time_point requested) = 0;
+    // Starts playing a wave file at once and returns whether it started. A
+    // sound still playing is cut off.
+    virtual bool play(const QString& path) = 0;
+
+    // Beats counted on the output's own clock: the first sounds at once, then
+    // one every periodMs, each cutting off the sound before it. The path's
+    // sound plays on them if it can be played; otherwise they stay silent until
+    // setBeatSound gives them one. Beats asked for while there is no output
+    // start when it can be opened.
+    virtual void startBeats(const QString& path, int periodMs) = 0;
+
+    // The sound of the beats to come; false, with the beats' sound unchanged,
+    // when the file cannot be played or there is no output.
+    virtual bool setBeatSound(const QString& path) = 0;
+
+    // A new period from the next beat on: one new period after the last beat
+    // that sounded, or at once when that moment has passed.
+    virtual void setBeatPeriod(int periodMs) = 0;
+
+    // No more beats; a beat still sounding plays to its end.
+    virtual void stopBeats() = 0;
 
     // Closes the output at once, cutting off what is playing; the next use
     // opens it again.
@@ -40,5 +53,5 @@ public:
 
 // The audio module implements this interface; a module built against another
 // version of it does not load.
-#define KordelixWaveOutput_iid "org.example.kordelix.WaveOutput/1"
+#define KordelixWaveOutput_iid "org.example.kordelix.WaveOutput/2"
 Q_DECLARE_INTERFACE(platform::WaveOutput, KordelixWaveOutput_iid)

@@ -1,11 +1,16 @@
 // Finds the clicks in a recording of the metronome and prints how evenly they
-// came: median and mean period, mean error against the timer's period, jitter
-// (standard deviation of the intervals) and the largest deviation of one
-// interval from the timer's period.
+// came: median and mean period, mean error against the timer's period (in
+// parts per million), jitter (standard deviation of the intervals) and the
+// largest deviation of one interval from the timer's period.
 //
 //   metronome_onsets <tempo> <recording: raw signed 16-bit mono, 48 000 Hz> [--list]
+//   metronome_onsets --drag <from tempo> <to tempo> <recording> <settled ms>
 //
-// --list also prints every onset and the interval before it.
+// --list also prints every onset and the interval before it. --drag measures a
+// recording during which the tempo was dragged from one tempo to another: the
+// longest gap between two clicks, and how far the clicks after the settled
+// moment (ms into the recording) stray from the grid of the final tempo that
+// starts at the first of them.
 
 #include <algorithm>
 #include <cmath>
@@ -36,7 +41,8 @@ std::vector<double> readRecording(const char* path)
 // Onsets in milliseconds: where the signal first rises above a tenth of its
 // peak after at least half a period below it, placed between the two samples
 // by linear interpolation. Every click is the same sound, so the same point of
-// its attack is found each time.
+// its attack is found each time; a click already sounding when the recording
+// began is no onset.
 std::vector<double> findOnsets(const std::vector<double>& samples, double periodMs)
 {
     double peak = 0;
@@ -46,26 +52,51 @@ std::vector<double> findOnsets(const std::vector<double>& samples, double period
     const auto quiet = std::size_t(periodMs / 2 * Rate / 1000);
     std::vector<double> onsets;
     std::size_t lastLoud = 0;
-    bool first = true;
     for (std::size_t i = 1; i < samples.size(); ++i) {
         const double level = std::abs(samples[i]);
         if (level < threshold)
             continue;
-        if (first || i - lastLoud > quiet) {
+        if (i - lastLoud > quiet) {
             const double before = std::abs(samples[i - 1]);
             const double fraction = (threshold - before) / (level - before);
             onsets.push_back((double(i - 1) + std::clamp(fraction, 0.0, 1.0)) * 1000 / Rate);
-            first = false;
         }
         lastLoud = i;
     }
     return onsets;
 }
 
+double periodOf(int tempo)
+{
+    return std::nearbyint(60000.0 / tempo);
+}
+
+int measureDrag(int from, int to, const char* recording, double settledMs)
+{
+    const std::vector<double> onsets =
+        findOnsets(readRecording(recording), std::min(periodOf(from), periodOf(to)));
+    double longestGap = 0;
+    for (std::size_t i = 1; i < onsets.size(); ++i)
+        longestGap = std::max(longestGap, onsets[i] - onsets[i - 1]);
+    const auto settled = std::find_if(onsets.begin(), onsets.end(),
+                                      [=](double onset) { return onset >= settledMs; });
+    double largest = 0;
+    for (auto onset = settled; onset != onsets.end(); ++onset)
+        largest =
+            std::max(largest, std::abs(*onset - *settled - double(onset - settled) * periodOf(to)));
+    std::printf("drag %d -> %d  beats %4zu  longest gap %8.3f ms (allowed %.0f ms)  "
+                "beats after the drag %3td  largest deviation from the grid %6.3f ms\n",
+                from, to, onsets.size(), longestGap, std::max(periodOf(from), periodOf(to)) + 1,
+                onsets.end() - settled, largest);
+    return onsets.end() - settled < 3 ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc == 6 && std::string_view(argv[1]) == "--drag")
+        return measureDrag(std::atoi(argv[2]), std::atoi(argv[3]), argv[4], std::atof(argv[5]));
     const bool list = argc == 4 && std::string_view(argv[3]) == "--list";
     if (argc != 3 && !list) {
         std::fprintf(stderr, "usage: %s <tempo> <recording.raw> [--list]\n", argv[0]);
@@ -76,7 +107,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "tempo must be 1 to 399\n");
         return 2;
     }
-    const double period = std::nearbyint(60000.0 / tempo);
+    const double period = periodOf(tempo);
     const std::vector<double> samples = readRecording(argv[2]);
     const std::vector<double> onsets = findOnsets(samples, period);
     if (onsets.size() < 3) {
@@ -105,8 +136,8 @@ int main(int argc, char* argv[])
     const double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
 
     std::printf("tempo %3d  period %6.0f ms  beats %4zu  median %9.3f ms  mean %9.3f ms  "
-                "error %+7.3f %%  jitter %6.3f ms  largest deviation %6.3f ms\n",
-                tempo, period, onsets.size(), median, mean, (mean - period) / period * 100, jitter,
+                "error %+8.1f ppm  jitter %6.3f ms  largest deviation %6.3f ms\n",
+                tempo, period, onsets.size(), median, mean, (mean - period) / period * 1e6, jitter,
                 largest);
     return 0;
 }

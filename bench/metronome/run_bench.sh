@@ -2,27 +2,31 @@
 # Measures the metronome's beat as a listener would hear it. Starts a private
 # PulseAudio daemon with a null sink and a private X display, runs the real
 # program on them, opens the metronome from the main menu, types each tempo,
-# presses "Start/Stop", records the sink's monitor and measures the clicks.
+# presses "Start/Stop", records the sink's monitor and measures the clicks;
+# every tempo once on a quiet machine and once with a busy loop on each core.
+# Then, while running, it drags the slider from 180 to 120 over 4 s and
+# measures the longest gap and how the beats after the drag keep the new grid.
 #
-#   metronome_bench.sh [tempo ...]      (default: 120 240 399)
+#   metronome_bench.sh [tempo ...]      (default: 60 120 240 399)
 #
-# Environment: BENCH_DISPLAY (default :44), BENCH_BEATS (default 70), BENCH_KEEP
-# (a folder to keep the recordings in).
+# Environment: BENCH_DISPLAY (default :44), BENCH_BEATS (default 120),
+# BENCH_KEEP (a folder to keep the recordings in).
 # Needs pulseaudio, pulseaudio-utils (parecord), Xvfb and xdotool.
 set -eu
 
 bin=$(cd "$(dirname "$0")" && pwd)
 display=${BENCH_DISPLAY:-:44}
-beats=${BENCH_BEATS:-70}
-tempos=${*:-120 240 399}
+beats=${BENCH_BEATS:-120}
+tempos=${*:-60 120 240 399}
 
 work=$(mktemp -d)
 chmod 700 "$work"
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 pids=""
+busy=""
 cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+    for pid in $busy $pids; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"
 }
@@ -53,20 +57,71 @@ click_in() {
 
 click_in Kordelix 140 106 # "- Metronome"
 sleep 1
-for tempo in $tempos; do
-    period=$(( (60000 + tempo / 2) / tempo ))
-    click_in Metronome 250 27 # the tempo box
-    xdotool key ctrl+a type "$tempo"
+
+# Records the sink's monitor to $work/$1.raw while the rest of the arguments run.
+record() {
+    name=$1
+    shift
     parecord --device=bench.monitor --format=s16le --rate=48000 --channels=1 --raw \
-        "$work/tempo-$tempo.raw" &
+        "$work/$name.raw" &
     recorder=$!
-    sleep 0.5
-    click_in Metronome 170 75 # "Start/Stop"
-    sleep "$(awk "BEGIN { print ($beats * $period + 300) / 1000 }")"
-    click_in Metronome 170 75
+    sleep 1 # parecord takes a while to connect on a loaded machine
+    "$@"
     sleep 0.5
     kill "$recorder"
     wait "$recorder" 2>/dev/null || true
-    "$bin/metronome_onsets" "$tempo" "$work/tempo-$tempo.raw"
-    if [ -n "${BENCH_KEEP:-}" ]; then cp "$work/tempo-$tempo.raw" "$BENCH_KEEP/"; fi
+    if [ -n "${BENCH_KEEP:-}" ]; then cp "$work/$name.raw" "$BENCH_KEEP/"; fi
+}
+
+run_tempo() {
+    click_in Metronome 170 75 # "Start/Stop"
+    sleep "$(awk "BEGIN { print ($beats * $period + 300) / 1000 }")"
+    # The output's latency as the sound server reports it, once per run.
+    pactl list sink-inputs | sed -n 's/^\s*\(Buffer\|Sink\) Latency: \([0-9]*\) usec.*/\1 \2/p' |
+        awk '{ printf "%s latency %.1f ms  ", tolower($1), $2 / 1000 } END { print "" }' >&2
+    click_in Metronome 170 75
+}
+
+for load in quiet busy; do
+    if [ "$load" = busy ]; then
+        for _ in 1 2; do
+            sh -c 'while :; do :; done' &
+            busy="$busy $!"
+        done
+    fi
+    for tempo in $tempos; do
+        period=$(( (60000 + tempo / 2) / tempo ))
+        click_in Metronome 250 27 # the tempo box
+        xdotool key ctrl+a type "$tempo"
+        record "$load-$tempo" run_tempo
+        printf '%-5s ' "$load"
+        "$bin/metronome_onsets" "$tempo" "$work/$load-$tempo.raw"
+    done
 done
+for pid in $busy; do kill "$pid"; done
+busy=""
+
+# The slider at 180 (offset 150 on the bar, which starts at 8, 16), started,
+# then dragged a pixel at a time to 120 (offset 90) over 4 s, then 12 beats.
+drag() {
+    click_in Metronome 250 27
+    xdotool key ctrl+a type 180
+    click_in Metronome 170 75
+    sleep 2
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name '^Metronome$' | head -n 1)")"
+    xdotool mousemove $((X + 8 + 150)) $((Y + 26)) mousedown 1
+    for offset in $(seq 149 -1 90); do
+        xdotool mousemove $((X + 8 + offset)) $((Y + 26))
+        sleep 0.066
+    done
+    xdotool mouseup 1
+    dragged=$(date +%s%N)
+    sleep 6.3
+    click_in Metronome 170 75
+}
+started=$(date +%s%N)
+record drag drag
+# The recording starts with $started; beats from 1 s after the
+# drag ended count as settled.
+"$bin/metronome_onsets" --drag 180 120 "$work/drag.raw" \
+    "$(awk "BEGIN { print ($dragged - $started) / 1e6 + 1000 }")"

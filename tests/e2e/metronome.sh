@@ -1,29 +1,27 @@
 #!/usr/bin/env bash
-# The metronome as heard: a typed tempo of 300 gives a click every 200 ms in the
+# The metronome as heard: a typed tempo of 300 gives clicks 200 ms apart in the
 # sound the program writes, "Start/Stop" silences it, and a click sound whose
 # file is missing stops it.
 #
 # SDL's disk driver writes the output (32-bit float, two channels, 48 000
-# frames a second) to a file instead of a sound card, pacing itself by sleeping
-# between buffers. On a busy machine it writes by fits, anywhere from a quarter
-# to three times real time over a tenth of a second, and the program places
-# each click by the clock, so single gaps between clicks in the file wander by
-# tens of milliseconds. What such a machine does not blur is the mean beat over
-# some seconds: the frames from the first to the last click of a stretch of
-# real time, converted to time at the rate the file grew over that stretch.
+# frames a second) to a file instead of a sound card. It paces itself by
+# sleeping whole milliseconds per buffer, so it writes frames somewhat faster
+# or slower than 48 000 a second of real time (the rate is measured and shown);
+# the beats are counted in the output's own frames, so their spacing is read
+# at 48 000 frames a second, as a listener of that output hears it.
 source "$(dirname "$0")/e2e_lib.sh"
 
 FRAME_BYTES=8
-BEAT_MS=200      # 60 000 ms / 300 beats
-LISTEN_MS=6000   # the stretch of real time, 30 beats
-BEAT_SLACK_MS=20 # how far the mean beat may be off: the file's bursts at either end
-                 # of the stretch blur its rate by a few per cent
+BEAT_MS=200       # 60 000 ms / 300 beats
+BEATS_HEARD=15    # clicks to collect
+MEDIAN_SLACK_MS=4 # the median beat may be this far off
+BEAT_SLACK_MS=30  # any single beat may be this far off (the driver's sleeps wander)
 
 sound="$WORK/clicks.raw"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$sound"
 
 file_size() { stat -c %s "$sound" 2>/dev/null || echo 0; }
-now_us() { echo "${EPOCHREALTIME/./}"; }
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # Waits until the sound file holds at least a given number of bytes.
 wait_size() {
@@ -54,44 +52,57 @@ wait_for "typing 300 puts the pointer at the right end" "$(pointer_for_tempo 300
 xd_click_control "$metronome" frmMetronome lblStartStop
 wait_for "\"Start/Stop\" turns green" on label_state "$metronome" frmMetronome lblStartStop
 
-# Listen for a stretch of real time once the first click is out.
-deadline=$((SECONDS + CHANGE_TIMEOUT))
-until [[ -s "$sound" && -n "$("$PROBE" onsets "$sound" $((BEAT_MS / 3)))" ]]; do
-    ((SECONDS <= deadline)) || fail "no click was written in $CHANGE_TIMEOUT s"
-    sleep 0.05
+# Listen until enough clicks have been written, timing the file's growth.
+wait_size 1
+start_ms="$(now_ms)"
+start_size="$(file_size)"
+deadline=$((SECONDS + CHANGE_TIMEOUT + BEATS_HEARD * BEAT_MS / 1000))
+while :; do
+    mapfile -t onsets < <("$PROBE" onsets "$sound" $((BEAT_MS / 3)))
+    ((${#onsets[@]} >= BEATS_HEARD)) && break
+    ((SECONDS <= deadline)) || fail "only ${#onsets[@]} clicks were written"
+    sleep 0.1
 done
-start_us="$(now_us)" start_size="$(file_size)"
-sleep "$((LISTEN_MS / 1000))"
-end_us="$(now_us)" end_size="$(file_size)"
+end_ms="$(now_ms)"
+end_size="$(file_size)"
+rate="$(awk -v b=$((end_size - start_size)) -v ms=$((end_ms - start_ms)) -v f=$FRAME_BYTES \
+    'BEGIN { printf "%.1f", b / f / (ms / 1000) }')"
+echo "# the disk driver wrote $rate frames a second"
 
-# The clicks written in that stretch, in milliseconds of the file, and the
-# mean beat in real time.
-read -r clicks mean < <("$PROBE" onsets "$sound" $((BEAT_MS / 3)) |
-    awk -v from="$start_size" -v to="$end_size" -v f=$FRAME_BYTES \
-        -v us=$((end_us - start_us)) '
-        $1 >= from / f / 48 && $1 < to / f / 48 { if (!n++) first = $1; last = $1 }
-        END { rate = (to - from) / f / (us / 1e6)
-              mean = n > 1 ? (last - first) / (n - 1) * 48000 / rate : 0
-              printf "%d %.1f\n", n, mean }')
-echo "# $clicks clicks in $(((end_us - start_us) / 1000)) ms, a mean beat of $mean ms"
-awk -v m="$mean" -v b=$BEAT_MS -v s=$BEAT_SLACK_MS 'BEGIN { exit !(m >= b - s && m <= b + s) }' ||
-    fail "at 300 beats a minute the mean beat is $mean ms, not $BEAT_MS ms"
-pass "at 300 beats a minute the clicks come $BEAT_MS ms apart on average"
+# The beats, in milliseconds of real time: the median and the farthest one.
+read -r median farthest < <(printf '%s\n' "${onsets[@]}" |
+    awk 'NR > 1 { print $1 - previous } { previous = $1 }' |
+    sort -n | awk -v beat=$BEAT_MS '
+        { beats[++n] = $1; off = $1 - beat; if (off < 0) off = -off; if (off > far) far = off }
+        END { m = n % 2 ? beats[(n + 1) / 2] : (beats[n / 2] + beats[n / 2 + 1]) / 2
+              printf "%.1f %.1f\n", m, far }')
+echo "# median beat $median ms, farthest from $BEAT_MS ms by $farthest ms"
+awk -v m="$median" -v b=$BEAT_MS -v s=$MEDIAN_SLACK_MS 'BEGIN { exit !(m >= b - s && m <= b + s) }' ||
+    fail "the median beat is $median ms, not $BEAT_MS ms"
+pass "at 300 beats a minute the clicks come $BEAT_MS ms apart"
+awk -v f="$farthest" -v s=$BEAT_SLACK_MS 'BEGIN { exit !(f <= s) }' ||
+    fail "a beat is $farthest ms away from $BEAT_MS ms"
+pass "every beat is within $BEAT_SLACK_MS ms of $BEAT_MS ms"
 
-# "Start/Stop" again: silence from two beats on (the file may lag the clock by
-# most of a beat).
+# "Start/Stop" again: silence from about one beat on, and the output closes
+# (the file stops growing) within a second once the last click has ended.
 xd_click_control "$metronome" frmMetronome lblStartStop
 wait_for "\"Start/Stop\" turns back to its first colour" off \
     label_state "$metronome" frmMetronome lblStartStop
 stopped_frame=$(($(file_size) / FRAME_BYTES))
-wait_size $(($(file_size) + 5 * BEAT_MS * 48 * FRAME_BYTES))
+output_closed() {
+    local before
+    before="$(file_size)"
+    sleep 0.3
+    [[ "$(file_size)" == "$before" ]] && echo closed || echo open
+}
+wait_for "the output closes once the metronome has stopped" closed output_closed
 late="$("$PROBE" onsets "$sound" $((BEAT_MS / 3)) |
-    awk -v from=$((stopped_frame / 48 + 2 * BEAT_MS)) '$1 > from' | wc -l)"
+    awk -v from=$((stopped_frame * 1000 / 48000 + BEAT_MS)) '$1 > from' | wc -l)"
 expect_eq "no click sounds after the metronome stopped" "$late" 0
 
 # A click sound whose file is gone: from a copy of the program's folder without
-# Rhythm02.wav, choosing "Rhythm 02" while running stops the metronome. The
-# tempo is slow enough for a screenshot to see it running before the beat.
+# Rhythm02.wav, choosing "Rhythm 02" while running stops the metronome.
 unset SDL_AUDIODRIVER SDL_DISKAUDIOFILE
 folder="$WORK/program"
 mkdir "$folder"

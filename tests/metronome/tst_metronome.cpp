@@ -1,7 +1,6 @@
 // The metronome window on a real sound output (SDL's dummy driver), seen
 // through a desktop that notes every click the window asks for.
 
-#include "BeatSchedule.h"
 #include "FakeDesktop.h"
 #include "Look.h"
 #include "MetronomeWindow.h"
@@ -20,28 +19,46 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace std::chrono_literals;
 using namespace Qt::StringLiterals;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// Forwards to the real output and notes each click asked for.
+// Forwards to the real output and notes each sound asked for, and how the
+// beats were started, changed and stopped.
 class RecordingOutput : public platform::WaveOutput
 {
 public:
     explicit RecordingOutput(platform::WaveOutput& real) : real_(real) {}
     int deviceCount() override { return real_.deviceCount(); }
-    bool play(const QString& path, Clock::time_point requested) override
+    bool play(const QString& path) override
     {
         paths.append(path);
-        requests.push_back(requested);
-        return real_.play(path, requested);
+        return real_.play(path);
+    }
+    void startBeats(const QString& path, int periodMs) override
+    {
+        beats.append(u"start "_s + QString::number(periodMs));
+        real_.startBeats(path, periodMs);
+    }
+    bool setBeatSound(const QString& path) override
+    {
+        paths.append(path);
+        return real_.setBeatSound(path);
+    }
+    void setBeatPeriod(int periodMs) override
+    {
+        beats.append(u"period "_s + QString::number(periodMs));
+        real_.setBeatPeriod(periodMs);
+    }
+    void stopBeats() override
+    {
+        beats.append(u"stop"_s);
+        real_.stopBeats();
     }
     void close() override { real_.close(); }
 
     QStringList paths;
-    std::vector<Clock::time_point> requests;
+    QStringList beats;
 
 private:
     platform::WaveOutput& real_;
@@ -74,9 +91,8 @@ private slots:
     void keyboard_data();
     void keyboard();
     void screenReaderNames();
-    void beatSchedule_data();
-    void beatSchedule();
-    void beatsAreAskedForOnTheGrid();
+    void beatsFollowTheWindow_data();
+    void beatsFollowTheWindow();
     void missingRhythmStopsWithError();
     void otherSound_data();
     void otherSound();
@@ -92,7 +108,7 @@ private:
     QString state();
     void choose(const QString& entry) { window->findChild<QAction*>(entry)->trigger(); }
     QString checkedEntry();
-    bool beatsApart(std::size_t from, std::chrono::milliseconds period) const;
+    void onSlider(const QString& gestures);
 
     QTemporaryDir dir;
     QPointer<MetronomeWindow> window;
@@ -142,17 +158,6 @@ QString tst_Metronome::checkedEntry()
         if (window->findChild<QAction*>(entry)->isChecked())
             checked.append(entry);
     return checked.join(u' ');
-}
-
-// Whether two clicks asked for after the first `from` lie exactly one period
-// apart, as the beat timer's grid places them.
-bool tst_Metronome::beatsApart(std::size_t from, std::chrono::milliseconds period) const
-{
-    const auto& requests = desktop.output.requests;
-    for (std::size_t i = from + 1; i < requests.size(); ++i)
-        if (requests[i] - requests[i - 1] == period)
-            return true;
-    return false;
 }
 
 void tst_Metronome::typedTempo_data()
@@ -240,6 +245,15 @@ void tst_Metronome::slider()
     QFETCH(QString, gestures);
     QFETCH(int, tempo);
     QFETCH(int, pointer);
+    onSlider(gestures);
+    QCOMPARE(find<QLineEdit>("txtValue")->text(), QString::number(tempo));
+    QCOMPARE(find<QLabel>("imgSliderCursor")->x(), pointer);
+}
+
+// Mouse gestures on the slider bar, "press 100; move 150; release 150", at
+// offsets from its left edge.
+void tst_Metronome::onSlider(const QString& gestures)
+{
     const QMap<QString, QEvent::Type> types{{"press", QEvent::MouseButtonPress},
                                             {"move", QEvent::MouseMove},
                                             {"release", QEvent::MouseButtonRelease},
@@ -266,8 +280,6 @@ void tst_Metronome::slider()
                           Qt::NoModifier);
         QCoreApplication::sendEvent(bar, &event);
     }
-    QCOMPARE(find<QLineEdit>("txtValue")->text(), QString::number(tempo));
-    QCOMPARE(find<QLabel>("imgSliderCursor")->x(), pointer);
 }
 
 void tst_Metronome::keyboard_data()
@@ -343,50 +355,45 @@ void tst_Metronome::reopensAtItsStartValues()
     QCOMPARE(state(), "stopped");
 }
 
-void tst_Metronome::beatSchedule_data()
+void tst_Metronome::beatsFollowTheWindow_data()
 {
-    // Ticks of a 100 ms timer started at 0: when each was delivered and when it
-    // was due, in ms.
-    QTest::addColumn<QList<int>>("delivered");
-    QTest::addColumn<QList<int>>("due");
-    QTest::newRow("late by varying amounts")
-        << QList{103, 207, 301, 409} << QList{100, 200, 300, 400};
-    QTest::newRow("late by almost a period") << QList{199, 201} << QList{100, 200};
-    QTest::newRow("more than a period late moves the grid")
-        << QList{250, 352, 450} << QList{100, 350, 450};
-    QTest::newRow("never due after it came") << QList{50, 160} << QList{50, 150};
+    // What the user does ("start" and "stop" press "Start/Stop", "type" a
+    // tempo, "slider" gestures, "close" the window) and how the output's beats
+    // are started, changed and stopped; every change of tempo while running
+    // reaches the beats at once, whatever the timer does.
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("beats");
+    QTest::newRow("started") << u"start"_s << u"start 500"_s;
+    QTest::newRow("typed while running") << u"start; type 150"_s << u"start 500; period 400"_s;
+    QTest::newRow("typed while stopped") << u"type 150; start"_s << u"start 400"_s;
+    QTest::newRow("stopped") << u"start; stop; type 150"_s << u"start 500; stop"_s;
+    QTest::newRow("slider dragged while running")
+        << u"start; slider press 100; slider move 150; slider release 150"_s
+        << u"start 500; period 462; period 333"_s;
+    QTest::newRow("closed while running") << u"start; close"_s << u"start 500; stop"_s;
+    QTest::newRow("closed while stopped") << u"close"_s << QString();
 }
 
-void tst_Metronome::beatSchedule()
+void tst_Metronome::beatsFollowTheWindow()
 {
-    QFETCH(QList<int>, delivered);
-    QFETCH(QList<int>, due);
-    const Clock::time_point start{std::chrono::hours(1)};
-    BeatSchedule schedule;
-    schedule.start(start, 100ms);
-    for (qsizetype i = 0; i < delivered.size(); ++i) {
-        const auto at = schedule.tick(start + std::chrono::milliseconds(delivered[i]));
-        QCOMPARE(std::chrono::duration_cast<std::chrono::milliseconds>(at - start).count(),
-                 qint64(due[i]));
+    QFETCH(QString, actions);
+    QFETCH(QString, beats);
+    desktop.output.beats.clear();
+    for (const QString& action : actions.split(u';')) {
+        const QString verb = action.trimmed().section(u' ', 0, 0);
+        const QString rest = action.trimmed().section(u' ', 1);
+        if (verb == "start" || verb == "stop")
+            toggleRunning();
+        else if (verb == "type")
+            setTempoText(rest);
+        else if (verb == "slider")
+            onSlider(rest);
+        else if (verb == "close") {
+            window->close();
+            QTRY_VERIFY(window.isNull());
+        }
     }
-}
-
-// Clicks are asked for at the instants the beats were due, exactly a period
-// apart however late each tick arrives; a new tempo starts a new grid at once.
-void tst_Metronome::beatsAreAskedForOnTheGrid()
-{
-    setTempoText(QStringLiteral("200"));
-    toggleRunning();
-    QCOMPARE(state(), "running");
-    QTRY_VERIFY_WITH_TIMEOUT(beatsApart(0, 300ms), 5000);
-    QCOMPARE(desktop.output.paths.last(), dir.filePath(QStringLiteral("Rhythm01.wav")));
-
-    const std::size_t before = desktop.output.requests.size();
-    setTempoText(QStringLiteral("150"));
-    QCOMPARE(state(), "running");
-    QTRY_VERIFY_WITH_TIMEOUT(beatsApart(before, 400ms), 5000);
-    toggleRunning();
-    QCOMPARE(state(), "stopped");
+    QCOMPARE(desktop.output.beats.join(u"; "_s), beats);
 }
 
 void tst_Metronome::missingRhythmStopsWithError()

@@ -1,68 +1,27 @@
-// Wave output: where the mixer puts each sound's first sample, and the SDL
-// module through SDL's disk driver, which writes what a listener would hear to
-// a file.
+// Wave output: the SDL module through SDL's disk driver, which writes what a
+// listener would hear to a file.
 
 #include "SystemDesktop.h"
-#include "WaveMixer.h"
 #include "WaveOutput.h"
 
 #include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-#include <functional>
-#include <random>
-
-using namespace std::chrono;
-using platform::AudioClock;
+#include <QtEndian>
 
 namespace {
 
 constexpr int Rate = 48000;
-constexpr int Buffer = 256;
 // Milliseconds SDL's disk driver waits after each buffer: a quick pace where
-// only whether a file plays matters, and about a buffer's length in real time
-// (512 frames) where the place of a click matters.
+// only what is played matters, and about a buffer's length in real time (2048
+// frames) where the output's life matters.
 constexpr const char* QuickDelay = "2";
-constexpr const char* RealTimeDelay = "11";
-
-// The mixer rendering mono buffers, each asked for lateMs() after the clock
-// time of its first frame; sounds of a constant level show where they land.
-struct MixerRun
-{
-    platform::ClickMixer mixer{Rate, 1};
-    std::vector<float> out;
-
-    static AudioClock::time_point at(double ms)
-    {
-        return AudioClock::time_point(seconds(1000)) +
-               duration_cast<AudioClock::duration>(duration<double, std::milli>(ms));
-    }
-    double renderedMs() const { return double(out.size()) * 1000 / Rate; }
-    void render(
-        int buffers, const std::function<double()>& lateMs = [] { return 0.0; })
-    {
-        std::vector<float> buffer(Buffer);
-        for (int i = 0; i < buffers; ++i) {
-            mixer.render(buffer.data(), Buffer, at(renderedMs() + lateMs()));
-            out.insert(out.end(), buffer.begin(), buffer.end());
-        }
-    }
-    void schedule(float level, int frames, double startMs)
-    {
-        auto wave = std::make_shared<platform::WaveSamples>();
-        wave->samples.assign(std::size_t(frames), level);
-        mixer.schedule(std::move(wave), at(startMs));
-    }
-    long firstFrameOf(float level, long from = 0) const
-    {
-        const auto found = std::find(out.begin() + from, out.end(), level);
-        return found == out.end() ? -1 : long(found - out.begin());
-    }
-};
+constexpr const char* RealTimeDelay = "40";
 
 // A 16-bit mono wave file of a constant level; claimedFrames lets a test claim
 // more data than it holds.
@@ -84,6 +43,39 @@ QByteArray waveFile(int frames, double level, int rate = Rate, qint64 claimedFra
     return file;
 }
 
+// A full-scale square wave at a quarter of the rate (two samples high, two
+// low), the loudest sound near the top of its band, in any sample format:
+// bits 8 to 32 of integer PCM, or 32-bit float.
+QByteArray squareWaveFile(int bits, bool isFloat, int channels, int rate, int frames)
+{
+    const int bytes = bits / 8;
+    QByteArray data;
+    for (int i = 0; i < frames * channels; ++i) {
+        const bool high = i / channels % 4 < 2;
+        char sample[4];
+        if (isFloat)
+            qToLittleEndian(high ? 1.0f : -1.0f, sample);
+        else if (bits == 8)
+            sample[0] = char(high ? 255 : 0); // unsigned
+        else
+            qToLittleEndian(high ? qint32((1LL << (bits - 1)) - 1) : qint32(-(1LL << (bits - 1))),
+                            sample);
+        data.append(sample, bytes);
+    }
+    QByteArray file;
+    QDataStream out(&file, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + data.size());
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(isFloat ? 3 : 1) << quint16(channels) << quint32(rate)
+        << quint32(rate * bytes * channels) << quint16(bytes * channels) << quint16(bits);
+    out.writeRawData("data", 4);
+    out << quint32(data.size());
+    out.writeRawData(data.constData(), int(data.size()));
+    return file;
+}
+
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -99,21 +91,22 @@ class tst_WaveOutput : public QObject
 
 private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
-    void soundLandsAtItsFrame_data();
-    void soundLandsAtItsFrame();
-    void newSoundCutsOffTheSoundingOne();
-    void lateRequestsDoNotMoveTheBeat();
-    void clickSoundsOneLatencyLater();
     void whichFilesPlay_data();
     void whichFilesPlay();
     void changedFileIsReadAgain();
     void noDeviceCountsZero();
     void programEndsWhileSounding();
+    void formatsPlayWithinFullScale_data();
+    void formatsPlayWithinFullScale();
+    void beatsStartWhenTheOutputAppears();
+    void outputClosesWhenSilent_data();
+    void outputClosesWhenSilent();
 
 private:
     void useDiskDriver(const char* delayMs = QuickDelay);
-    bool play(const QString& path) { return desktop.waveOutput().play(path, steady_clock::now()); }
+    bool play(const QString& path) { return desktop.waveOutput().play(path); }
     QVector<float> writtenSamples();
+    qint64 writtenBytes() { return QFileInfo(dir.filePath(QStringLiteral("out.raw"))).size(); }
 
     QTemporaryDir dir;
     platform::SystemDesktop desktop;
@@ -140,116 +133,6 @@ QVector<float> tst_WaveOutput::writtenSamples()
     if (!samples.isEmpty())
         std::memcpy(samples.data(), bytes.constData(), std::size_t(samples.size()) * sizeof(float));
     return samples;
-}
-
-void tst_WaveOutput::soundLandsAtItsFrame_data()
-{
-    // Buffers of 256 frames (5.33 ms) asked for on time, then more buffers each
-    // asked for shiftMs late; then a sound is scheduled `ahead` frames after the
-    // frame being asked for, and must start exactly there.
-    QTest::addColumn<int>("onTime");
-    QTest::addColumn<double>("shiftMs");
-    QTest::addColumn<int>("late");
-    QTest::addColumn<int>("ahead");
-    QTest::newRow("first frame of the next buffer") << 1 << 0.0 << 0 << 0;
-    QTest::newRow("inside the next buffer") << 1 << 0.0 << 0 << 32;
-    QTest::newRow("last frame of the next buffer") << 1 << 0.0 << 0 << 255;
-    QTest::newRow("inside a later buffer") << 1 << 0.0 << 0 << 344;
-    QTest::newRow("many buffers ahead") << 1 << 0.0 << 0 << 4544;
-    // Once the output has fallen behind for good, a sound is placed by the new
-    // timing after a handful of buffers, not after the old ones have aged out.
-    QTest::newRow("output stalled for 200 ms") << 20 << 200.0 << 21 << 480;
-    QTest::newRow("output 8 ms behind for good") << 100 << 8.0 << 6 << 480;
-    QTest::newRow("output 3 ms behind for good") << 100 << 3.0 << 6 << 480;
-}
-
-void tst_WaveOutput::soundLandsAtItsFrame()
-{
-    QFETCH(int, onTime);
-    QFETCH(double, shiftMs);
-    QFETCH(int, late);
-    QFETCH(int, ahead);
-    MixerRun run;
-    run.render(onTime);
-    run.render(late, [=] { return shiftMs; });
-    const long frame = long(run.out.size()) + ahead;
-    run.schedule(0.5f, 100, run.renderedMs() + shiftMs + ahead / 48.0);
-    run.render(40, [=] { return shiftMs; });
-    QCOMPARE(run.firstFrameOf(0.5f), frame);
-    QCOMPARE(run.out[std::size_t(frame) + 99], 0.5f);
-    QCOMPARE(run.out[std::size_t(frame) + 100], 0.0f);
-}
-
-void tst_WaveOutput::newSoundCutsOffTheSoundingOne()
-{
-    MixerRun run;
-    run.render(1);
-    run.schedule(0.25f, 10000, 10);
-    run.schedule(0.75f, 50, 20);
-    run.render(10);
-    QCOMPARE(run.firstFrameOf(0.25f), 480L);
-    QCOMPARE(run.firstFrameOf(0.75f), 960L);
-    QCOMPARE(run.out[959], 0.25f);
-    // The first sound does not come back once the second has ended.
-    QCOMPARE(run.firstFrameOf(0.25f, 960), -1L);
-
-    // A start that was already rendered sounds at the next buffer.
-    run.schedule(0.5f, 10, 0);
-    run.render(1);
-    QCOMPARE(run.firstFrameOf(0.5f), long(run.out.size()) - Buffer);
-}
-
-// The audio thread wakes late by up to 3 ms; sounds asked for exactly 100 ms
-// apart must still land 4800 frames apart, give or take 15.
-void tst_WaveOutput::lateRequestsDoNotMoveTheBeat()
-{
-    MixerRun run;
-    std::mt19937 random(7);
-    std::uniform_real_distribution<double> late(0.0, 3.0);
-    const auto jitter = [&] { return late(random); };
-    run.render(200, jitter);
-    long previous = -1;
-    for (int beat = 1; beat <= 20; ++beat) {
-        // Each sound is asked for 30 ms ahead, as the output's latency allows.
-        const double startMs = 1000 + beat * 100.0;
-        while (run.renderedMs() < startMs - 30)
-            run.render(1, jitter);
-        run.schedule(float(beat) / 32, 10, startMs);
-        run.render(10, jitter);
-        const long frame = run.firstFrameOf(float(beat) / 32);
-        QVERIFY2(previous < 0 || std::abs(frame - previous - 4800) <= 15,
-                 qPrintable(QStringLiteral("interval %1 frames").arg(frame - previous)));
-        previous = frame;
-    }
-}
-
-// Through the module and SDL's disk driver: a click asked for now sounds one
-// output latency after a click asked for in the past, which goes out at once.
-void tst_WaveOutput::clickSoundsOneLatencyLater()
-{
-    useDiskDriver(RealTimeDelay);
-    const QString past = dir.filePath(QStringLiteral("past.wav"));
-    const QString now = dir.filePath(QStringLiteral("now.wav"));
-    QVERIFY(writeFile(past, waveFile(Rate / 10, 0.25)));
-    QVERIFY(writeFile(now, waveFile(2205, 0.75, 22050))); // converted to the output's rate
-    QVERIFY(desktop.waveOutput().deviceCount() > 0);
-    QThread::msleep(200); // the output's clock settles on its first buffers
-    const auto requested = steady_clock::now();
-    QVERIFY(desktop.waveOutput().play(past, requested - seconds(1)));
-    QVERIFY(desktop.waveOutput().play(now, requested));
-    QThread::msleep(300);
-    const QVector<float> samples = writtenSamples();
-    const auto firstFrame = [&samples](float low, float high) {
-        const auto at = std::find_if(samples.begin(), samples.end(),
-                                     [=](float s) { return s > low && s < high; });
-        return at == samples.end() ? -1L : long(at - samples.begin()) / 2;
-    };
-    const long pastFrame = firstFrame(0.24f, 0.26f);
-    const long nowFrame = firstFrame(0.6f, 0.9f);
-    QVERIFY(pastFrame >= 0 && nowFrame >= 0);
-    // Less than the latency by where in its buffer the output was when asked.
-    const double gapMs = double(nowFrame - pastFrame) * 1000 / Rate;
-    QVERIFY2(gapMs > 12 && gapMs < 55, qPrintable(QStringLiteral("%1 ms").arg(gapMs)));
 }
 
 void tst_WaveOutput::whichFilesPlay_data()
@@ -332,6 +215,124 @@ void tst_WaveOutput::programEndsWhileSounding()
     QVERIFY(writeFile(path, waveFile(Rate * 5, 0.5)));
     QVERIFY(play(path));
     QThread::msleep(50);
+}
+
+void tst_WaveOutput::formatsPlayWithinFullScale_data()
+{
+    // A square wave at a quarter of its rate, in every sample format, converted
+    // to the output's 48 000 Hz: no sample beyond full scale (the conversion
+    // overshoots by up to 40 % when it resamples), and as long as the file.
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<bool>("isFloat");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("rate");
+    QTest::newRow("8-bit mono, 22 050 Hz") << 8 << false << 1 << 22050;
+    QTest::newRow("16-bit stereo, 44 100 Hz") << 16 << false << 2 << 44100;
+    QTest::newRow("16-bit mono, 48 000 Hz") << 16 << false << 1 << 48000;
+    QTest::newRow("24-bit mono, 96 000 Hz") << 24 << false << 1 << 96000;
+    QTest::newRow("32-bit stereo, 32 000 Hz") << 32 << false << 2 << 32000;
+    QTest::newRow("float mono, 11 025 Hz") << 32 << true << 1 << 11025;
+    QTest::newRow("float stereo, 44 100 Hz") << 32 << true << 2 << 44100;
+}
+
+void tst_WaveOutput::formatsPlayWithinFullScale()
+{
+    QFETCH(int, bits);
+    QFETCH(bool, isFloat);
+    QFETCH(int, channels);
+    QFETCH(int, rate);
+    useDiskDriver();
+    const QString path = dir.filePath(QStringLiteral("square.wav"));
+    const int frames = rate / 4;
+    QVERIFY(writeFile(path, squareWaveFile(bits, isFloat, channels, rate, frames)));
+    QVERIFY(play(path));
+    QThread::msleep(100);
+    const QVector<float> samples = writtenSamples();
+    float peak = 0;
+    qsizetype first = -1;
+    qsizetype last = -1;
+    for (qsizetype i = 0; i < samples.size(); ++i) {
+        peak = std::max(peak, std::abs(samples[i]));
+        if (std::abs(samples[i]) > 0.1f) {
+            first = first < 0 ? i : first;
+            last = i;
+        }
+    }
+    QVERIFY2(peak <= 1.0f, qPrintable(QStringLiteral("peak %1").arg(peak)));
+    QVERIFY(peak > 0.9f);
+    // A quarter of a second at the output's rate, give or take the edges the
+    // resampling filter softens.
+    QVERIFY2(std::abs((last - first) / 2 - 12000) < 100,
+             qPrintable(QStringLiteral("%1 frames").arg((last - first) / 2)));
+}
+
+// No device when the beats start, then the sound server appears: the next tick
+// finds the output, and the beats play on the output's own clock, exactly a
+// period of its frames apart.
+void tst_WaveOutput::beatsStartWhenTheOutputAppears()
+{
+    desktop.waveOutput().close();
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    const QString path = dir.filePath(QStringLiteral("beat.wav"));
+    QVERIFY(writeFile(path, waveFile(480, 0.5)));
+    desktop.waveOutput().startBeats(path, 100);
+    QCOMPARE(desktop.waveOutput().deviceCount(), 0);
+    QVERIFY(!desktop.waveOutput().setBeatSound(path));
+
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", dir.filePath(QStringLiteral("out.raw")).toLocal8Bit());
+    qputenv("SDL_DISKAUDIODELAY", QuickDelay);
+    QVERIFY(desktop.waveOutput().deviceCount() > 0);
+    QVERIFY(desktop.waveOutput().setBeatSound(path));
+    QThread::msleep(100);
+    const QVector<float> samples = writtenSamples();
+    QList<qsizetype> onsets;
+    for (qsizetype i = 2; i < samples.size(); i += 2)
+        if (samples[i] != 0 && samples[i - 2] == 0)
+            onsets.append(i / 2);
+    QVERIFY2(onsets.size() >= 4, qPrintable(QStringLiteral("%1 beats").arg(onsets.size())));
+    for (qsizetype i = 1; i < onsets.size(); ++i)
+        QCOMPARE(onsets[i] - onsets[i - 1], 4800);
+}
+
+void tst_WaveOutput::outputClosesWhenSilent_data()
+{
+    // What is played, and whether the output has closed 1.2 s later (the disk
+    // driver's file stops growing).
+    QTest::addColumn<QString>("played");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("nothing") << "" << true;
+    QTest::newRow("a short sound") << "sound" << true;
+    QTest::newRow("a sound of 3 s") << "long" << false;
+    QTest::newRow("beats") << "beats" << false;
+    QTest::newRow("beats stopped") << "beats stopped" << true;
+}
+
+void tst_WaveOutput::outputClosesWhenSilent()
+{
+    QFETCH(QString, played);
+    QFETCH(bool, closed);
+    useDiskDriver(RealTimeDelay);
+    const QString sound = dir.filePath(QStringLiteral("short.wav"));
+    const QString longSound = dir.filePath(QStringLiteral("long.wav"));
+    QVERIFY(writeFile(sound, waveFile(480, 0.5)));
+    QVERIFY(writeFile(longSound, waveFile(Rate * 3, 0.5)));
+    platform::WaveOutput& output = desktop.waveOutput();
+    QVERIFY(output.deviceCount() > 0);
+    if (played == "sound")
+        QVERIFY(play(sound));
+    if (played == "long")
+        QVERIFY(play(longSound));
+    if (played.startsWith("beats"))
+        output.startBeats(sound, 200);
+    QTest::qWait(300);
+    if (played == "beats stopped")
+        output.stopBeats();
+    QTest::qWait(1200);
+    const qint64 before = writtenBytes();
+    QTest::qWait(300);
+    QCOMPARE(writtenBytes() == before, closed);
+    output.close();
 }
 
 QTEST_GUILESS_MAIN(tst_WaveOutput)

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// Where the beats fall in an output's stream, counted in its own frames: beat k
+// of a run at one period sounds at frame origin + round(k × period × rate /
+// 1000). Each beat is placed from the run's origin, not from the beat before,
+// so rounding never adds up and the beat keeps the exact tempo of the frames
+// the listener hears.
+class BeatGrid
+{
+public:
+    explicit BeatGrid(int rate) : rate_(rate) {}
+
+    // Beat 0 sounds at frame first, then one every periodMs.
+    void start(std::int64_t first, int periodMs);
+    void stop() { running_ = false; }
+    bool isRunning() const { return running_; }
+
+    // Takes a new period from the next beat on: it sounds one new period after
+    // the last beat that sounded, or at frame now (the first frame not yet
+    // rendered) when that moment has passed.
+    void setPeriod(int periodMs, std::int64_t now);
+
+    // The frame of the next beat, while running.
+    std::int64_t nextBeat() const { return frameOf(next_); }
+
+    // The next beat has sounded.
+    void beatSounded() { ++next_; }
+
+private:
+    std::int64_t frameOf(std::int64_t beat) const;
+
+    int rate_;
+    bool running_ = false;
+    int periodMs_ = 0;
+    std::int64_t origin_ = 0; // the frame of beat 0 of the current period
+    std::int64_t next_ = 0;   // the index of the next beat to sound
+};
+
+} // namespace platform
