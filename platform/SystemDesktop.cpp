@@ -81,6 +81,8 @@ void SystemDesktop::showCriticalMessage(QWidget* owner, const QString& text)
 std::optional<QString> SystemDesktop::chooseOpenFile(QWidget* owner, const OpenFileRequest& request)
 {
     QFileDialog dialog(owner, request.title, request.folder);
+    // It blocks only the window that asked: the other windows stay usable.
+    dialog.setWindowModality(Qt::WindowModal);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile); // the file does not have to exist
     dialog.setNameFilters(request.filters);
