@@ -1,5 +1,7 @@
 #include "GuitarDrawing.h"
 
+#include "Palette.h"
+
 #include "PixelArt.h"
 
 #include <QPainter>
@@ -220,7 +222,7 @@ const QColor LineInk(78, 44, 8);
 
 QImage MainGuitar()
 {
-    QImage image = NewPicture(71, 214, QColor(255, 220, 64));
+    QImage image = NewPicture(71, 214, QColor::fromRgb(palette::MenuYellow));
     QPainter painter(&image);
     // The main menu shows this picture twice, as its background and again 8
     // pixels further right and down; the guitar keeps 8 pixels clear at the
@@ -233,7 +235,7 @@ QImage MainGuitar()
 
 QImage DiagonalGuitar()
 {
-    QImage image = NewPicture(239, 161, QColor(255, 252, 208));
+    QImage image = NewPicture(239, 161, QColor::fromRgb(palette::NoteTablePaper));
     QPainter painter(&image);
     // the wide body sits below the middle of the guitar's box: shift the box
     // so that the drawing itself is centred with a margin all round

@@ -1,5 +1,7 @@
 #include "LayoutPictures.h"
 
+#include "Palette.h"
+
 #include "PixelArt.h"
 
 #include <QLinearGradient>
@@ -13,8 +15,8 @@
 namespace layout_art {
 namespace {
 
-const QColor Cream(255, 255, 216);
-const QColor MetronomeGround(255, 220, 72);
+const QColor Cream = QColor::fromRgb(palette::Cream);
+const QColor MetronomeGround = QColor::fromRgb(palette::ListYellow);
 
 // Bevel tones, from the outermost pixel inwards.
 constexpr std::array<QRgb, 2> RaisedLight = {qRgb(255, 247, 204), qRgb(255, 236, 150)};
