@@ -113,6 +113,21 @@ def expect_buttons(where, node, rows):
                   f"missing {sorted(missing)}")
 
 
+def opened(title, what):
+    """The tool window with this caption, given the keyboard, once it shows."""
+    found = wait_for(lambda: window(title))
+    check(f"{what} opens from the keyboard", found is not None)
+    if found is not None:
+        focus_window(title)
+    return found
+
+
+def closes_on_escape(title, what):
+    keys("Escape")
+    check(f"Escape closes {what}",
+          wait_for(lambda: True if window(title) is None else None) is True)
+
+
 def chart(line):
     """A chord line of the library as a chart from low E to high E ('x' not
     played), with a barre's fret on the strings it covers that show less."""
@@ -126,7 +141,6 @@ def chart(line):
 
 
 def library(marker):
-    here = os.path.dirname(os.path.abspath(__file__))
     path = os.path.join(sys.argv[1], "ChordData.txt")
     with open(path, encoding="utf-8", errors="replace") as data:
         return [l.rstrip("\r\n") for l in data if l.startswith(marker)]
@@ -153,17 +167,13 @@ def chord_finder(app):
     check("Down in 'Chords': 'Fingering' describes the second chord",
           board is not None and board.description == chart(chords[1]),
           board.description if board else "")
-    keys("Escape")
-    check("Escape closes the chord finder",
-          wait_for(lambda: True if window("Chord finder") is None else None) is True)
+    closes_on_escape("Chord finder", "the chord finder")
 
 
 def note_table():
-    found = wait_for(lambda: window("Note table"))
-    check("the note table opens from the keyboard", found is not None)
+    found = opened("Note table", "the note table")
     if found is None:
         return
-    focus_window("Note table")
     now = focused(found)
     check("the note table opens on the fretboard", now is not None and now.name == "Fretboard")
     cell = named(found, "G string, fret 1", "list item")
@@ -180,17 +190,13 @@ def note_table():
     sharp, flat = named(found, "Sharp", "push button"), named(found, "Flat", "push button")
     check("'Sharp' is on and 'Flat' off", sharp is not None and flat is not None
           and "checked" in states(sharp) and "checked" not in states(flat))
-    keys("Escape")
-    check("Escape closes the note table",
-          wait_for(lambda: True if window("Note table") is None else None) is True)
+    closes_on_escape("Note table", "the note table")
 
 
 def metronome():
-    found = wait_for(lambda: window("Metronome"))
-    check("the metronome opens from the keyboard", found is not None)
+    found = opened("Metronome", "the metronome")
     if found is None:
         return
-    focus_window("Metronome")
     slider = next((n for n in descendants(found) if n.getRoleName() == "slider"), None)
     check("metronome: a slider", slider is not None)
     if slider is not None:
@@ -214,9 +220,7 @@ def metronome():
           and "checked" in states(switch))
     keys("space")
     check("Space again stops it", switch is not None and "checked" not in states(switch))
-    keys("Escape")
-    check("Escape closes the metronome",
-          wait_for(lambda: True if window("Metronome") is None else None) is True)
+    closes_on_escape("Metronome", "the metronome")
 
 
 def about():
