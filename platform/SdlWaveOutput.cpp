@@ -90,6 +90,36 @@ struct DecodedFile
     std::shared_ptr<const WaveSamples> wave;
 };
 
+// Samples in the given format converted to the output's. Nothing when SDL
+// cannot convert between them.
+std::shared_ptr<const WaveSamples> converted(const Uint8* data, Uint32 bytes,
+                                             const SDL_AudioSpec& from, const SDL_AudioSpec& output)
+{
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, from.format, from.channels, from.freq, output.format,
+                          output.channels, output.freq) < 0)
+        return nullptr;
+    // The conversion works in place, in a buffer large enough for its widest step.
+    auto wave = std::make_shared<WaveSamples>();
+    const std::size_t room = std::size_t(bytes) * std::size_t(std::max(cvt.len_mult, 1));
+    wave->samples.resize((room + sizeof(float) - 1) / sizeof(float));
+    auto* work = reinterpret_cast<Uint8*>(wave->samples.data());
+    std::memcpy(work, data, bytes);
+    cvt.buf = work;
+    cvt.len = int(bytes);
+    cvt.len_cvt = int(bytes);
+    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0)
+        return nullptr;
+    const std::size_t count = std::size_t(cvt.len_cvt) / sizeof(float);
+    wave->samples.resize(count - count % std::size_t(output.channels));
+    // Resampling a loud sound overshoots full scale between its samples (by
+    // some 40 % for a square wave near the top of its band); left alone, the
+    // sound server would clip that harshly.
+    for (float& sample : wave->samples)
+        sample = std::clamp(sample, -1.0f, 1.0f);
+    return wave;
+}
+
 // Reads a wave file and converts it to the output's format. Nothing when the
 // file cannot be read, is not a wave file, is truncated or holds no samples.
 std::shared_ptr<const WaveSamples> decode(const QString& path, const SDL_AudioSpec& output)
@@ -115,29 +145,7 @@ std::shared_ptr<const WaveSamples> decode(const QString& path, const SDL_AudioSp
     if (used == 0)
         return nullptr;
 
-    SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, output.format,
-                          output.channels, output.freq) < 0)
-        return nullptr;
-    // The conversion works in place, in a buffer large enough for its widest step.
-    auto wave = std::make_shared<WaveSamples>();
-    const std::size_t room = std::size_t(used) * std::size_t(std::max(cvt.len_mult, 1));
-    wave->samples.resize((room + sizeof(float) - 1) / sizeof(float));
-    auto* work = reinterpret_cast<Uint8*>(wave->samples.data());
-    std::memcpy(work, buffer, used);
-    cvt.buf = work;
-    cvt.len = int(used);
-    cvt.len_cvt = int(used);
-    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0)
-        return nullptr;
-    const std::size_t count = std::size_t(cvt.len_cvt) / sizeof(float);
-    wave->samples.resize(count - count % std::size_t(output.channels));
-    // Resampling a loud sound overshoots full scale between its samples (by
-    // some 40 % for a square wave near the top of its band); left alone, the
-    // sound server would clip that harshly.
-    for (float& sample : wave->samples)
-        sample = std::clamp(sample, -1.0f, 1.0f);
-    return wave;
+    return converted(buffer, used, spec, output);
 }
 
 } // namespace
@@ -172,6 +180,24 @@ public:
         if (!wave)
             return false;
         withMixer([&] { mixer_->play(std::move(wave)); });
+        releaseWhenSilent();
+        return true;
+    }
+
+    bool playNote(const std::vector<float>& monoSamples, int sampleRate) override
+    {
+        if (monoSamples.empty() || sampleRate <= 0 || !open())
+            return false;
+        SDL_AudioSpec from{};
+        from.format = AUDIO_F32SYS;
+        from.channels = 1;
+        from.freq = sampleRate;
+        std::shared_ptr<const WaveSamples> wave =
+            converted(reinterpret_cast<const Uint8*>(monoSamples.data()),
+                      Uint32(monoSamples.size() * sizeof(float)), from, spec_);
+        if (!wave)
+            return false;
+        withMixer([&] { mixer_->addNote(std::move(wave)); });
         releaseWhenSilent();
         return true;
     }
@@ -259,7 +285,7 @@ private:
             return false;
         }
         // The callback does not run before the device is unpaused.
-        mixer_ = std::make_unique<ClickMixer>(spec_.freq, spec_.channels);
+        mixer_ = std::make_unique<WaveMixer>(spec_.freq, spec_.channels);
         if (beatPeriodMs_ > 0)
             mixer_->startBeats(beatPeriodMs_);
         else
@@ -348,7 +374,7 @@ private:
 
     SDL_AudioDeviceID device_ = 0;
     SDL_AudioSpec spec_{};
-    std::unique_ptr<ClickMixer> mixer_;
+    std::unique_ptr<WaveMixer> mixer_;
     QHash<QString, DecodedFile> files_;
     int beatPeriodMs_ = 0; // 0 while no beats are wanted
     std::shared_ptr<const WaveSamples> beatSound_;

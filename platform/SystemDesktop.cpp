@@ -21,6 +21,11 @@ public:
 
     bool play(const QString& path) override { return module() && module()->play(path); }
 
+    bool playNote(const std::vector<float>& monoSamples, int sampleRate) override
+    {
+        return module() && module()->playNote(monoSamples, sampleRate);
+    }
+
     void startBeats(const QString& path, int periodMs) override
     {
         if (module())

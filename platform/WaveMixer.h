@@ -15,18 +15,24 @@ struct WaveSamples
     std::vector<float> samples;
 };
 
-// Mixes the sounds into the output's buffers: one sound at a time, a sound that
-// starts cutting off the one still sounding. Beats are counted in the frames
-// rendered, so they keep the output's own clock whatever the thread that asks
-// for them is doing. Not thread safe: the output renders with its lock held and
-// calls everything else under the same lock.
-class ClickMixer
+// Mixes the sounds into the output's buffers. Clicks (the beats and a sound
+// played at once) take turns: a click that starts cuts off the one still
+// sounding. Notes are added on top of the clicks and of each other. Beats are
+// counted in the frames rendered, so they keep the output's own clock whatever
+// the thread that asks for them is doing. Not thread safe: the output renders
+// with its lock held and calls everything else under the same lock.
+class WaveMixer
 {
 public:
-    ClickMixer(int rate, int channels) : grid_(rate), channels_(channels) {}
+    // Notes sounding at once; a note beyond them ends the oldest.
+    static constexpr std::size_t MostNotes = 16;
 
-    // Plays the sound from the next frame rendered on.
+    WaveMixer(int rate, int channels);
+
+    // Plays the click from the next frame rendered on.
     void play(std::shared_ptr<const WaveSamples> wave);
+    // Adds the note from the next frame rendered on.
+    void addNote(std::shared_ptr<const WaveSamples> wave);
 
     // Starts the beats with the next frame rendered, one every periodMs; each
     // plays the beat sound, none while there is none.
@@ -42,16 +48,28 @@ public:
     void render(float* out, int frames);
 
 private:
-    void mix(float* out, int frames);
-    void startSound(std::shared_ptr<const WaveSamples> wave);
+    // A sound and the next of its samples to render.
+    struct Playing
+    {
+        std::shared_ptr<const WaveSamples> wave;
+        std::size_t position = 0;
+        std::size_t samplesLeft() const;
+    };
+
+    void renderClicks(float* out, int frames);
+    void copyClick(float* out, int frames);
+    void addNotes(float* out, int frames);
+    void limit(float* out, int frames);
 
     BeatGrid grid_;
     int channels_;
+    float releaseStep_;         // how far the limiter's gain returns towards 1 per frame
     std::int64_t rendered_ = 0; // frames handed to the output so far
     std::shared_ptr<const WaveSamples> beatSound_;
-    std::shared_ptr<const WaveSamples> waiting_; // played from the next frame rendered
-    std::shared_ptr<const WaveSamples> sounding_;
-    std::size_t position_ = 0; // next sample of sounding_
+    std::shared_ptr<const WaveSamples> waitingClick_; // played from the next frame rendered
+    Playing click_;
+    std::vector<Playing> notes_; // oldest first
+    float gain_ = 1.0f;
 };
 
 } // namespace platform

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <vector>
+
 namespace platform {
 
 // The program's one sound output. It is opened when a sound or a beat needs
@@ -23,8 +25,14 @@ public:
     virtual int deviceCount() = 0;
 
     // Starts playing a wave file at once and returns whether it started. A
-    // sound still playing is cut off.
+    // file or beat still playing is cut off; notes go on.
     virtual bool play(const QString& path) = 0;
+
+    // Starts playing mono samples at the given rate at once, added to what
+    // else sounds (the beats, a file played, other notes), and returns whether
+    // it started. The sum never clips: where it would, it is turned down for a
+    // moment. Nothing plays for no samples or a rate that is not above 0.
+    virtual bool playNote(const std::vector<float>& monoSamples, int sampleRate) = 0;
 
     // Beats counted on the output's own clock: the first sounds at once, then
     // one every periodMs, each cutting off the sound before it. The path's
@@ -53,5 +61,5 @@ public:
 
 // The audio module implements this interface; a module built against another
 // version of it does not load.
-#define KordelixWaveOutput_iid "org.example.kordelix.WaveOutput/2"
+#define KordelixWaveOutput_iid "org.example.kordelix.WaveOutput/3"
 Q_DECLARE_INTERFACE(platform::WaveOutput, KordelixWaveOutput_iid)

@@ -23,54 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Forwards to the real output and notes each sound asked for, and how the
-// beats were started, changed and stopped.
-class RecordingOutput : public platform::WaveOutput
-{
-public:
-    explicit RecordingOutput(platform::WaveOutput& real) : real_(real) {}
-    int deviceCount() override { return real_.deviceCount(); }
-    bool play(const QString& path) override
-    {
-        paths.append(path);
-        return real_.play(path);
-    }
-    void startBeats(const QString& path, int periodMs) override
-    {
-        beats.append(u"start "_s + QString::number(periodMs));
-        real_.startBeats(path, periodMs);
-    }
-    bool setBeatSound(const QString& path) override
-    {
-        paths.append(path);
-        return real_.setBeatSound(path);
-    }
-    void setBeatPeriod(int periodMs) override
-    {
-        beats.append(u"period "_s + QString::number(periodMs));
-        real_.setBeatPeriod(periodMs);
-    }
-    void stopBeats() override
-    {
-        beats.append(u"stop"_s);
-        real_.stopBeats();
-    }
-    void close() override { real_.close(); }
-
-    QStringList paths;
-    QStringList beats;
-
-private:
-    platform::WaveOutput& real_;
-};
-
-class RecordingDesktop : public platform::FakeDesktop
-{
-public:
-    platform::WaveOutput& waveOutput() override { return output; }
-    RecordingOutput output{FakeDesktop::waveOutput()};
-};
-
 const QStringList SoundEntries{"mnuSound01", "mnuSound02", "mnuSound03", "mnuSound00"};
 
 } // namespace
@@ -112,7 +64,7 @@ private:
 
     QTemporaryDir dir;
     QPointer<MetronomeWindow> window;
-    RecordingDesktop desktop;
+    platform::FakeDesktop desktop;
 };
 
 void tst_Metronome::initTestCase()

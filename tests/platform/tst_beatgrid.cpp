@@ -1,5 +1,5 @@
-// The beat grid as the mixer renders it: where each beat and each sound starts
-// in the output's frames, after tempo changes, late sounds and previews.
+// The mixer: where each beat and each sound starts in the output's frames,
+// after tempo changes, late sounds and previews, and how notes add up on top.
 
 #include "WaveMixer.h"
 
@@ -9,12 +9,12 @@ namespace {
 
 // Runs a script on a mono mixer: "start <ms>", "period <ms>", "stop",
 // "sound <level> [frames]" (the beats' sound), "play <level> [frames]" (a sound
-// at once), "render <frame>" (up to that frame, in buffers of 1024 frames).
-// Levels are quarters. Returns where a sound starts or changes, as
-// "frame:level".
+// at once), "note <level> [frames]" (a note added at once), "render <frame>" (up
+// to that frame, in buffers of 1024 frames). Levels are quarters. Returns where
+// the output's level changes to one that is not silence, as "frame:level".
 QStringList run(int rate, const QString& script)
 {
-    platform::ClickMixer mixer(rate, 1);
+    platform::WaveMixer mixer(rate, 1);
     std::vector<float> out;
     const auto wave = [](const QStringList& words) {
         auto samples = std::make_shared<platform::WaveSamples>();
@@ -34,6 +34,8 @@ QStringList run(int rate, const QString& script)
             mixer.setBeatSound(wave(words));
         else if (verb == "play")
             mixer.play(wave(words));
+        else if (verb == "note")
+            mixer.addNote(wave(words));
         else if (verb == "render")
             while (out.size() < words[1].toULong()) {
                 const auto frames = std::min<std::size_t>(1024, words[1].toULong() - out.size());
@@ -44,9 +46,12 @@ QStringList run(int rate, const QString& script)
             qFatal("unknown step %s", qPrintable(step));
     }
     QStringList onsets;
-    for (std::size_t i = 0; i < out.size(); ++i)
-        if (out[i] != 0 && (i == 0 || out[i] != out[i - 1]))
-            onsets.append(QStringLiteral("%1:%2").arg(i).arg(double(out[i]) * 4));
+    QString level = QStringLiteral("0");
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const QString previous = std::exchange(level, QString::number(double(out[i]) * 4, 'g', 4));
+        if (level != QStringLiteral("0") && level != previous)
+            onsets.append(QStringLiteral("%1:%2").arg(i).arg(level));
+    }
     return onsets;
 }
 
@@ -59,6 +64,7 @@ class tst_BeatGrid : public QObject
 private slots:
     void beatsFallOnTheGrid_data();
     void beatsFallOnTheGrid();
+    void loudMomentPassesWithoutClipping();
 };
 
 void tst_BeatGrid::beatsFallOnTheGrid_data()
@@ -108,6 +114,18 @@ void tst_BeatGrid::beatsFallOnTheGrid_data()
     QTest::newRow("a sound played between beats")
         << 48000 << "sound 1; start 500; render 10240; play 3 20000; render 50000"
         << QStringList{"0:1", "10240:3", "24000:1", "48000:1"};
+    // A note is not cut off by the beats or by a sound played: they add.
+    QTest::newRow("a note under the beats")
+        << 48000 << "sound 1; start 500; render 10240; note 2 20000; render 50000"
+        << QStringList{"0:1", "10240:2", "24000:3", "24100:2", "48000:1"};
+    QTest::newRow("a sound played over a note")
+        << 48000 << "note 1 3000; render 1024; play 2 1000; render 4000"
+        << QStringList{"0:1", "1024:3", "2024:1"};
+    QTest::newRow("two notes") << 48000 << "note 1 3000; render 1024; note 2 3000; render 5000"
+                               << QStringList{"0:1", "1024:3", "3000:2"};
+    // Sounds that add up to more than full scale are held there.
+    QTest::newRow("beyond full scale")
+        << 48000 << "note 3 1000; note 3 1000; play 3 1000; render 2000" << QStringList{"0:4"};
 }
 
 void tst_BeatGrid::beatsFallOnTheGrid()
@@ -116,6 +134,30 @@ void tst_BeatGrid::beatsFallOnTheGrid()
     QFETCH(QString, script);
     QFETCH(QStringList, onsets);
     QCOMPARE(run(rate, script), onsets);
+}
+
+// Three notes at 0.6 and one at 0.4 reach 2.2 for 100 frames: that moment is
+// held at full scale, the quiet note after it dips for a moment and comes back
+// to its own level (within 0.1 % after three quarters of a second), and the peak
+// never goes beyond full scale.
+void tst_BeatGrid::loudMomentPassesWithoutClipping()
+{
+    platform::WaveMixer mixer(48000, 2);
+    const auto note = [](float level, std::size_t frames) {
+        auto wave = std::make_shared<platform::WaveSamples>();
+        wave->samples.assign(2 * frames, level);
+        return wave;
+    };
+    for (int i = 0; i < 3; ++i)
+        mixer.addNote(note(0.6f, 100));
+    mixer.addNote(note(0.4f, 48000));
+    std::vector<float> out(2 * 48000);
+    mixer.render(out.data(), 48000);
+    QCOMPARE(*std::max_element(out.begin(), out.end()), 1.0f);
+    QCOMPARE(out[0], 1.0f);
+    QVERIFY(out[2 * 100] < 0.3f);
+    QVERIFY(std::abs(out[2 * 36000] - 0.4f) < 0.0004f);
+    QCOMPARE(out[2 * 36000], out[2 * 36000 + 1]);
 }
 
 QTEST_GUILESS_MAIN(tst_BeatGrid)
