@@ -4,7 +4,9 @@
 #include "ChordFile.h"
 #include "ChordList.h"
 #include "ChordLists.h"
+#include "Desktop.h"
 #include "FingeringBoard.h"
+#include "GuitarSound.h"
 #include "Look.h"
 #include "Palette.h"
 
@@ -24,6 +26,17 @@ QString selectedText(const QListWidget* list)
 {
     const QListWidgetItem* item = selectedItem(list);
     return item ? item->text() : QString();
+}
+
+// The shape the synthesiser strums for a chord of the library.
+synth::Fingering fingeringOf(const ChordRecord& chord)
+{
+    synth::Fingering fingering;
+    std::copy(chord.frets.begin(), chord.frets.end(), fingering.frets.begin());
+    fingering.barreFrom = chord.barreFrom;
+    fingering.barreTo = chord.barreTo;
+    fingering.barreFret = chord.barreFret;
+    return fingering;
 }
 
 } // namespace
@@ -81,6 +94,9 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
         if (selectedItem(chordList_))
             showChord();
     });
+    // Sound only on gestures a click does not make.
+    connect(chordList_, &QListWidget::itemDoubleClicked, this, &ChordFinderWindow::strumChord);
+    connect(fretboard_, &FingeringBoard::strumRequested, this, &ChordFinderWindow::strumChord);
     connect(favoritesLabel_, &ActionLabel::clicked, this, &ChordFinderWindow::toggleFavorites);
     connect(closeLabel, &ActionLabel::clicked, this, &QWidget::close);
 
@@ -116,14 +132,24 @@ void ChordFinderWindow::showGroup()
         chordList_->setCurrentRow(row);
 }
 
+const ChordRecord* ChordFinderWindow::selectedChord() const
+{
+    return findChord(chords_, selectedText(groupList_), selectedText(chordList_));
+}
+
 void ChordFinderWindow::showChord()
 {
-    const ChordRecord* chord =
-        findChord(chords_, selectedText(groupList_), selectedText(chordList_));
+    const ChordRecord* chord = selectedChord();
     if (!chord)
         return;
     fretboard_->showChord(*chord);
     descriptionLabel_->setText(chord->description);
+}
+
+void ChordFinderWindow::strumChord()
+{
+    if (const ChordRecord* chord = selectedChord())
+        synth::playStrum(desktop_.waveOutput(), fingeringOf(*chord));
 }
 
 void ChordFinderWindow::toggleFavorites()

@@ -18,7 +18,8 @@ class Desktop;
 // and the selected chord's fingering on a fretboard of frets 1 to 12. The
 // "Favorites" switch shows the library's favourite chords instead. The keyboard
 // starts in the chord list; Tab goes on to the board, the groups, "Favorites"
-// and "Close".
+// and "Close". A double-click on a chord, or Return or Space on the board,
+// strums the chord shown.
 class ChordFinderWindow : public QWidget
 {
     Q_OBJECT
@@ -32,8 +33,12 @@ protected:
 private:
     // Lists the chords of the selected group, keeping the chord list's position.
     void showGroup();
+    // The chord selected in the lists, or null.
+    const ChordRecord* selectedChord() const;
     // Draws the selected chord and shows its description.
     void showChord();
+    // Plays the selected chord as a strum.
+    void strumChord();
     // Switches between the ordinary chords and the favourites.
     void toggleFavorites();
 

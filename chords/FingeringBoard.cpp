@@ -6,6 +6,7 @@
 #include "Resources.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
@@ -72,6 +73,21 @@ FingeringBoard::FingeringBoard(QWidget* window)
     // The view covers the board from the window's origin; it grows to the
     // right and below to hold the focus mark.
     resize(size() + QSize(MarkMargin, MarkMargin));
+}
+
+void FingeringBoard::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        look::noteKeyboardUse(this);
+        if (!event->isAutoRepeat())
+            emit strumRequested();
+        break;
+    default:
+        FretboardView::keyPressEvent(event);
+    }
 }
 
 void FingeringBoard::showChord(const ChordRecord& chord)

@@ -9,7 +9,8 @@ struct ChordRecord;
 // used in the window its focus mark is drawn round the board. Assistive
 // technology sees one object named "Fingering", described by the shown chord's
 // chart (empty before any chord); the cells, which only draw the chord, are
-// not listed one by one.
+// not listed one by one. Return or Space on the board asks for the chord to be
+// strummed.
 class FingeringBoard : public FretboardView
 {
     Q_OBJECT
@@ -19,7 +20,11 @@ public:
     // Draws the chord over the previous one and describes it.
     void showChord(const ChordRecord& chord);
 
+signals:
+    void strumRequested();
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

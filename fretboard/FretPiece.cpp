@@ -48,15 +48,26 @@ void FretPiece::paintEvent(QPaintEvent*)
 void FretPiece::mousePressEvent(QMouseEvent* event)
 {
     pressed_ = clickable() && event->button() == Qt::LeftButton;
+    doublePressed_ = false;
     event->accept();
+}
+
+void FretPiece::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+    doublePressed_ = pressed_;
 }
 
 void FretPiece::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool isClick = pressed_ && event->button() == Qt::LeftButton &&
                          rect().contains(event->position().toPoint());
+    const bool isDoubleClick = isClick && doublePressed_;
     pressed_ = false;
+    doublePressed_ = false;
     event->accept();
     if (isClick)
         click();
+    if (isDoubleClick)
+        emit doubleClicked();
 }

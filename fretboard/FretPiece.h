@@ -7,7 +7,8 @@
 
 // One picture of a fretboard, shown at its natural size, and whether a window
 // has marked it. A piece with a click handler reports a left press followed by
-// a release over it. A fret cell knows its string and fret, and draws the
+// a release over it, and a double-click as a second click followed by
+// doubleClicked(). A fret cell knows its string and fret, and draws the
 // focus mark while it is its board's focus cell and the board shows the mark.
 class FretPiece : public QWidget
 {
@@ -33,15 +34,20 @@ public:
 
     void setFocusCell(bool focusCell);
 
+signals:
+    void doubleClicked();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QPixmap picture_;
     bool marked_ = false;
     bool pressed_ = false;
+    bool doublePressed_ = false; // the press is the second of a double-click
     bool focusCell_ = false;
     int string_ = 0;
     int fret_ = 0;

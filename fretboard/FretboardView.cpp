@@ -91,6 +91,8 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
                     reportFocusCell();
                     emit cellClicked(s, f);
                 });
+                connect(cell, &FretPiece::doubleClicked, this,
+                        [this, s, f] { emit cellPlayed(s, f); });
             }
             cells_[s - 1].push_back(cell);
         }
@@ -271,8 +273,11 @@ void FretboardView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         look::noteKeyboardUse(this);
-        if (!event->isAutoRepeat())
+        if (!event->isAutoRepeat()) {
             cell(focus_)->click();
+            if (mode_ == Mode::ClickableCells)
+                emit cellPlayed(focus_.string, focus_.fret);
+        }
         return;
     default:
         QWidget::keyPressEvent(event);

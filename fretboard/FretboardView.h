@@ -23,7 +23,8 @@ class FretPiece;
 //
 // A clickable board is one control for the keyboard: Tab reaches it, the
 // arrows move a focus cell (Left and Right by fret, Up and Down by string,
-// stopping at the edges) and Return or Space click the focus cell. Assistive
+// stopping at the edges) and Return or Space click the focus cell and then ask
+// for its sound, as a double-click on a cell does. Assistive
 // technology sees it as a list of its cells, each named by string and fret,
 // described by its hover text and selected while it shows a marker.
 class FretboardView : public QWidget
@@ -80,6 +81,10 @@ public:
 signals:
     // A cell was clicked (clickable mode only).
     void cellClicked(int string, int fret);
+    // A cell's note is wanted: it was double-clicked, or Return or Space was
+    // pressed on the focus cell; each comes after the cellClicked it repeats
+    // (clickable mode only).
+    void cellPlayed(int string, int fret);
     // A picture was assigned to a cell or to an open-string piece.
     void cellPictureSet(int string, int fret);
     void openPictureSet(int string);

@@ -2,10 +2,13 @@
 
 #include "ActionLabel.h"
 #include "CellTags.h"
+#include "Desktop.h"
 #include "FretboardView.h"
+#include "GuitarSound.h"
 #include "KeyboardFocus.h"
 #include "Look.h"
 #include "Palette.h"
+#include "Pitch.h"
 #include "Resources.h"
 #include "StaffGeometry.h"
 #include "StaffView.h"
@@ -60,8 +63,8 @@ QLabel* picture(const char* name, QRect geometry, Picture shown, QWidget* parent
 
 } // namespace
 
-NoteTableWindow::NoteTableWindow(QWidget* parent)
-    : QWidget(parent), plainCell_(loadPicture(Picture::PlainCell)),
+NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
+    : QWidget(parent), desktop_(desktop), plainCell_(loadPicture(Picture::PlainCell)),
       clickedCell_(loadPicture(Picture::ClickedCell)),
       matchingCell_(loadPicture(Picture::MatchingCell)), sharpOn_(loadPicture(Picture::SharpOn)),
       flatOn_(loadPicture(Picture::FlatOn)), sharpOff_(loadPicture(Picture::SharpOff)),
@@ -76,6 +79,7 @@ NoteTableWindow::NoteTableWindow(QWidget* parent)
                                    FretboardView::Mode::ClickableCells);
     fretboard_->setAccessibleName(QStringLiteral("Fretboard"));
     connect(fretboard_, &FretboardView::cellClicked, this, &NoteTableWindow::selectCell);
+    connect(fretboard_, &FretboardView::cellPlayed, this, &NoteTableWindow::playCell);
 
     QLabel* panel =
         picture("picC", look::twipsRect(240, 2400, 3975, 2820), Picture::AboutPanel, this);
@@ -94,6 +98,7 @@ NoteTableWindow::NoteTableWindow(QWidget* parent)
 
     staff_ = new StaffView(panel);
     connect(staff_, &StaffView::positionPressed, this, &NoteTableWindow::selectStaffPosition);
+    connect(staff_, &StaffView::noteWanted, this, &NoteTableWindow::playShownNote);
 
     picture("Image1", look::twipsRect(5160, 2400, 3585, 2415), Picture::DiagonalGuitar, this);
 
@@ -157,6 +162,24 @@ void NoteTableWindow::selectStaffPosition(double y)
 {
     note_.setStaffPosition(staff::positionAt(y));
     showNote();
+}
+
+void NoteTableWindow::playCell(int string, int fret)
+{
+    synth::playNote(desktop_.waveOutput(), synth::stringFrequency(string, fret));
+}
+
+// The note at the pitch of the cells it marks; a note that marks none (E#, B#,
+// Fb, Cb) at the pitch of the note it equals.
+void NoteTableWindow::playShownNote()
+{
+    if (note_.staffPosition() == CurrentNote::NoNote)
+        return;
+    const int alteration = note_.sign() == CurrentNote::Sign::Sharp  ? 1
+                           : note_.sign() == CurrentNote::Sign::Flat ? -1
+                                                                     : 0;
+    synth::playNote(desktop_.waveOutput(),
+                    synth::writtenNoteFrequency(note_.staffPosition(), alteration));
 }
 
 void NoteTableWindow::useFlatNames()

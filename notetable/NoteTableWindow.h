@@ -11,15 +11,21 @@ class QLabel;
 class QMenu;
 class StaffView;
 
+namespace platform {
+class Desktop;
+}
+
 // The note table: a fretboard of frets 0 to 19 linked to a music staff. A
 // click on a cell names its note, draws it on the staff and marks every cell
 // that sounds it; a press on the staff does the same from the staff side.
-// Escape closes the window as "Close" does.
+// A double-click on a cell plays its note, one on the staff the note shown;
+// Return and Space do the same for the focused fretboard or staff. Escape
+// closes the window as "Close" does.
 class NoteTableWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit NoteTableWindow(QWidget* parent = nullptr);
+    explicit NoteTableWindow(platform::Desktop& desktop, QWidget* parent = nullptr);
 
     const CurrentNote& currentNote() const { return note_; }
 
@@ -29,6 +35,8 @@ protected:
 private:
     void selectCell(int string, int fret);
     void selectStaffPosition(double y);
+    void playCell(int string, int fret);
+    void playShownNote();
     void useFlatNames();
     void useSharpNames();
     void makeNatural();
@@ -38,6 +46,7 @@ private:
     void showNamingToggles();
     void showNote();
 
+    platform::Desktop& desktop_;
     CurrentNote note_;
 
     // Pictures loaded once per opening and shared by every element showing

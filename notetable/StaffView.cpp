@@ -110,6 +110,13 @@ void StaffView::mousePressEvent(QMouseEvent* event)
         emit menuRequested(event->globalPosition().toPoint());
 }
 
+void StaffView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit noteWanted();
+}
+
 void StaffView::keyPressEvent(QKeyEvent* event)
 {
     const bool menuKey = event->key() == Qt::Key_Menu ||
@@ -126,6 +133,11 @@ void StaffView::keyPressEvent(QKeyEvent* event)
         // is out of sight.
         const double y = std::clamp(staff::centreOf(staffPosition_), 0.0, height() - 1.0);
         emit menuRequested(mapToGlobal(QPoint(staff::HeadLeft + 9, int(y))));
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+               event->key() == Qt::Key_Space) {
+        look::noteKeyboardUse(this);
+        if (!event->isAutoRepeat())
+            emit noteWanted();
     } else {
         QWidget::keyPressEvent(event);
     }

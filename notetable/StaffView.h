@@ -14,7 +14,8 @@ class QLabel;
 //
 // The staff also takes the focus from Tab: Up and Down press it one position
 // above or below the note, the Menu key and Shift+F10 ask for the note-type
-// menu at the note. Assistive technology sees a picture named "Staff" whose
+// menu at the note. A double-click (after the press it repeats), Return or
+// Space ask for the note's sound. Assistive technology sees a picture named "Staff" whose
 // value and description are the name of the note shown.
 class StaffView : public QWidget
 {
@@ -35,10 +36,13 @@ signals:
     void positionPressed(double y);
     // The right button was pressed, at a point on the screen.
     void menuRequested(QPoint globalAt);
+    // The note shown is wanted as a sound.
+    void noteWanted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -75,7 +75,7 @@ void MainMenu::showChordFinder()
 
 void MainMenu::showNoteTable()
 {
-    showTool(noteTable_);
+    showTool(noteTable_, desktop_);
 }
 
 void MainMenu::showMetronome()

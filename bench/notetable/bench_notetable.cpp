@@ -5,6 +5,7 @@
 #include "FretboardView.h"
 #include "Look.h"
 #include "NoteTableWindow.h"
+#include "SystemDesktop.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,7 +22,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     look::installFontSubstitutions();
 
-    auto* window = new NoteTableWindow();
+    platform::SystemDesktop desktop;
+    auto* window = new NoteTableWindow(desktop);
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
         return 1;

@@ -1,5 +1,6 @@
 #include "CellTags.h"
 #include "CurrentNote.h"
+#include "FakeDesktop.h"
 #include "FretboardView.h"
 #include "Look.h"
 #include "NoteTableWindow.h"
@@ -163,12 +164,13 @@ private:
     QString cellsShowing(Picture picture) const;
     QString shown(const char* name) const;
 
+    platform::FakeDesktop desktop_;
     QPointer<NoteTableWindow> window_;
 };
 
 void tst_notetable::init()
 {
-    window_ = new NoteTableWindow();
+    window_ = new NoteTableWindow(desktop_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_));
 }

@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
     AboutWindow about(desktop, &mainMenu);
     const std::unique_ptr<QWidget> tools[] = {
         std::make_unique<ChordFinderWindow>(desktop),
-        std::make_unique<NoteTableWindow>(),
+        std::make_unique<NoteTableWindow>(desktop),
         std::make_unique<MetronomeWindow>(desktop),
     };
     bool unique = writeControls(out, mainMenu) && writeControls(out, about);
