@@ -33,6 +33,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <vector>
@@ -288,6 +289,142 @@ int onsets(char** argv)
     return 0;
 }
 
+// A recording of the sound server's monitor: 32-bit floats, one channel,
+// 48 000 frames a second.
+std::vector<float> recording(const char* path)
+{
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        fail("cannot read the recording");
+    const QByteArray bytes = file.readAll();
+    std::vector<float> sound(std::size_t(bytes.size()) / sizeof(float));
+    std::memcpy(sound.data(), bytes.constData(), sound.size() * sizeof(float));
+    for (float& s : sound)
+        s = std::isfinite(s) ? s : 0.0f;
+    return sound;
+}
+
+// The sound's change from one frame to the next: a fresh pluck is bright,
+// while strings that have rung for a while have lost their high partials, so
+// this brings out each new string over the ones still sounding.
+std::vector<float> brightness(const std::vector<float>& sound)
+{
+    std::vector<float> change(sound.size());
+    for (std::size_t i = 1; i < sound.size(); ++i)
+        change[i] = sound[i] - sound[i - 1];
+    return change;
+}
+
+// Where notes start, in frames: each place where the bright energy of the
+// next NoteWindow is well above that of the NoteWindow before, keeping the
+// strongest such rise within a window. The window is longer than a period of
+// the lowest string, so that the energy of a ringing string is steady in it.
+constexpr std::size_t Hop = SoundRate / 1000;
+constexpr std::size_t NoteWindow = 12 * Hop;
+constexpr double NoteRise = 1.7;
+
+std::vector<std::size_t> noteStarts(const std::vector<float>& change)
+{
+    std::vector<double> energy(change.size() / Hop);
+    for (std::size_t k = 0; k < energy.size(); ++k)
+        for (std::size_t i = k * Hop; i < (k + 1) * Hop; ++i)
+            energy[k] += double(change[i]) * change[i];
+    const std::size_t w = NoteWindow / Hop;
+    std::vector<double> before(energy.size()), after(energy.size());
+    double loudest = 0;
+    for (std::size_t k = w; k + w <= energy.size(); ++k) {
+        before[k] = std::accumulate(energy.begin() + long(k - w), energy.begin() + long(k), 0.0);
+        after[k] = std::accumulate(energy.begin() + long(k), energy.begin() + long(k + w), 0.0);
+        loudest = std::max(loudest, after[k]);
+    }
+    // Quiet below a thousandth of the loudest window does not count as sound.
+    const double floor = loudest / 1000;
+    std::vector<double> rise(energy.size());
+    for (std::size_t k = 0; k < energy.size(); ++k)
+        rise[k] = after[k] > floor ? after[k] / std::max(before[k], floor) : 0.0;
+    std::vector<std::size_t> starts;
+    for (std::size_t k = 0; k < rise.size(); ++k) {
+        if (rise[k] < NoteRise)
+            continue;
+        const std::size_t from = k >= w ? k - w : 0;
+        const std::size_t to = std::min(rise.size(), k + w + 1);
+        if (std::max_element(rise.begin() + long(from), rise.begin() + long(to)) ==
+            rise.begin() + long(k))
+            starts.push_back(k * Hop);
+    }
+    return starts;
+}
+
+// The lag of the highest value near a lag, refined between frames by a parabola.
+template <typename Value> double refinedLag(Value value, int lag)
+{
+    const double a = value(lag - 1), b = value(lag), c = value(lag + 1);
+    const double bend = a - 2 * b + c;
+    return bend == 0 ? lag : lag + 0.5 * (a - c) / bend;
+}
+
+// Periods searched for, in frames: from 1500 Hz down to 75 Hz.
+constexpr int ShortestPeriod = SoundRate / 1500;
+constexpr int LongestPeriod = SoundRate / 75;
+constexpr double OctaveAgreement = 0.6;
+
+// The period, in frames, of the string struck at frame `start`, heard until
+// `end` and over whatever already rang from `previous` on. A plucked string
+// first plays a burst of noise as long as its period and then repeats it, so
+// the bright sound after the start agrees with itself one period later; the
+// same agreement measured just before the start, where only the older strings
+// sound, is taken away, so that their periods do not count.
+double newPeriod(const std::vector<float>& change, std::optional<std::size_t> previous,
+                 std::size_t start, std::size_t end)
+{
+    const std::size_t margin = 2 * Hop;
+    const std::size_t span = std::min(end - start, previous ? start - *previous : end);
+    if (span < LongestPeriod + 2 * margin + 8 * Hop)
+        fail("the notes follow each other too closely to measure");
+    const std::size_t length = span - LongestPeriod - 2 * margin;
+    const auto agreement = [&](std::size_t from, int lag) {
+        double sum = 0;
+        for (std::size_t i = from; i < from + length; ++i)
+            sum += double(change[i]) * change[i + std::size_t(lag)];
+        return sum;
+    };
+    const auto value = [&](int lag) {
+        const double after = agreement(start + margin, lag);
+        return previous ? after - agreement(start - margin - length - LongestPeriod, lag) : after;
+    };
+    const auto highest = [&](int from, int to) {
+        int best = from;
+        for (int lag = from + 1; lag <= to; ++lag)
+            if (value(lag) > value(best))
+                best = lag;
+        return best;
+    };
+    int best = highest(ShortestPeriod, LongestPeriod);
+    // Twice the period agrees almost as well as the period itself, and better
+    // when a string an octave below rings on (or the old strings' noise bursts
+    // resemble the new one's): when half the best lag agrees nearly as well,
+    // it is the period.
+    const int half = highest(std::max(ShortestPeriod, best / 2 - 2), best / 2 + 2);
+    if (value(half) >= OctaveAgreement * value(best))
+        best = half;
+    return refinedLag(value, best);
+}
+
+int notes(char** argv)
+{
+    const std::vector<float> sound = recording(argv[0]);
+    const std::vector<float> change = brightness(sound);
+    const std::vector<std::size_t> starts = noteStarts(change);
+    for (std::size_t n = 0; n < starts.size(); ++n) {
+        const std::optional<std::size_t> previous = n ? std::optional(starts[n - 1]) : std::nullopt;
+        const std::size_t end = n + 1 < starts.size() ? starts[n + 1] : change.size();
+        const std::size_t limit = std::min(end, starts[n] + 4 * LongestPeriod);
+        std::printf("%.1f %.2f\n", double(starts[n]) * 1000 / SoundRate,
+                    SoundRate / newPeriod(change, previous, starts[n], limit));
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -313,5 +450,7 @@ int main(int argc, char** argv)
         return grid(rest, args);
     if (command == "onsets" && rest == 2)
         return onsets(args);
+    if (command == "notes" && rest == 1)
+        return notes(args);
     fail("unknown command or wrong number of arguments");
 }
