@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# Notes and chords as heard: a double-click on the open high E string in the
+# note table plays one E4, and a double-click on C major in the chord finder
+# strums its five strings from the lowest up, 30 ms apart.
+#
+# The program plays through a private PulseAudio server into a null sink whose
+# monitor parecord records (32-bit float, one channel, 48 000 frames a second),
+# so the sound is read as the program hands it to a real sound server. Skipped
+# (exit 77) when PulseAudio is not installed.
+source "$(dirname "$0")/e2e_lib.sh"
+
+for tool in pulseaudio parecord pactl; do
+    command -v "$tool" >/dev/null || {
+        echo "SKIP: the sound test needs $tool (packages pulseaudio, pulseaudio-utils)"
+        exit 77
+    }
+done
+
+SOUND_RATE=48000
+NOTE_LISTEN_MS=2500 # a note lasts 1.5 s; anything played after it shows too
+PITCH_SLACK=0.01    # a pitch may be this far off, as a fraction
+# Strings of C major (x32010) from the lowest played up: C3 E3 G3 C4 E4.
+C_MAJOR_PITCHES=(130.81 164.81 196.00 261.63 329.63)
+STRUM_MIN_MS=20
+STRUM_MAX_MS=40
+
+# A sound server of our own: its socket, state and log stay in $WORK, and it
+# lets anyone who can reach the socket connect.
+pulse="$WORK/pulse"
+mkdir -m 700 "$pulse" "$pulse/runtime" "$pulse/home"
+XDG_RUNTIME_DIR="$pulse/runtime" HOME="$pulse/home" \
+    pulseaudio --daemonize=no --exit-idle-time=-1 -n \
+    -L "module-null-sink sink_name=e2e rate=$SOUND_RATE format=float32le" \
+    -L "module-native-protocol-unix auth-anonymous=1 socket=$pulse/socket" \
+    >"$pulse/log" 2>&1 &
+PULSE_PID=$!
+export PULSE_SERVER="unix:$pulse/socket" SDL_AUDIODRIVER=pulseaudio
+RECORDER_PID=""
+
+stop_sound() {
+    local status=$?
+    set +e
+    [[ -n "$RECORDER_PID" ]] && kill "$RECORDER_PID" 2>/dev/null
+    kill "$PULSE_PID" 2>/dev/null
+    wait "$PULSE_PID" 2>/dev/null
+    (exit "$status")
+    e2e_finish
+}
+trap stop_sound EXIT
+
+deadline=$((SECONDS + WINDOW_TIMEOUT))
+until pactl info >/dev/null 2>&1; do
+    ((SECONDS <= deadline)) || fail "the sound server did not start: $(cat "$pulse/log")"
+    sleep 0.1
+done
+
+# Starts recording the null sink into a file and waits until the recorder is
+# connected: record FILE
+record() {
+    local deadline=$((SECONDS + CHANGE_TIMEOUT))
+    parecord --device=e2e.monitor --format=float32le --channels=1 --rate=$SOUND_RATE --raw "$1" &
+    RECORDER_PID=$!
+    until [[ -n "$(pactl list short source-outputs 2>/dev/null)" ]]; do
+        ((SECONDS <= deadline)) || fail "parecord did not connect to the sound server"
+        sleep 0.05
+    done
+}
+
+# Milliseconds of sound in a recording.
+recorded_ms() {
+    echo $(($(stat -c %s "$1") / 4 * 1000 / SOUND_RATE))
+}
+
+# Waits until the recording holds a note and NOTE_LISTEN_MS after its start,
+# stops the recorder and puts each note heard, "start_ms pitch_hz", into
+# HEARD: listen FILE
+listen() {
+    local deadline=$((SECONDS + CHANGE_TIMEOUT)) first="" text
+    while [[ -z "$first" ]]; do
+        ((SECONDS <= deadline)) || fail "nothing was heard within $CHANGE_TIMEOUT s"
+        sleep 0.2
+        # The last note may be cut off while it is being recorded.
+        first="$("$PROBE" notes "$1" 2>/dev/null | head -n 1 | cut -d' ' -f1)" || first=""
+    done
+    deadline=$((SECONDS + CHANGE_TIMEOUT))
+    while (($(recorded_ms "$1") < ${first%.*} + NOTE_LISTEN_MS)); do
+        ((SECONDS <= deadline)) || fail "the recording stalled"
+        sleep 0.2
+    done
+    kill "$RECORDER_PID"
+    wait "$RECORDER_PID" 2>/dev/null || true
+    RECORDER_PID=""
+    text="$("$PROBE" notes "$1")" || fail "the recording could not be measured"
+    mapfile -t HEARD <<<"$text"
+    echo "# heard (start ms, pitch Hz): ${HEARD[*]}"
+}
+
+# "yes" when each measured pitch lies within PITCH_SLACK of the expected one,
+# in the same order: pitches_match "MEASURED..." "EXPECTED..."
+pitches_match() {
+    awk -v measured="$1" -v expected="$2" -v slack=$PITCH_SLACK 'BEGIN {
+        n = split(measured, m); if (n != split(expected, e)) { print "no"; exit }
+        for (i = 1; i <= n; i++) if (m[i] < e[i] * (1 - slack) || m[i] > e[i] * (1 + slack)) { print "no"; exit }
+        print "yes" }'
+}
+
+# Double-clicks a point DX, DY from the top-left corner of a named control:
+# double_click_inside WINDOW WINDOW_NAME CONTROL_NAME DX DY
+double_click_inside() {
+    local rect origin
+    rect=($(control "$2" "$3"))
+    origin=($(xd_window_origin "$1"))
+    xd_pointer_to $((origin[0] + rect[0] + $4)) $((origin[1] + rect[1] + $5))
+    xdotool click --repeat 2 --delay 80 1
+}
+
+start_kordelix
+
+# The note table: one E4 from the open high E string.
+notes="$(open_tool "Note table" lblNoteTable 0 0)"
+cell=($(control frmNoteTable 'E(0)'))
+record "$WORK/note.raw"
+double_click_inside "$notes" frmNoteTable 'E(0)' $((cell[2] / 2)) $((cell[3] / 2))
+listen "$WORK/note.raw"
+expect_eq "a double-click on the open high E string plays one note" "${#HEARD[@]}" 1
+expect_eq "the note is E4, 329.63 Hz" "$(pitches_match "${HEARD[0]#* }" 329.63)" yes
+
+# The chord finder opens on the first chord of the file, C major.
+data="$BIN/ChordData.txt"
+first="$(chord_lines "$data" '!C' | head -n 1)"
+name="${first:19:10}"
+expect_eq "the first chord of the file is C major (x32010)" \
+    "$(chord_group "$first")/${name%% *}/${first:30:17}" "Major/C/00 01 00 02 03 -1"
+chord="$(open_tool "Chord finder" lblChord 0 640)"
+wait_for "the chord finder shows C major" "$(chord_board_of "$first")" chord_board "$chord"
+read -r top bottom < <(selected_row "$chord" lstChord) || true
+[[ -n "${bottom:-}" ]] || fail "no chord is selected"
+record "$WORK/strum.raw"
+double_click_inside "$chord" frmChord lstChord 40 $(((top + bottom) / 2))
+listen "$WORK/strum.raw"
+expect_eq "a double-click on C major strums five strings" "${#HEARD[@]}" 5
+spacings="$(printf '%s\n' "${HEARD[@]}" | awk 'NR > 1 { printf "%s%.0f", sep, $1 - last; sep = " " }
+    { last = $1 }')"
+expect_eq "the strings sound $STRUM_MIN_MS to $STRUM_MAX_MS ms apart (got $spacings)" \
+    "$(awk -v s="$spacings" -v lo=$STRUM_MIN_MS -v hi=$STRUM_MAX_MS 'BEGIN {
+        n = split(s, d); for (i = 1; i <= n; i++) if (d[i] < lo || d[i] > hi) { print "no"; exit }
+        print "yes" }')" yes
+expect_eq "the strings sound from C3 up: C3 E3 G3 C4 E4" \
+    "$(pitches_match "$(printf '%s\n' "${HEARD[@]}" | cut -d' ' -f2 | paste -sd' ')" \
+        "${C_MAJOR_PITCHES[*]}")" yes
