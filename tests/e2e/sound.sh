@@ -25,12 +25,13 @@ STRUM_MIN_MS=20
 STRUM_MAX_MS=40
 
 # A sound server of our own: its socket, state and log stay in $WORK, and it
-# lets anyone who can reach the socket connect.
+# lets anyone who can reach the socket connect. The null sink never rewinds,
+# so that its monitor passes on exactly what was mixed, once.
 pulse="$WORK/pulse"
 mkdir -m 700 "$pulse" "$pulse/runtime" "$pulse/home"
 XDG_RUNTIME_DIR="$pulse/runtime" HOME="$pulse/home" \
     pulseaudio --daemonize=no --exit-idle-time=-1 -n \
-    -L "module-null-sink sink_name=e2e rate=$SOUND_RATE format=float32le" \
+    -L "module-null-sink sink_name=e2e rate=$SOUND_RATE format=float32le norewinds=1" \
     -L "module-native-protocol-unix auth-anonymous=1 socket=$pulse/socket" \
     >"$pulse/log" 2>&1 &
 PULSE_PID=$!
@@ -54,21 +55,24 @@ until pactl info >/dev/null 2>&1; do
     sleep 0.1
 done
 
-# Starts recording the null sink into a file and waits until the recorder is
-# connected: record FILE
-record() {
-    local deadline=$((SECONDS + CHANGE_TIMEOUT))
-    parecord --device=e2e.monitor --format=float32le --channels=1 --rate=$SOUND_RATE --raw "$1" &
-    RECORDER_PID=$!
-    until [[ -n "$(pactl list short source-outputs 2>/dev/null)" ]]; do
-        ((SECONDS <= deadline)) || fail "parecord did not connect to the sound server"
-        sleep 0.05
-    done
-}
-
 # Milliseconds of sound in a recording.
 recorded_ms() {
-    echo $(($(stat -c %s "$1") / 4 * 1000 / SOUND_RATE))
+    echo $(($(stat -c %s "$1" 2>/dev/null || echo 0) / 4 * 1000 / SOUND_RATE))
+}
+
+# Starts recording the null sink into a file and waits until it holds some
+# quiet: record FILE. The recorder asks for a short latency, which the null
+# sink then works with too; otherwise an idle null sink mixes two seconds at a
+# time.
+record() {
+    local deadline=$((SECONDS + CHANGE_TIMEOUT))
+    parecord --device=e2e.monitor --latency-msec=10 --format=float32le --channels=1 \
+        --rate=$SOUND_RATE --raw "$1" &
+    RECORDER_PID=$!
+    until (($(recorded_ms "$1") >= 200)); do
+        ((SECONDS <= deadline)) || fail "parecord recorded nothing"
+        sleep 0.05
+    done
 }
 
 # Waits until the recording holds a note and NOTE_LISTEN_MS after its start,
