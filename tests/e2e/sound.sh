@@ -84,7 +84,7 @@ listen() {
         ((SECONDS <= deadline)) || fail "nothing was heard within $CHANGE_TIMEOUT s"
         sleep 0.2
         # The last note may be cut off while it is being recorded.
-        first="$("$PROBE" notes "$1" 2>/dev/null | head -n 1 | cut -d' ' -f1)" || first=""
+        first="$("$PROBE" notes "$1" 2>/dev/null | awk 'NR == 1 { print $1 }')" || first=""
     done
     deadline=$((SECONDS + CHANGE_TIMEOUT))
     while (($(recorded_ms "$1") < ${first%.*} + NOTE_LISTEN_MS)); do
@@ -131,7 +131,8 @@ expect_eq "the note is E4, 329.63 Hz" "$(pitches_match "${HEARD[0]#* }" 329.63)"
 
 # The chord finder opens on the first chord of the file, C major.
 data="$BIN/ChordData.txt"
-first="$(chord_lines "$data" '!C' | head -n 1)"
+mapfile -t chords < <(chord_lines "$data" '!C')
+first="${chords[0]:-}"
 name="${first:19:10}"
 expect_eq "the first chord of the file is C major (x32010)" \
     "$(chord_group "$first")/${name%% *}/${first:30:17}" "Major/C/00 01 00 02 03 -1"

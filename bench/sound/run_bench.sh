@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Measures the time from a key press to the first sample of the note it plays.
+# Starts a private PulseAudio daemon with a null sink and a private X display,
+# runs the real program on them, opens the note table from the main menu (its
+# fretboard has the keyboard, on the open high E string) and presses Space
+# BENCH_PRESSES times while sound_latency watches the sink's monitor. Three
+# runs: presses 2 s apart, while the output is still open from the last note;
+# presses 3 s apart, each after the output has closed (it closes 0.8 s after
+# the last sound) and must open again; and the first again with a busy loop on
+# each core. The server's own figures for the program's stream (its buffer and
+# the sink's latency) are printed once during the first run.
+#
+#   sound_bench.sh            (from the build's bin folder)
+#
+# Environment: BENCH_DISPLAY (default :45), BENCH_PRESSES (default 20).
+# Needs pulseaudio, pulseaudio-utils (parec, pactl), Xvfb and xdotool.
+set -eu
+
+bin=$(cd "$(dirname "$0")" && pwd)
+display=${BENCH_DISPLAY:-:45}
+presses=${BENCH_PRESSES:-20}
+
+work=$(mktemp -d)
+chmod 700 "$work"
+export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+pids=()
+busy=()
+cleanup() {
+    for pid in "${busy[@]}" "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+# The null sink never rewinds, so that its monitor passes each sample on once,
+# when it is mixed.
+pulseaudio --daemonize=no --exit-idle-time=-1 -n \
+    -L "module-null-sink sink_name=bench rate=48000 format=float32le norewinds=1" \
+    -L module-native-protocol-unix >"$work/pulse.log" 2>&1 &
+pids+=($!)
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY="$display"
+for _ in $(seq 50); do
+    pactl info >/dev/null 2>&1 && xdotool getmouselocation >/dev/null 2>&1 && break
+    sleep 0.1
+done
+pactl info >/dev/null
+
+SDL_AUDIODRIVER=pulseaudio "$bin/kordelix" >"$work/kordelix.log" 2>&1 &
+pids+=($!)
+
+# The main menu's "Note table" label, found in the layout table beside the program.
+source "$bin/layout-table.sh"
+read -r x y w h <<<"${XD_LAYOUT["frmMain/lblNoteTable"]}"
+main=$(xdotool search --sync --onlyvisible --name '^Kordelix$' | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove $((X + x + w / 2)) $((Y + y + h / 2)) click 1
+notes=$(xdotool search --sync --onlyvisible --name '^Note table$' | head -n 1)
+xdotool windowfocus --sync "$notes"
+
+# The stream's buffer and the sink's latency as the server reports them.
+server_latency() {
+    pactl list sink-inputs | sed -n 's/^\s*\(Buffer\|Sink\) Latency: \([0-9]*\) usec.*/\1 \2/p' |
+        awk '{ printf "%s latency %.1f ms  ", tolower($1), $2 / 1000 } END { print "" }'
+}
+
+# One run of presses GAP_MS apart: run NAME GAP_MS
+run() {
+    echo "== $1: $presses presses of Space, $2 ms apart"
+    local reporter=""
+    if [[ $1 == quiet ]]; then
+        (sleep 5 && echo "server: $(server_latency)") &
+        reporter=$!
+    fi
+    # parec ends on its next write once sound_latency has ended (quietly).
+    parec --raw --device=bench.monitor --latency-msec=5 --format=float32le --channels=1 2>/dev/null \
+        --rate=48000 | "$bin/sound_latency" "$presses" "$2" space |
+        awk '/^press/ { each = each " " $3 } !/^press/ { print } END { print "each (ms):" each }' 
+    if [[ -n "$reporter" ]]; then wait "$reporter"; fi
+}
+
+run quiet 2000
+run cold 3000
+for _ in 1 2; do
+    sh -c 'while :; do :; done' &
+    busy+=($!)
+done
+run busy 2000
