@@ -1,5 +1,6 @@
 // Reads back what the program shows and plays, for the end-to-end scripts:
-// colours and pictures in screenshots, and clicks in the sound it wrote.
+// colours and pictures in screenshots, clicks in the sound it wrote and notes
+// in the sound it played.
 //
 //   e2e_probe pixel IMAGE X Y                      colour as R,G,B
 //   e2e_probe count IMAGE X Y W H R,G,B [TOL]      pixels of that colour in a rectangle
@@ -12,6 +13,7 @@
 //   e2e_probe grid IMAGE X Y COLUMNS ROWS L=PICTURE ...
 //                                                  names each cell of a grid of pictures
 //   e2e_probe onsets SOUND GAP_MS                  start of each click in milliseconds
+//   e2e_probe notes RECORDING                      "start_ms pitch_hz" of each plucked note
 //
 // Pictures are compared by their opaque pixels only, each allowed to differ by
 // 8 in a channel.
@@ -22,7 +24,12 @@
 // that rounding of the layout does not matter). SOUND is what the program wrote
 // through SDL's disk driver: interleaved 32-bit floats, two channels, 48 000
 // frames a second; a click starts where the level first reaches a tenth of the
-// loudest sample after at least GAP_MS of quiet.
+// loudest sample after at least GAP_MS of quiet. RECORDING is what parecord
+// took from a sound server's monitor: 32-bit floats, one channel, 48 000
+// frames a second. A note starts where the sound turns much brighter; its
+// pitch is that of the string newly struck there, measured until the next
+// note starts, so that the strings of a strum 30 ms apart are told apart even
+// while the earlier ones ring on.
 
 #include <QColor>
 #include <QFile>
@@ -378,9 +385,9 @@ double newPeriod(const std::vector<float>& change, std::optional<std::size_t> pr
                  std::size_t start, std::size_t end)
 {
     const std::size_t margin = 2 * Hop;
-    const std::size_t span = std::min(end - start, previous ? start - *previous : end);
+    const std::size_t span = previous ? std::min(end - start, start - *previous) : end - start;
     if (span < LongestPeriod + 2 * margin + 8 * Hop)
-        fail("the notes follow each other too closely to measure");
+        fail("a note is too short to measure");
     const std::size_t length = span - LongestPeriod - 2 * margin;
     const auto agreement = [&](std::size_t from, int lag) {
         double sum = 0;
@@ -430,7 +437,7 @@ int notes(char** argv)
 int main(int argc, char** argv)
 {
     if (argc < 2)
-        fail("usage: e2e_probe pixel|count|bbox|runs|differ|find|grid|onsets ...");
+        fail("usage: e2e_probe pixel|count|bbox|runs|differ|find|grid|onsets|notes ...");
     const std::string command = argv[1];
     const int rest = argc - 2;
     char** args = argv + 2;
