@@ -18,10 +18,10 @@ namespace {
 
 constexpr int Rate = 48000;
 // Milliseconds SDL's disk driver waits after each buffer: a quick pace where
-// only what is played matters, and about a buffer's length in real time (2048
+// only what is played matters, and about a buffer's length in real time (1024
 // frames) where the output's life matters.
 constexpr const char* QuickDelay = "2";
-constexpr const char* RealTimeDelay = "40";
+constexpr const char* RealTimeDelay = "21";
 
 // A 16-bit mono wave file of a constant level; claimedFrames lets a test claim
 // more data than it holds.
