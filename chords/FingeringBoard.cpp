@@ -108,15 +108,3 @@ void FingeringBoard::paintEvent(QPaintEvent* event)
                             QColor::fromRgb(palette::Action));
     }
 }
-
-void FingeringBoard::focusInEvent(QFocusEvent* event)
-{
-    FretboardView::focusInEvent(event);
-    update();
-}
-
-void FingeringBoard::focusOutEvent(QFocusEvent* event)
-{
-    FretboardView::focusOutEvent(event);
-    update();
-}

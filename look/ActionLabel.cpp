@@ -166,15 +166,3 @@ void ActionLabel::paintEvent(QPaintEvent* event)
         look::drawFocusMark(painter, rect(), palette().color(QPalette::WindowText));
     }
 }
-
-void ActionLabel::focusInEvent(QFocusEvent* event)
-{
-    QLabel::focusInEvent(event);
-    update();
-}
-
-void ActionLabel::focusOutEvent(QFocusEvent* event)
-{
-    QLabel::focusOutEvent(event);
-    update();
-}

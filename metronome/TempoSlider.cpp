@@ -141,18 +141,6 @@ void TempoSlider::keyPressEvent(QKeyEvent* event)
     emit tempoChosen(std::clamp(chosen, slowest, fastest));
 }
 
-void TempoSlider::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void TempoSlider::focusOutEvent(QFocusEvent* event)
-{
-    QWidget::focusOutEvent(event);
-    update();
-}
-
 void TempoSlider::mousePressEvent(QMouseEvent* event)
 {
     dragging_ = true;

@@ -21,12 +21,13 @@ namespace {
 
 constexpr int OutputRate = 48000;
 constexpr int OutputChannels = 2;
-// 2048 frames, about 43 ms: a sound server fed in buffers this long did not run
-// dry with every core busy, where 512-frame buffers now and then did and put
-// the beats after it late. A beat is placed by frame count, so the length of
-// the buffer delays the whole beat a little but never moves one beat against
-// another.
-constexpr Uint16 OutputBufferFrames = 2048;
+// 1024 frames, about 21 ms: a note asked for waits for the next buffer and
+// then for the one the sound server holds, some 35 ms in all, where 2048-frame
+// buffers took some 65 ms, too long for a note that answers a key. 512-frame
+// buffers now and then ran dry with every core busy and put the beats after
+// it late. A beat is placed by frame count, so the length of the buffer
+// delays the whole beat a little but never moves one beat against another.
+constexpr Uint16 OutputBufferFrames = 1024;
 // The output closes this long after the last sound has been rendered, so that
 // a sound played now and then does not open and close it every time, while the
 // desktop sees the program's playback stream go soon after the beats stop.

@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Measures the metronome's beat as a listener would hear it. Starts a private
 # PulseAudio daemon with a null sink and a private X display, runs the real
 # program on them, opens the metronome from the main menu, types each tempo,
@@ -11,7 +11,8 @@
 #
 # Environment: BENCH_DISPLAY (default :44), BENCH_BEATS (default 120),
 # BENCH_KEEP (a folder to keep the recordings in).
-# Needs pulseaudio, pulseaudio-utils (parecord), Xvfb and xdotool.
+# Needs pulseaudio, pulseaudio-utils (parecord), Xvfb and xdotool. Controls are
+# found by name in the layout table the build writes beside the program.
 set -eu
 
 bin=$(cd "$(dirname "$0")" && pwd)
@@ -48,14 +49,27 @@ pactl info >/dev/null
 SDL_AUDIODRIVER=pulseaudio "$bin/kordelix" >"$work/kordelix.log" 2>&1 &
 pids="$pids $!"
 
-# Clicks at a point given relative to the client area of the named window.
-click_in() {
+source "$bin/layout-table.sh"
+
+# Moves the pointer to a point DX, DY from the top-left corner of a control,
+# found by its window's caption and object name and its own name:
+# point_at CAPTION WINDOW_NAME CONTROL DX DY
+point_at() {
+    local window rect
     window=$(xdotool search --sync --name "^$1\$" | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+    rect=(${XD_LAYOUT["$2/$3"]})
+    xdotool mousemove $((X + rect[0] + $4)) $((Y + rect[1] + $5))
 }
 
-click_in Kordelix 140 106 # "- Metronome"
+# Clicks the middle of a control: click_control CAPTION WINDOW_NAME CONTROL
+click_control() {
+    local rect=(${XD_LAYOUT["$2/$3"]})
+    point_at "$1" "$2" "$3" $((rect[2] / 2)) $((rect[3] / 2))
+    xdotool click 1
+}
+
+click_control Kordelix frmMain lblMetronome
 sleep 1
 
 # Records the sink's monitor to $work/$1.raw while the rest of the arguments run.
@@ -74,12 +88,12 @@ record() {
 }
 
 run_tempo() {
-    click_in Metronome 170 75 # "Start/Stop"
+    click_control Metronome frmMetronome lblStartStop
     sleep "$(awk "BEGIN { print ($beats * $period + 300) / 1000 }")"
     # The output's latency as the sound server reports it, once per run.
     pactl list sink-inputs | sed -n 's/^\s*\(Buffer\|Sink\) Latency: \([0-9]*\) usec.*/\1 \2/p' |
         awk '{ printf "%s latency %.1f ms  ", tolower($1), $2 / 1000 } END { print "" }' >&2
-    click_in Metronome 170 75
+    click_control Metronome frmMetronome lblStartStop
 }
 
 for load in quiet busy; do
@@ -91,7 +105,7 @@ for load in quiet busy; do
     fi
     for tempo in $tempos; do
         period=$(( (60000 + tempo / 2) / tempo ))
-        click_in Metronome 250 27 # the tempo box
+        click_control Metronome frmMetronome txtValue
         xdotool key ctrl+a type "$tempo"
         record "$load-$tempo" run_tempo
         printf '%-5s ' "$load"
@@ -101,23 +115,23 @@ done
 for pid in $busy; do kill "$pid"; done
 busy=""
 
-# The slider at 180 (offset 150 on the bar, which starts at 8, 16), started,
-# then dragged a pixel at a time to 120 (offset 90) over 4 s, then 12 beats.
+# The slider at 180 (150 pixels along its bar), started, then dragged a pixel
+# at a time to 120 (90 pixels along) over 4 s, then 12 beats.
 drag() {
-    click_in Metronome 250 27
+    click_control Metronome frmMetronome txtValue
     xdotool key ctrl+a type 180
-    click_in Metronome 170 75
+    click_control Metronome frmMetronome lblStartStop
     sleep 2
-    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name '^Metronome$' | head -n 1)")"
-    xdotool mousemove $((X + 8 + 150)) $((Y + 26)) mousedown 1
+    point_at Metronome frmMetronome imgSlider 150 10
+    xdotool mousedown 1
     for offset in $(seq 149 -1 90); do
-        xdotool mousemove $((X + 8 + offset)) $((Y + 26))
+        point_at Metronome frmMetronome imgSlider "$offset" 10
         sleep 0.066
     done
     xdotool mouseup 1
     dragged=$(date +%s%N)
     sleep 6.3
-    click_in Metronome 170 75
+    click_control Metronome frmMetronome lblStartStop
 }
 started=$(date +%s%N)
 record drag drag

@@ -9,6 +9,7 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$(realpath "${1:-$root/build}")"
 runs="${2:-10}"
 source "$root/tools/xdriver.sh"
+xd_load_layout "$build/bin"
 trap xd_stop EXIT
 xd_start_display
 
@@ -53,14 +54,14 @@ echo "  ratio:       $(awk -v k="$k" -v b="$b" 'BEGIN {printf "%.2f", k / b}')"
 xd_start_program "$build/bin/kordelix"
 main="$(xd_wait_window Kordelix)"
 # Each tool opens centred, over the main menu: move it aside before the next.
-open_tool() { # X Y CAPTION
-    xd_click "$main" "$1" "$2"
-    xdotool windowmove "$(xd_wait_window "$3")" 0 0
+open_tool() { # CONTROL CAPTION
+    xd_click_control "$main" frmMain "$1"
+    xdotool windowmove "$(xd_wait_window "$2")" 0 0
 }
-open_tool 140 42 "Chord finder"
-open_tool 140 74 "Note table"
-open_tool 140 106 Metronome
-xd_click "$main" 130 140
+open_tool lblChord "Chord finder"
+open_tool lblNoteTable "Note table"
+open_tool lblMetronome Metronome
+xd_click_control "$main" frmMain lblAbout
 xd_wait_window Form1 >/dev/null
 sleep 0.5
 rss="$(awk '/VmRSS/ {print $2}' "/proc/$XD_PROGRAM_PID/status")"

@@ -7,6 +7,7 @@
 #include "FingeringBoard.h"
 #include "Look.h"
 #include "Palette.h"
+#include "SoundMeasures.h"
 
 #include "FakeDesktop.h"
 
@@ -114,6 +115,8 @@ private slots:
     void groupEntries();
     void steps_data();
     void steps();
+    void strums_data();
+    void strums();
     void unreadableFile();
     void keyboardWalk();
     void wholeRowsHeight_data();
@@ -325,6 +328,57 @@ void tst_ChordFinder::steps()
     QTEST(accessibleText(board_, QAccessible::Description), "chart");
     QCOMPARE(favorites_->isChecked(), steps.count(QStringLiteral("favorites")) % 2 == 1);
     QCOMPARE(desktop_.messages.size(), 0);
+}
+
+void tst_ChordFinder::strums_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("lowest"); // the first string of each strum, in hertz
+    QTest::newRow("a click on a chord is silent") << QStringList{"click 1"} << "";
+    QTest::newRow("a double-click on C: C3 first") << QStringList{"double-click 0"} << "130.81";
+    QTest::newRow("F barre: F2 first") << QStringList{"double-click 2"} << "87.31";
+    QTest::newRow("Space on the board: the chord shown") << QStringList{"board Space"} << "130.81";
+    QTest::newRow("Return on the board") << QStringList{"click 1", "board Return"} << "146.83";
+    QTest::newRow("Space in the list moves nothing and is silent")
+        << QStringList{"chords Space"} << "";
+    QTest::newRow("a favourite") << QStringList{"favorites", "double-click 0", "board Enter"}
+                                 << "82.41 82.41";
+}
+
+// Each gesture strums once; the strum starts on the chord's lowest string.
+void tst_ChordFinder::strums()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, lowest);
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    desktop_.output.notes.clear();
+    open();
+    for (const QString& step : steps) {
+        const QString what = step.section(u' ', 1);
+        // Through the window, as the platform delivers a double-click.
+        const QPoint row = chords_->viewport()->mapTo(
+            window_, chords_->visualItemRect(chords_->item(what.toInt())).center());
+        if (step.startsWith(u"click"))
+            QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, row);
+        else if (step.startsWith(u"double-click"))
+            QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, {}, row);
+        else if (step == u"favorites")
+            QTest::mouseClick(favorites_, Qt::LeftButton);
+        else
+            QTest::keySequence(step.startsWith(u"board") ? static_cast<QWidget*>(board_) : chords_,
+                               QKeySequence(what));
+    }
+    const QStringList expected = lowest.split(u' ', Qt::SkipEmptyParts);
+    const auto& played = desktop_.output.notes;
+    QCOMPARE(played.size(), expected.size());
+    for (qsizetype i = 0; i < played.size(); ++i) {
+        // Over 10 ms from the end of the fade-in, before the second string.
+        const int rate = played[i].sampleRate;
+        const double hz =
+            measure::roughFundamental(played[i].samples, rate, rate / 500, rate / 100, 75.0);
+        QVERIFY2(std::abs(hz / expected[i].toDouble() - 1.0) < 0.01,
+                 qPrintable(QStringLiteral("strum %1 starts at %2 Hz").arg(i).arg(hz)));
+    }
 }
 
 // A folder in the file's place cannot be read: the message, then an empty

@@ -5,6 +5,7 @@
 #include "Look.h"
 #include "NoteTableWindow.h"
 #include "Resources.h"
+#include "SoundMeasures.h"
 #include "StaffGeometry.h"
 
 #include <QAccessible>
@@ -24,9 +25,9 @@ namespace {
 // lower part of the head, "f"/"s" the flat/sharp toggles, "N", "S", "F" the
 // menu's Normal, Sharp (#) and Flat (b), "kRight" a key typed into the window
 // (the fretboard has the focus when it opens, two Shift+Tabs reach the staff).
-// Shown: the note's name, the red and the brown cells, the top of the head in
-// the staff (333: hidden below it), the sign beside the head and the naming
-// toggles ("(b)": the unlit flat).
+// A "D" before c, y or h double-clicks instead. Shown: the note's name, the red and the brown
+// cells, the top of the head in the staff (333: hidden below it), the sign beside the head and the
+// naming toggles ("(b)": the unlit flat).
 struct Seen
 {
     const char* actions;
@@ -73,6 +74,32 @@ constexpr Seen UserSees[] = {
      "A(18) B(4) D(13) G(8)", 59, "b", "(#)b"},
     {"c3,1 kShift+Tab kShift+Tab kShift+F10 kDown kReturn", "G", "", "A(10) D(5) Es(15) G(0)", 84,
      "", "#(b)"},
+};
+
+// The pitches of the notes played after some actions, in hertz (a note stands
+// at y = 140 - 5p on the staff, position 8 on the bottom line). Guitar music
+// is written an octave above its sound: the top space is E4, the bottom line
+// E3.
+struct Played
+{
+    const char* actions;
+    const char* pitches;
+};
+constexpr Played UserPlays[] = {
+    {"c1,0 c6,0 y60 h f s", ""},
+    {"Dc1,0", "329.63"},
+    {"Dc6,0", "82.41"},
+    {"Dc3,1 Dc1,19", "207.65 987.77"},
+    {"kReturn kDown kDown kRight kSpace", "329.63 207.65"},
+    {"Dy60", "349.23"},
+    {"Dy100", "164.81"},
+    {"f c3,1 Dy85", "207.65"},
+    // Notes that mark no cell sound as the note they equal.
+    {"c2,2 Dy100", "174.61"},
+    {"c1,1 F Dy60", "329.63"},
+    {"c2,2 F Dy75", "246.94"},
+    {"c1,0 kShift+Tab kShift+Tab kReturn kDown kSpace", "329.63 293.66"},
+    {"kShift+Tab kShift+Tab kReturn", ""},
 };
 
 // What assistive technology reads after some actions: the object, its role,
@@ -133,7 +160,11 @@ class tst_notetable : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { look::installFontSubstitutions(); }
+    void initTestCase()
+    {
+        look::installFontSubstitutions();
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    }
     void init();
     void cleanup() { delete window_; }
 
@@ -141,6 +172,8 @@ private slots:
     void staffPositions();
     void userSees_data();
     void userSees();
+    void userPlays_data();
+    void userPlays();
     void userHears_data();
     void userHears();
     void focusCell_data();
@@ -157,7 +190,8 @@ private:
     {
         return window_->findChild<FretboardView*>()->cellWidget(string, fret);
     }
-    void click(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+    void click(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+               bool twice = false);
     void type(const QString& keys);
     void perform(const QString& actions);
     void choose(const char* item);
@@ -170,15 +204,20 @@ private:
 
 void tst_notetable::init()
 {
+    desktop_.output.notes.clear();
     window_ = new NoteTableWindow(desktop_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_));
 }
 
 // Clicks through the window, so the click reaches whatever lies at that point.
-void tst_notetable::click(QWidget* target, QPoint at, Qt::MouseButton button)
+void tst_notetable::click(QWidget* target, QPoint at, Qt::MouseButton button, bool twice)
 {
-    QTest::mouseClick(window_->windowHandle(), button, {}, target->mapTo(window_, at));
+    const QPoint point = target->mapTo(window_, at);
+    if (twice)
+        QTest::mouseDClick(window_->windowHandle(), button, {}, point);
+    else
+        QTest::mouseClick(window_->windowHandle(), button, {}, point);
 }
 
 // Types a key, as "Shift+Tab", into the window: it reaches the focused control
@@ -191,17 +230,22 @@ void tst_notetable::type(const QString& keys)
 
 void tst_notetable::perform(const QString& actions)
 {
-    for (const QString& action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (QString action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const bool twice = action.startsWith(QLatin1Char('D'));
+        if (twice)
+            action.remove(0, 1);
         const QString arg = action.mid(1);
+        const Qt::MouseButton left = Qt::LeftButton;
         switch (action.at(0).toLatin1()) {
         case 'c':
-            click(cell(arg.section(',', 0, 0).toInt(), arg.section(',', 1).toInt()), {13, 8});
+            click(cell(arg.section(',', 0, 0).toInt(), arg.section(',', 1).toInt()), {13, 8}, left,
+                  twice);
             break;
         case 'y':
-            click(child("picStave"), QPoint(60, arg.toInt()));
+            click(child("picStave"), QPoint(60, arg.toInt()), left, twice);
             break;
         case 'h':
-            click(child("picStave"), child("ImgNote")->pos() + QPoint(8, 10));
+            click(child("picStave"), child("ImgNote")->pos() + QPoint(8, 10), left, twice);
             break;
         case 'f':
         case 's':
@@ -335,6 +379,32 @@ void tst_notetable::userSees()
     if (*expected.sign)
         QCOMPARE(child("imgNoteType")->pos(), head->pos() + QPoint(-16, -4));
     QCOMPARE(shown("imgSharp") + shown("imgFlat"), QLatin1String(expected.naming));
+}
+
+void tst_notetable::userPlays_data()
+{
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("pitches");
+    for (const Played& row : UserPlays)
+        QTest::newRow(row.actions)
+            << QString::fromLatin1(row.actions) << QString::fromLatin1(row.pitches);
+}
+
+// Each note played is in tune within 5 cents; a single click plays nothing.
+void tst_notetable::userPlays()
+{
+    QFETCH(QString, actions);
+    QFETCH(QString, pitches);
+    perform(actions);
+    const QStringList expected = pitches.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QList<platform::RecordingOutput::Note>& played = desktop_.output.notes;
+    QCOMPARE(played.size(), expected.size());
+    for (qsizetype i = 0; i < played.size(); ++i) {
+        const double hz = measure::fundamental(played[i].samples, played[i].sampleRate);
+        const double cents = 1200.0 * std::log2(hz / expected[i].toDouble());
+        QVERIFY2(std::abs(cents) < 5.0,
+                 qPrintable(QStringLiteral("note %1 at %2 Hz").arg(i).arg(hz)));
+    }
 }
 
 void tst_notetable::userHears_data()

@@ -18,10 +18,10 @@ namespace {
 
 constexpr int Rate = 48000;
 // Milliseconds SDL's disk driver waits after each buffer: a quick pace where
-// only what is played matters, and about a buffer's length in real time (2048
+// only what is played matters, and about a buffer's length in real time (1024
 // frames) where the output's life matters.
 constexpr const char* QuickDelay = "2";
-constexpr const char* RealTimeDelay = "40";
+constexpr const char* RealTimeDelay = "21";
 
 // A 16-bit mono wave file of a constant level; claimedFrames lets a test claim
 // more data than it holds.
@@ -98,6 +98,8 @@ private slots:
     void programEndsWhileSounding();
     void formatsPlayWithinFullScale_data();
     void formatsPlayWithinFullScale();
+    void notesPlayAtTheOutputsRate_data();
+    void notesPlayAtTheOutputsRate();
     void beatsStartWhenTheOutputAppears();
     void outputClosesWhenSilent_data();
     void outputClosesWhenSilent();
@@ -115,6 +117,8 @@ private:
 void tst_WaveOutput::useDiskDriver(const char* delayMs)
 {
     desktop.waveOutput().close();
+    // What the last output wrote is not read as this one's.
+    QFile::remove(dir.filePath(QStringLiteral("out.raw")));
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", dir.filePath(QStringLiteral("out.raw")).toLocal8Bit());
     qputenv("SDL_DISKAUDIODELAY", delayMs);
@@ -202,6 +206,7 @@ void tst_WaveOutput::noDeviceCountsZero()
     QVERIFY(writeFile(path, waveFile(480, 0.5)));
     QCOMPARE(desktop.waveOutput().deviceCount(), 0);
     QVERIFY(!play(path));
+    QVERIFY(!desktop.waveOutput().playNote(std::vector<float>(480, 0.5f), Rate));
     useDiskDriver();
     QVERIFY(desktop.waveOutput().deviceCount() > 0);
 }
@@ -269,6 +274,43 @@ void tst_WaveOutput::formatsPlayWithinFullScale()
              qPrintable(QStringLiteral("%1 frames").arg((last - first) / 2)));
 }
 
+void tst_WaveOutput::notesPlayAtTheOutputsRate_data()
+{
+    // A quarter of a second of mono samples at 0.5 and at some rate.
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("samples");
+    QTest::addColumn<bool>("plays");
+    QTest::newRow("48 000 Hz") << 48000 << 12000 << true;
+    QTest::newRow("22 050 Hz") << 22050 << 5513 << true;
+    QTest::newRow("96 000 Hz") << 96000 << 24000 << true;
+    QTest::newRow("no samples") << 48000 << 0 << false;
+    QTest::newRow("no rate") << 0 << 12000 << false;
+}
+
+// A note plays on both channels at its level, a quarter of a second long at
+// the output's rate; one that cannot play writes nothing.
+void tst_WaveOutput::notesPlayAtTheOutputsRate()
+{
+    QFETCH(int, rate);
+    QFETCH(int, samples);
+    QFETCH(bool, plays);
+    useDiskDriver();
+    QCOMPARE(desktop.waveOutput().playNote(std::vector<float>(std::size_t(samples), 0.5f), rate),
+             plays);
+    if (plays) {
+        const qint64 before = writtenBytes();
+        QTRY_VERIFY(writtenBytes() > before + qint64(Rate) / 2 * 8);
+    }
+    const QVector<float> written = writtenSamples();
+    qsizetype frames = 0;
+    for (qsizetype i = 0; i + 1 < written.size(); i += 2) {
+        QCOMPARE(written[i], written[i + 1]);
+        frames += std::abs(written[i] - 0.5f) < 0.01f;
+    }
+    QVERIFY2(std::abs(frames - (plays ? 12000 : 0)) < 100,
+             qPrintable(QStringLiteral("%1 frames").arg(frames)));
+}
+
 // No device when the beats start, then the sound server appears: the next tick
 // finds the output, and the beats play on the output's own clock, exactly a
 // period of its frames apart.
@@ -308,6 +350,7 @@ void tst_WaveOutput::outputClosesWhenSilent_data()
     QTest::newRow("nothing") << "" << true;
     QTest::newRow("a short sound") << "sound" << true;
     QTest::newRow("a sound of 3 s") << "long" << false;
+    QTest::newRow("a note of 3 s") << "note" << false;
     QTest::newRow("beats") << "beats" << false;
     QTest::newRow("beats stopped") << "beats stopped" << true;
 }
@@ -327,6 +370,8 @@ void tst_WaveOutput::outputClosesWhenSilent()
         QVERIFY(play(sound));
     if (played == "long")
         QVERIFY(play(longSound));
+    if (played == "note")
+        QVERIFY(output.playNote(std::vector<float>(std::size_t(Rate) * 3, 0.5f), Rate));
     if (played.startsWith("beats"))
         output.startBeats(sound, 200);
     QTest::qWait(300);

@@ -1,5 +1,6 @@
 #include "Pitch.h"
 #include "Pluck.h"
+#include "SoundMeasures.h"
 #include "Strum.h"
 
 #include <QTest>
@@ -12,59 +13,16 @@ Q_DECLARE_METATYPE(synth::Fingering)
 namespace {
 
 constexpr int Rate = 48000;
-constexpr int Tenth = Rate / 10; // samples in 0.1 s
 constexpr float MinusThreeDb = 0.708f;
 
-// The signal times itself lag samples later, summed over span samples from.
-double correlation(const std::vector<float>& x, int lag, int span, double from = 0.1)
-{
-    double sum = 0.0;
-    for (std::size_t n = std::size_t(from * Rate); n < std::size_t(from * Rate) + span; ++n)
-        sum += double(x[n]) * x[n + std::size_t(lag)];
-    return sum;
-}
-
-// The correlation peak reached by climbing from lag, between samples.
-double peakLag(const std::vector<float>& x, int lag, int span)
-{
-    const double before = correlation(x, lag - 1, span);
-    const double at = correlation(x, lag, span);
-    const double after = correlation(x, lag + 1, span);
-    if (before > at || after > at)
-        return peakLag(x, before > at ? lag - 1 : lag + 1, span);
-    return lag + 0.5 * (before - after) / (before - 2 * at + after);
-}
-
-// The fundamental by autocorrelation: the first peak that comes close to the
-// highest lies one period on; the peak near as many periods as fit in 0.1 s
-// gives the period to a small fraction of a sample.
-double measuredFrequency(const std::vector<float>& x)
-{
-    std::vector<double> r(Rate / 50);
-    for (std::size_t lag = 1; lag < r.size(); ++lag)
-        r[lag] = correlation(x, int(lag), Tenth);
-    const double highest = *std::max_element(r.begin() + Rate / 2000, r.end());
-    std::size_t lag = Rate / 2000;
-    while (r[lag] < 0.9 * highest || r[lag] < r[lag + 1])
-        ++lag;
-    const double period = peakLag(x, int(lag), Tenth);
-    const int periods = int(Tenth / period);
-    return Rate * periods / peakLag(x, int(std::lround(periods * period)), 5 * Tenth);
-}
-
-// Over 0.1 s from the given second.
 double rms(const std::vector<float>& x, double from)
 {
-    return std::sqrt(correlation(x, 0, Tenth, from) / Tenth);
+    return measure::rms(x, Rate, from);
 }
 
 float peak(const std::vector<float>& x, double from = 0.0, double to = 10.0)
 {
-    float highest = 0.0f;
-    for (std::size_t n = std::size_t(from * Rate); n < std::min(x.size(), std::size_t(to * Rate));
-         ++n)
-        highest = std::max(highest, std::abs(x[n]));
-    return highest;
+    return measure::peak(x, Rate, from, to);
 }
 
 } // namespace
@@ -95,7 +53,7 @@ private slots:
         QFETCH(int, fret);
         QFETCH(double, hz);
         const std::vector<float> x = synth::renderPluck(synth::stringFrequency(string, fret), Rate);
-        const double cents = 1200.0 * std::log2(measuredFrequency(x) / hz);
+        const double cents = 1200.0 * std::log2(measure::fundamental(x, Rate) / hz);
         QVERIFY2(std::abs(cents) <= 2.0, qPrintable(QStringLiteral("%1 cents off").arg(cents)));
         QVERIFY(peak(x) <= MinusThreeDb && peak(x) >= 0.5f);
         QVERIFY(peak(x, 0.0, 0.0005) < 0.1f * peak(x));
