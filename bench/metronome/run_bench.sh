@@ -20,34 +20,8 @@ display=${BENCH_DISPLAY:-:44}
 beats=${BENCH_BEATS:-120}
 tempos=${*:-60 120 240 399}
 
-work=$(mktemp -d)
-chmod 700 "$work"
-export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-pids=""
-busy=""
-cleanup() {
-    for pid in $busy $pids; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-
-pulseaudio --daemonize=no --exit-idle-time=-1 -n \
-    -L "module-null-sink sink_name=bench rate=48000" -L module-native-protocol-unix \
-    >"$work/pulse.log" 2>&1 &
-pids="$pids $!"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids="$pids $!"
-export DISPLAY="$display"
-for _ in $(seq 50); do
-    pactl info >/dev/null 2>&1 && xdotool getmouselocation >/dev/null 2>&1 && break
-    sleep 0.1
-done
-pactl info >/dev/null
-
-SDL_AUDIODRIVER=pulseaudio "$bin/kordelix" >"$work/kordelix.log" 2>&1 &
-pids="$pids $!"
+source "$bin/sound_bench_lib.sh"
+bench_start "$display"
 
 source "$bin/layout-table.sh"
 
@@ -91,17 +65,13 @@ run_tempo() {
     click_control Metronome frmMetronome lblStartStop
     sleep "$(awk "BEGIN { print ($beats * $period + 300) / 1000 }")"
     # The output's latency as the sound server reports it, once per run.
-    pactl list sink-inputs | sed -n 's/^\s*\(Buffer\|Sink\) Latency: \([0-9]*\) usec.*/\1 \2/p' |
-        awk '{ printf "%s latency %.1f ms  ", tolower($1), $2 / 1000 } END { print "" }' >&2
+    server_latency >&2
     click_control Metronome frmMetronome lblStartStop
 }
 
 for load in quiet busy; do
     if [ "$load" = busy ]; then
-        for _ in 1 2; do
-            sh -c 'while :; do :; done' &
-            busy="$busy $!"
-        done
+        bench_busy
     fi
     for tempo in $tempos; do
         period=$(( (60000 + tempo / 2) / tempo ))
@@ -112,8 +82,7 @@ for load in quiet busy; do
         "$bin/metronome_onsets" "$tempo" "$work/$load-$tempo.raw"
     done
 done
-for pid in $busy; do kill "$pid"; done
-busy=""
+bench_calm
 
 # The slider at 180 (150 pixels along its bar), started, then dragged a pixel
 # at a time to 120 (90 pixels along) over 4 s, then 12 beats.

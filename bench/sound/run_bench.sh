@@ -20,36 +20,8 @@ bin=$(cd "$(dirname "$0")" && pwd)
 display=${BENCH_DISPLAY:-:45}
 presses=${BENCH_PRESSES:-20}
 
-work=$(mktemp -d)
-chmod 700 "$work"
-export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-pids=()
-busy=()
-cleanup() {
-    for pid in "${busy[@]}" "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-
-# The null sink never rewinds, so that its monitor passes each sample on once,
-# when it is mixed.
-pulseaudio --daemonize=no --exit-idle-time=-1 -n \
-    -L "module-null-sink sink_name=bench rate=48000 format=float32le norewinds=1" \
-    -L module-native-protocol-unix >"$work/pulse.log" 2>&1 &
-pids+=($!)
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-for _ in $(seq 50); do
-    pactl info >/dev/null 2>&1 && xdotool getmouselocation >/dev/null 2>&1 && break
-    sleep 0.1
-done
-pactl info >/dev/null
-
-SDL_AUDIODRIVER=pulseaudio "$bin/kordelix" >"$work/kordelix.log" 2>&1 &
-pids+=($!)
+source "$bin/sound_bench_lib.sh"
+bench_start "$display"
 
 # The main menu's "Note table" label, found in the layout table beside the program.
 source "$bin/layout-table.sh"
@@ -59,12 +31,6 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove $((X + x + w / 2)) $((Y + y + h / 2)) click 1
 notes=$(xdotool search --sync --onlyvisible --name '^Note table$' | head -n 1)
 xdotool windowfocus --sync "$notes"
-
-# The stream's buffer and the sink's latency as the server reports them.
-server_latency() {
-    pactl list sink-inputs | sed -n 's/^\s*\(Buffer\|Sink\) Latency: \([0-9]*\) usec.*/\1 \2/p' |
-        awk '{ printf "%s latency %.1f ms  ", tolower($1), $2 / 1000 } END { print "" }'
-}
 
 # One run of presses GAP_MS apart: run NAME GAP_MS
 run() {
@@ -83,8 +49,5 @@ run() {
 
 run quiet 2000
 run cold 3000
-for _ in 1 2; do
-    sh -c 'while :; do :; done' &
-    busy+=($!)
-done
+bench_busy
 run busy 2000
