@@ -99,7 +99,7 @@ program="$(command -v kordelix)" || {
 }
 echo "installed: $program -> $(realpath "$program")"
 
-xd_start_free_display
+xd_start_display
 xd_start_program "$program"
 if ! xd_wait_window Kordelix 20 >/dev/null; then
     echo "FAIL: the installed kordelix showed no main menu" >&2
