@@ -91,3 +91,14 @@ QString chordChart(const ChordRecord& chord)
         strings += stringChart(chord, s);
     return strings.join(u' ');
 }
+
+std::array<int, 6> soundingFrets(const ChordRecord& chord)
+{
+    std::array<int, 6> frets{};
+    for (int s = 1; s <= StringCount; ++s) {
+        const int fret = chord.frets[s - 1];
+        const bool barred = chord.barreFret > 0 && barrePiece(chord, s);
+        frets[s - 1] = fret < 0 ? -1 : barred ? std::max(fret, int(chord.barreFret)) : fret;
+    }
+    return frets;
+}

@@ -3,6 +3,8 @@
 #include "ChordRecord.h"
 #include "PictureNames.h"
 
+#include <array>
+
 // The cells a chord is drawn on: strings 1 (high E) to 6 (low E), frets 1 to
 // LastFret, and fret 0 standing for the open-string piece of the string.
 class ChordBoard
@@ -31,3 +33,9 @@ void drawChord(const ChordRecord& chord, ChordBoard& board);
 // string pressed beyond the board, where the board shows nothing.
 // C major reads "x 3 2 0 1 0".
 QString chordChart(const ChordRecord& chord);
+
+// The fret each string sounds at when the chord is played, strings 1 (high E)
+// to 6: the fret pressed, raised to the barre's fret on the strings the board
+// draws the barre on; -1 for a string not played. Frets beyond the board sound
+// where the file puts them.
+std::array<int, 6> soundingFrets(const ChordRecord& chord);

@@ -1,6 +1,7 @@
 #include "ChordFinderWindow.h"
 
 #include "ActionLabel.h"
+#include "ChordDisplay.h"
 #include "ChordFile.h"
 #include "ChordList.h"
 #include "ChordLists.h"
@@ -26,17 +27,6 @@ QString selectedText(const QListWidget* list)
 {
     const QListWidgetItem* item = selectedItem(list);
     return item ? item->text() : QString();
-}
-
-// The shape the synthesiser strums for a chord of the library.
-synth::Fingering fingeringOf(const ChordRecord& chord)
-{
-    synth::Fingering fingering;
-    std::copy(chord.frets.begin(), chord.frets.end(), fingering.frets.begin());
-    fingering.barreFrom = chord.barreFrom;
-    fingering.barreTo = chord.barreTo;
-    fingering.barreFret = chord.barreFret;
-    return fingering;
 }
 
 } // namespace
@@ -149,7 +139,7 @@ void ChordFinderWindow::showChord()
 void ChordFinderWindow::strumChord()
 {
     if (const ChordRecord* chord = selectedChord())
-        synth::playStrum(desktop_.waveOutput(), fingeringOf(*chord));
+        synth::playStrum(desktop_.waveOutput(), soundingFrets(*chord));
 }
 
 void ChordFinderWindow::toggleFavorites()

@@ -5,14 +5,21 @@
 
 namespace synth {
 
+namespace {
+
+// The rate notes are rendered at; the output converts them to its own.
+constexpr int RenderRate = 48000;
+
+} // namespace
+
 void playNote(platform::WaveOutput& output, double frequencyHz)
 {
     output.playNote(renderPluck(frequencyHz, RenderRate), RenderRate);
 }
 
-void playStrum(platform::WaveOutput& output, const Fingering& chord)
+void playStrum(platform::WaveOutput& output, const std::array<int, 6>& frets)
 {
-    output.playNote(renderStrum(strumNotes(chord), RenderRate), RenderRate);
+    output.playNote(renderStrum(strumNotes(frets), RenderRate), RenderRate);
 }
 
 } // namespace synth

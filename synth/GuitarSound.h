@@ -11,13 +11,11 @@ class WaveOutput;
 // report nothing.
 namespace synth {
 
-// The rate notes are rendered at; the output converts them to its own.
-inline constexpr int RenderRate = 48000;
-
 // A plucked string at the pitch.
 void playNote(platform::WaveOutput& output, double frequencyHz);
 
-// The chord strummed from the low E string to the high E string.
-void playStrum(platform::WaveOutput& output, const Fingering& chord);
+// The strings strummed from the low E string to the high E string, each at
+// its fret (string 1 first; -1 for a string not played).
+void playStrum(platform::WaveOutput& output, const std::array<int, 6>& frets);
 
 } // namespace synth

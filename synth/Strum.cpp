@@ -9,27 +9,11 @@
 
 namespace synth {
 
-namespace {
-
-// The fret a string sounds at, -1 for a string not played.
-int soundingFret(const Fingering& chord, int string)
-{
-    const int fret = chord.frets[std::size_t(string - 1)];
-    if (fret < 0)
-        return -1;
-    const bool underBarre = chord.barreFret > 0 &&
-                            string >= std::min(chord.barreFrom, chord.barreTo) &&
-                            string <= std::max(chord.barreFrom, chord.barreTo);
-    return underBarre ? std::max(fret, chord.barreFret) : fret;
-}
-
-} // namespace
-
-std::vector<StrumNote> strumNotes(const Fingering& chord)
+std::vector<StrumNote> strumNotes(const std::array<int, 6>& frets)
 {
     std::vector<StrumNote> notes;
     for (int string = 6; string >= 1; --string) {
-        const int fret = soundingFret(chord, string);
+        const int fret = frets[std::size_t(string - 1)];
         if (fret >= 0)
             notes.push_back(
                 {string, stringFrequency(string, fret), double(notes.size()) * StrumSpacing});

@@ -44,7 +44,7 @@ int main()
     report("note B5 (string 1/19)",
            [] { return synth::renderPluck(synth::stringFrequency(1, 19), Rate); });
     report("strum E major", [] {
-        return synth::renderStrum(synth::strumNotes(synth::Fingering{{0, 0, 1, 2, 2, 0}}), Rate);
+        return synth::renderStrum(synth::strumNotes({0, 0, 1, 2, 2, 0}), Rate);
     });
     return 0;
 }

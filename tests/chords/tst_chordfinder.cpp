@@ -201,31 +201,50 @@ void tst_ChordFinder::drawChord()
     QCOMPARE(board.marks, marks);
 }
 
-// Strings from low E; "?" where the board shows nothing of a pressed string.
+// Strings from low E. The chart: "?" where the board shows nothing of a
+// pressed string. The frets sounded when the chord is strummed: "x" for a
+// string not played.
 void tst_ChordFinder::chordChart_data()
 {
     QTest::addColumn<ChordRecord>("chord");
     QTest::addColumn<QString>("chart");
-    QTest::newRow("C") << fingering({0, 1, 0, 2, 3, -1}) << "x 3 2 0 1 0";
-    QTest::newRow("F barre") << fingering({1, 1, 2, 3, 3, 1}, 1, 6, 1) << "1 3 3 2 1 1";
-    QTest::newRow("muted bass") << fingering({2, 3, 2, 0, -1, -1}) << "x x 0 2 3 2";
+    QTest::addColumn<QString>("sounded");
+    QTest::newRow("C") << fingering({0, 1, 0, 2, 3, -1}) << "x 3 2 0 1 0"
+                       << "x 3 2 0 1 0";
+    QTest::newRow("F barre") << fingering({1, 1, 2, 3, 3, 1}, 1, 6, 1) << "1 3 3 2 1 1"
+                             << "1 3 3 2 1 1";
+    QTest::newRow("muted bass") << fingering({2, 3, 2, 0, -1, -1}) << "x x 0 2 3 2"
+                                << "x x 0 2 3 2";
     QTest::newRow("barre fills open strings, not higher frets")
-        << fingering({0, 0, 2, 3, 3, 0}, 1, 6, 1) << "1 3 3 2 1 1";
+        << fingering({0, 0, 2, 3, 3, 0}, 1, 6, 1) << "1 3 3 2 1 1"
+        << "1 3 3 2 1 1";
     QTest::newRow("muted string under a barre")
-        << fingering({1, 1, 2, 3, 3, -1}, 1, 6, 1) << "x 3 3 2 1 1";
+        << fingering({1, 1, 2, 3, 3, -1}, 1, 6, 1) << "x 3 3 2 1 1"
+        << "x 3 3 2 1 1";
     QTest::newRow("barre upside down: its two ends")
-        << fingering({0, 0, 0, 0, 0, 0}, 5, 2, 4) << "0 4 0 0 4 0";
-    QTest::newRow("off the board") << fingering({13, -2, 12, -1, 0, 99}) << "? 0 x 12 ? ?";
+        << fingering({0, 0, 0, 0, 0, 0}, 5, 2, 4) << "0 4 0 0 4 0"
+        << "0 4 0 0 4 0";
+    QTest::newRow("barre over the top strings only")
+        << fingering({0, 0, 0, 2, 2, 0}, 1, 3, 2) << "0 2 2 2 2 2"
+        << "0 2 2 2 2 2";
+    QTest::newRow("off the board") << fingering({13, -2, 12, -1, 0, 99}) << "? 0 x 12 ? ?"
+                                   << "99 0 x 12 x 13";
     QTest::newRow("off the board under a barre")
-        << fingering({13, 13, 0, 0, 0, 0}, 1, 2, 5) << "0 0 0 0 5 5";
-    QTest::newRow("barre off the board")
-        << fingering({0, 0, 0, 0, 0, 0}, 1, 6, 13) << "0 0 0 0 0 0";
+        << fingering({13, 13, 0, 0, 0, 0}, 1, 2, 5) << "0 0 0 0 5 5"
+        << "0 0 0 0 13 13";
+    QTest::newRow("barre off the board") << fingering({0, 0, 0, 0, 0, 0}, 1, 6, 13) << "0 0 0 0 0 0"
+                                         << "13 13 13 13 13 13";
 }
 
 void tst_ChordFinder::chordChart()
 {
     QFETCH(ChordRecord, chord);
     QTEST(::chordChart(chord), "chart");
+    QStringList sounded;
+    const std::array<int, 6> frets = soundingFrets(chord);
+    for (auto fret = frets.rbegin(); fret != frets.rend(); ++fret)
+        sounded += *fret < 0 ? QStringLiteral("x") : QString::number(*fret);
+    QTEST(sounded.join(u' '), "sounded");
 }
 
 void tst_ChordFinder::groupEntries()
