@@ -255,6 +255,10 @@ void FretboardView::setOpenMarked(int string, bool marked)
 
 void FretboardView::keyPressEvent(QKeyEvent* event)
 {
+    if (mode_ != Mode::ClickableCells) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     CellAddress to = focus_;
     switch (event->key()) {
     case Qt::Key_Left:
@@ -275,8 +279,7 @@ void FretboardView::keyPressEvent(QKeyEvent* event)
         look::noteKeyboardUse(this);
         if (!event->isAutoRepeat()) {
             cell(focus_)->click();
-            if (mode_ == Mode::ClickableCells)
-                emit cellPlayed(focus_.string, focus_.fret);
+            emit cellPlayed(focus_.string, focus_.fret);
         }
         return;
     default:
@@ -293,6 +296,8 @@ void FretboardView::keyPressEvent(QKeyEvent* event)
 void FretboardView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    if (mode_ != Mode::ClickableCells)
+        return;
     setFocusCell(cellSelected(clicked_.string, clicked_.fret) ? clicked_
                                                               : CellAddress{1, firstFret_});
     // Qt reports the board itself as focused once the focus has moved; the

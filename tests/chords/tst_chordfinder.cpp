@@ -417,7 +417,8 @@ void tst_ChordFinder::unreadableFile()
 }
 
 // The keyboard starts in "Chords" and Tab walks the window; the board is one
-// object, marked when it has the focus; Escape closes the window.
+// object, marked round its edge when it has the focus, with no cell of its own
+// to focus or move with the arrows; Escape closes the window.
 void tst_ChordFinder::keyboardWalk()
 {
     open();
@@ -436,6 +437,13 @@ void tst_ChordFinder::keyboardWalk()
              (QStringList{"Chords", "Fingering", "Chord groups", "Favorites", "Close", "Chords"}));
     QVERIFY(board_->hasFocus());
     QVERIFY(markDots(board_) > 0);
+    const QRect inside = board_->childrenRect().adjusted(1, 1, -1, -1);
+    const QImage focused = board_->grab(inside).toImage();
+    QTest::keyClick(board_, Qt::Key_Right);
+    QTest::keyClick(board_, Qt::Key_Down);
+    QCOMPARE(board_->grab(inside).toImage(), focused);
+    chords_->setFocus();
+    QCOMPARE(board_->grab(inside).toImage(), focused);
 
     QTest::keyClick(board_, Qt::Key_Escape);
     QVERIFY(!window_->isVisible());
