@@ -200,7 +200,6 @@ void FretboardView::setCellPicture(int string, int fret, const QPixmap& picture)
                                                       : QAccessible::SelectionAdd);
             QAccessible::updateAccessibility(&event);
         }
-        emit cellPictureSet(string, fret);
     }
 }
 
@@ -227,18 +226,10 @@ bool FretboardView::cellSelected(int string, int fret) const
     return piece && piece->picture().cacheKey() != plainCell_.cacheKey();
 }
 
-QPixmap FretboardView::openPicture(int string) const
-{
-    const FretPiece* piece = open(string);
-    return piece ? piece->picture() : QPixmap();
-}
-
 void FretboardView::setOpenPicture(int string, const QPixmap& picture)
 {
-    if (FretPiece* piece = open(string)) {
+    if (FretPiece* piece = open(string))
         piece->setPicture(picture);
-        emit openPictureSet(string);
-    }
 }
 
 bool FretboardView::openMarked(int string) const

@@ -73,7 +73,6 @@ public:
     // shows a marker, otherwise the high E string at the first fret.
     CellAddress focusCell() const { return focus_; }
 
-    QPixmap openPicture(int string) const;
     void setOpenPicture(int string, const QPixmap& picture);
     bool openMarked(int string) const;
     void setOpenMarked(int string, bool marked);
@@ -85,9 +84,6 @@ signals:
     // pressed on the focus cell; each comes after the cellClicked it repeats
     // (clickable mode only).
     void cellPlayed(int string, int fret);
-    // A picture was assigned to a cell or to an open-string piece.
-    void cellPictureSet(int string, int fret);
-    void openPictureSet(int string);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

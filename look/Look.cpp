@@ -3,7 +3,6 @@
 #include "Resources.h"
 #include "Twips.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>

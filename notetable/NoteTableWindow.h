@@ -27,8 +27,6 @@ class NoteTableWindow : public QWidget
 public:
     explicit NoteTableWindow(platform::Desktop& desktop, QWidget* parent = nullptr);
 
-    const CurrentNote& currentNote() const { return note_; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -27,8 +27,6 @@ public:
     // tells assistive technology the note's name.
     void showNote(int staffPosition, CurrentNote::Sign sign, const QString& name);
 
-    QLabel* head() const { return head_; }
-    QLabel* sign() const { return sign_; }
     const QString& noteName() const { return name_; }
 
 signals:

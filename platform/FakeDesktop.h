@@ -76,16 +76,14 @@ public:
         return folder_.isEmpty() ? SystemDesktop::programFolder() : folder_;
     }
 
-    void showCriticalMessage(QWidget* owner, const QString& text) override
+    void showCriticalMessage(QWidget*, const QString& text) override
     {
         messages.append(text);
-        messageOwners.append(owner);
     }
 
-    std::optional<QString> chooseOpenFile(QWidget* owner, const OpenFileRequest& request) override
+    std::optional<QString> chooseOpenFile(QWidget*, const OpenFileRequest& request) override
     {
         fileRequests.append(request);
-        fileOwners.append(owner);
         return fileAnswer;
     }
 
@@ -94,9 +92,7 @@ public:
     RecordingOutput& waveOutput() override { return output; }
 
     QStringList messages;
-    QList<QWidget*> messageOwners;
     QList<OpenFileRequest> fileRequests;
-    QList<QWidget*> fileOwners;
     std::optional<QString> fileAnswer; // what the next file dialog answers
     QStringList links;
     RecordingOutput output{SystemDesktop::waveOutput()};

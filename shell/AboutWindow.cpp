@@ -7,17 +7,16 @@
 #include "Twips.h"
 #include "Version.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
 
-// The window's default font: 8-point MS Sans Serif in black.
-QFont defaultFont()
-{
-    return look::sansSerifFont(8);
-}
+// The two links: the address and host shown, and what opening them asks for.
+const QString EmailAddress = QStringLiteral("kordelix@example.org");
+const QString HomeHost = QStringLiteral("kordelix.example.org");
+const QString EmailTarget = QStringLiteral("mailto:") + EmailAddress;
+const QString HomeTarget = QStringLiteral("http://") + HomeHost + QStringLiteral("/kordelix.asp");
 
 QPointF toTwips(QPointF pixels)
 {
@@ -46,7 +45,7 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     const QRect client = look::twipsRect(0, 0, 3960, 2775);
     setFixedSize(client.size());
     look::centreOnScreen(this);
-    setFont(defaultFont());
+    setFont(look::sansSerifFont(8)); // 8-point MS Sans Serif in black
     background_ = loadPicture(Picture::AboutPanel);
     programIcon_ = loadPicture(Picture::WindowIcon);
 
@@ -58,17 +57,17 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const QCursor hand = handCursor();
-    closeCross_ = new ActionLabel(QStringLiteral("x"), this);
-    closeCross_->setObjectName(QStringLiteral("lblX"));
-    closeCross_->setFont(look::sansSerifFont(12, true));
-    closeCross_->setToolTip(QStringLiteral("Close"));
-    closeCross_->setAccessibleName(QStringLiteral("Close"));
-    closeCross_->setGeometry(look::twipsRect(3675, 0, 255, 255));
-    closeCross_->setCursor(hand);
+    auto* closeCross = new ActionLabel(QStringLiteral("x"), this);
+    closeCross->setObjectName(QStringLiteral("lblX"));
+    closeCross->setFont(look::sansSerifFont(12, true));
+    closeCross->setToolTip(QStringLiteral("Close"));
+    closeCross->setAccessibleName(QStringLiteral("Close"));
+    closeCross->setGeometry(look::twipsRect(3675, 0, 255, 255));
+    closeCross->setCursor(hand);
 
     const QPoint closeAt = look::twipsRect(2880, 2235, 0, 0).topLeft();
-    closeButton_ = ActionLabel::create(QStringLiteral("Close"), this, closeAt);
-    closeButton_->setObjectName(QStringLiteral("lblClose"));
+    ActionLabel* closeButton = ActionLabel::create(QStringLiteral("Close"), this, closeAt);
+    closeButton->setObjectName(QStringLiteral("lblClose"));
 
     const QColor highlight = palette().color(QPalette::Highlight);
     auto makeLink = [&](const char* name, const QString& text, QRect where) {
@@ -79,40 +78,20 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
         label->setCursor(hand);
         return label;
     };
-    emailLink_ = makeLink("lblEmail", QStringLiteral("- ") + emailAddress(),
-                          look::twipsRect(1200, 1020, 1935, 255));
-    homeLink_ = makeLink("lblHome", QStringLiteral("- http://") + homeHost(),
-                         look::twipsRect(240, 1800, 3135, 255));
+    ActionLabel* emailLink = makeLink("lblEmail", QStringLiteral("- ") + EmailAddress,
+                                      look::twipsRect(1200, 1020, 1935, 255));
+    ActionLabel* homeLink = makeLink("lblHome", QStringLiteral("- http://") + HomeHost,
+                                     look::twipsRect(240, 1800, 3135, 255));
 
     // Tab walks the window from top to bottom; Escape closes it, as "Close" does.
-    setTabOrder(closeCross_, emailLink_);
-    setTabOrder(emailLink_, homeLink_);
-    setTabOrder(homeLink_, closeButton_);
+    setTabOrder(closeCross, emailLink);
+    setTabOrder(emailLink, homeLink);
+    setTabOrder(homeLink, closeButton);
 
-    connect(closeCross_, &ActionLabel::clicked, this, &QDialog::accept);
-    connect(closeButton_, &ActionLabel::clicked, this, &QDialog::accept);
-    connect(emailLink_, &ActionLabel::clicked, this, &AboutWindow::writeEmail);
-    connect(homeLink_, &ActionLabel::clicked, this, &AboutWindow::visitHomePage);
-}
-
-QString AboutWindow::emailAddress()
-{
-    return QStringLiteral("kordelix@example.org");
-}
-
-QString AboutWindow::homeHost()
-{
-    return QStringLiteral("kordelix.example.org");
-}
-
-QString AboutWindow::emailTarget()
-{
-    return QStringLiteral("mailto:") + emailAddress();
-}
-
-QString AboutWindow::homeTarget()
-{
-    return QStringLiteral("http://") + homeHost() + QStringLiteral("/kordelix.asp");
+    connect(closeCross, &ActionLabel::clicked, this, &QDialog::accept);
+    connect(closeButton, &ActionLabel::clicked, this, &QDialog::accept);
+    connect(emailLink, &ActionLabel::clicked, this, &AboutWindow::writeEmail);
+    connect(homeLink, &ActionLabel::clicked, this, &AboutWindow::visitHomePage);
 }
 
 void AboutWindow::paintEvent(QPaintEvent*)
@@ -166,10 +145,10 @@ void AboutWindow::mouseReleaseEvent(QMouseEvent*)
 
 void AboutWindow::writeEmail()
 {
-    desktop_.openLink(emailTarget());
+    desktop_.openLink(EmailTarget);
 }
 
 void AboutWindow::visitHomePage()
 {
-    desktop_.openLink(homeTarget());
+    desktop_.openLink(HomeTarget);
 }

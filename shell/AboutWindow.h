@@ -17,12 +17,6 @@ class AboutWindow : public QDialog
 public:
     AboutWindow(platform::Desktop& desktop, QWidget* owner);
 
-    // The two link targets and their captions.
-    static QString emailAddress();
-    static QString homeHost();
-    static QString emailTarget();
-    static QString homeTarget();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -37,8 +31,4 @@ private:
     QPixmap background_;
     QPixmap programIcon_;
     AboutDrag drag_;
-    ActionLabel* closeCross_ = nullptr;
-    ActionLabel* closeButton_ = nullptr;
-    ActionLabel* emailLink_ = nullptr;
-    ActionLabel* homeLink_ = nullptr;
 };
