@@ -38,7 +38,7 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 class FretboardMarks : public ChordBoard
 {
 public:
-    explicit FretboardMarks(FretboardView& view) : view_(view) {}
+    explicit FretboardMarks(FingeringBoard& view) : view_(view) {}
 
     bool isMarked(int string, int fret) const override
     {
@@ -48,16 +48,16 @@ public:
     void setCell(int string, int fret, Picture picture, bool marked) override
     {
         if (fret == 0) {
-            view_.setOpenPicture(string, loadPicture(picture));
+            view_.setOpenPicture(string, view_.picture(picture));
             view_.setOpenMarked(string, marked);
         } else {
-            view_.setCellPicture(string, fret, loadPicture(picture));
+            view_.setCellPicture(string, fret, view_.picture(picture));
             view_.setCellMarked(string, fret, marked);
         }
     }
 
 private:
-    FretboardView& view_;
+    FingeringBoard& view_;
 };
 
 } // namespace
@@ -69,7 +69,7 @@ FingeringBoard::FingeringBoard(QWidget* window)
     Q_UNUSED(factoryInstalled);
     setAccessibleName(QStringLiteral("Fingering"));
     setFocusPolicy(Qt::TabFocus);
-    buildFretboard(loadPicture(Picture::PlainCell));
+    buildFretboard(picture(Picture::PlainCell));
     // The view covers the board from the window's origin; it grows to the
     // right and below to hold the focus mark.
     resize(size() + QSize(MarkMargin, MarkMargin));
@@ -88,6 +88,14 @@ void FingeringBoard::keyPressEvent(QKeyEvent* event)
     default:
         FretboardView::keyPressEvent(event);
     }
+}
+
+const QPixmap& FingeringBoard::picture(Picture picture)
+{
+    QPixmap& held = pictures_[std::size_t(picture)];
+    if (held.isNull())
+        held = loadPicture(picture);
+    return held;
 }
 
 void FingeringBoard::showChord(const ChordRecord& chord)

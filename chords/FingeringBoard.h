@@ -1,6 +1,9 @@
 #pragma once
 
 #include "FretboardView.h"
+#include "PictureNames.h"
+
+#include <array>
 
 struct ChordRecord;
 
@@ -20,10 +23,16 @@ public:
     // Draws the chord over the previous one and describes it.
     void showChord(const ChordRecord& chord);
 
+    // A picture the chords are drawn with, loaded on first use.
+    const QPixmap& picture(Picture picture);
+
 signals:
     void strumRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::array<QPixmap, std::size(PictureFiles)> pictures_;
 };

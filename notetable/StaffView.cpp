@@ -55,7 +55,9 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 
 } // namespace
 
-StaffView::StaffView(QWidget* parent) : QWidget(parent), picture_(loadPicture(Picture::Staff))
+StaffView::StaffView(QWidget* parent)
+    : QWidget(parent), picture_(loadPicture(Picture::Staff)), sharp_(loadPicture(Picture::SharpOn)),
+      flat_(loadPicture(Picture::FlatOn))
 {
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
     Q_UNUSED(factoryInstalled);
@@ -77,10 +79,10 @@ void StaffView::showNote(int staffPosition, CurrentNote::Sign sign, const QStrin
     sign_->move(sign_->x(), head_->y() - platform::TwipsToPixels(staff::SignRaiseTwips));
     switch (sign) {
     case CurrentNote::Sign::Sharp:
-        sign_->setPixmap(loadPicture(Picture::SharpOn));
+        sign_->setPixmap(sharp_);
         break;
     case CurrentNote::Sign::Flat:
-        sign_->setPixmap(loadPicture(Picture::FlatOn));
+        sign_->setPixmap(flat_);
         break;
     case CurrentNote::Sign::None:
         sign_->clear();

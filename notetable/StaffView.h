@@ -45,6 +45,8 @@ protected:
 
 private:
     QPixmap picture_;
+    QPixmap sharp_;
+    QPixmap flat_;
     QLabel* head_ = nullptr;
     QLabel* sign_ = nullptr;
     int staffPosition_ = CurrentNote::NoNote;
