@@ -11,7 +11,6 @@
 #include "Look.h"
 #include "Palette.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -38,6 +37,7 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     setAttribute(Qt::WA_DeleteOnClose);
     look::setUpFramedWindow(this, QStringLiteral("Chord finder"),
                             look::twipsRect(0, 0, 5955, 4440).size(), palette::Cream);
+    look::closeOnEscape(this);
 
     fretboard_ = new FingeringBoard(this);
     groupList_ = new ChordList(QStringLiteral("lstGroup"), QStringLiteral("Chord groups"),
@@ -91,14 +91,6 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     connect(closeLabel, &ActionLabel::clicked, this, &QWidget::close);
 
     loadChords();
-}
-
-void ChordFinderWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 void ChordFinderWindow::loadChords()

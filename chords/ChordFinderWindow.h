@@ -26,10 +26,6 @@ class ChordFinderWindow : public QWidget
 public:
     explicit ChordFinderWindow(platform::Desktop& desktop, QWidget* parent = nullptr);
 
-protected:
-    // Escape closes the window, as "Close" does.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     // Lists the chords of the selected group, keeping the chord list's position.
     void showGroup();

@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QWidget>
 
 namespace look {
@@ -59,6 +60,12 @@ QRect twipsRect(int left, int top, int width, int height)
 {
     using platform::TwipsToPixels;
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
+}
+
+void closeOnEscape(QWidget* window)
+{
+    QObject::connect(new QShortcut(Qt::Key_Escape, window), &QShortcut::activated, window,
+                     &QWidget::close);
 }
 
 void setTextColour(QLabel* label, QRgb colour)

@@ -27,6 +27,9 @@ void setUpFramedWindow(QWidget* window, const QString& caption, QSize clientPixe
 // Moves a window so that it stands in the middle of its screen.
 void centreOnScreen(QWidget* window);
 
+// Escape (without modifiers) closes the tool window, as its "Close" does.
+void closeOnEscape(QWidget* window);
+
 // Converts a rectangle given in twips (left, top, width, height) to pixels.
 QRect twipsRect(int left, int top, int width, int height);
 

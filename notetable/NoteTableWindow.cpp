@@ -13,7 +13,6 @@
 #include "StaffGeometry.h"
 #include "StaffView.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -74,6 +73,7 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     look::setUpFramedWindow(this, QStringLiteral("Note table"),
                             look::twipsRect(0, 0, 9045, 5535).size(), palette::NoteTablePaper);
+    look::closeOnEscape(this);
 
     fretboard_ = new FretboardView(this, notes::LowestFret, notes::HighestFret,
                                    FretboardView::Mode::ClickableCells);
@@ -141,14 +141,6 @@ void NoteTableWindow::showNamingToggles()
     flatToggle_->setPixmap(note_.flatNaming() ? flatOn_ : flatOff_);
     sharpToggle_->setChecked(!note_.flatNaming());
     flatToggle_->setChecked(note_.flatNaming());
-}
-
-void NoteTableWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 void NoteTableWindow::selectCell(int string, int fret)

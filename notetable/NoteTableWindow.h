@@ -27,9 +27,6 @@ class NoteTableWindow : public QWidget
 public:
     explicit NoteTableWindow(platform::Desktop& desktop, QWidget* parent = nullptr);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void selectCell(int string, int fret);
     void selectStaffPosition(double y);
