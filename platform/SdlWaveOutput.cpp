@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QTimer>
+#include <QtEndian>
 #include <SDL.h>
 #include <algorithm>
 #include <cstring>
@@ -39,14 +40,6 @@ constexpr int LongestSoundSeconds = 60;
 // 48 kHz), so that a huge file does not hold up the window.
 constexpr qint64 ReadLimitBytes = 2 * 1024 * 1024;
 
-quint32 littleEndian32(const QByteArray& bytes, qsizetype at)
-{
-    quint32 value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | quint8(bytes[at + i]);
-    return value;
-}
-
 // The file's bytes, or for a file larger than ReadLimitBytes its beginning with
 // the data chunk cut to the whole blocks that were read. Nothing when the file
 // cannot be read, or when a large file is not a wave file or is shorter than its
@@ -65,17 +58,17 @@ std::optional<QByteArray> readWaveBytes(const QString& path)
     quint32 blockAlign = 1;
     for (qsizetype at = 12; at + 8 <= bytes.size();) {
         const QByteArray id = bytes.mid(at, 4);
-        const quint32 length = littleEndian32(bytes, at + 4);
-        if (id == "fmt " && at + 24 <= bytes.size())
-            blockAlign = std::max(1u, littleEndian32(bytes, at + 20) & 0xffffu);
+        const auto length = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
+        if (id == "fmt " && at + 22 <= bytes.size())
+            blockAlign =
+                std::max(1u, quint32(qFromLittleEndian<quint16>(bytes.constData() + at + 20)));
         if (id == "data") {
             const qint64 start = at + 8;
             if (start + qint64(length) > size)
                 return std::nullopt;
             qint64 kept = std::min<qint64>(length, bytes.size() - start);
             kept -= kept % blockAlign;
-            for (int i = 0; i < 4; ++i)
-                bytes[at + 4 + i] = char((quint64(kept) >> (8 * i)) & 0xff);
+            qToLittleEndian<quint32>(quint32(kept), bytes.data() + at + 4);
             bytes.truncate(start + kept);
             return bytes;
         }
@@ -125,8 +118,6 @@ std::shared_ptr<const WaveSamples> converted(const Uint8* data, Uint32 bytes,
 // file cannot be read, is not a wave file, is truncated or holds no samples.
 std::shared_ptr<const WaveSamples> decode(const QString& path, const SDL_AudioSpec& output)
 {
-    // A data chunk shorter than it claims is an error rather than a shorter sound.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     const std::optional<QByteArray> bytes = readWaveBytes(path);
     if (!bytes)
         return nullptr;
@@ -206,12 +197,11 @@ public:
     void startBeats(const QString& path, int periodMs) override
     {
         beatPeriodMs_ = periodMs;
-        beatSound_.reset();
         if (!open())
             return;
-        beatSound_ = load(path);
+        std::shared_ptr<const WaveSamples> wave = load(path);
         withMixer([&] {
-            mixer_->setBeatSound(beatSound_);
+            mixer_->setBeatSound(std::move(wave));
             mixer_->startBeats(periodMs);
         });
     }
@@ -223,12 +213,8 @@ public:
         std::shared_ptr<const WaveSamples> wave = load(path);
         if (!wave)
             return false;
-        // Most ticks hand over the sound the beats already play: the audio
-        // thread is then left alone.
-        if (beatPeriodMs_ > 0 && wave != beatSound_) {
-            beatSound_ = wave;
+        if (beatPeriodMs_ > 0)
             withMixer([&] { mixer_->setBeatSound(std::move(wave)); });
-        }
         return true;
     }
 
@@ -244,7 +230,6 @@ public:
     void stopBeats() override
     {
         beatPeriodMs_ = 0;
-        beatSound_.reset();
         if (device_ == 0)
             return;
         withMixer([&] { mixer_->stopBeats(); });
@@ -254,7 +239,6 @@ public:
     void close() override
     {
         beatPeriodMs_ = 0;
-        beatSound_.reset();
         closeDevice();
     }
 
@@ -268,6 +252,8 @@ private:
             return true;
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Kordelix");
+        // A data chunk shorter than it claims is an error rather than a shorter sound.
+        SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         SDL_AudioSpec wanted{};
@@ -378,7 +364,6 @@ private:
     std::unique_ptr<WaveMixer> mixer_;
     QHash<QString, DecodedFile> files_;
     int beatPeriodMs_ = 0; // 0 while no beats are wanted
-    std::shared_ptr<const WaveSamples> beatSound_;
     QTimer release_;
 };
 
