@@ -96,13 +96,18 @@ xd_window_origin() {
     echo "$X $Y"
 }
 
-# Presses and releases the left (or given) button at client coordinates of a
-# window: xd_click WINDOW X Y [BUTTON]
+# Clicks the left (or given) button COUNT times (default once; 2 is a
+# double-click) at client coordinates of a window: xd_click WINDOW X Y [BUTTON
+# [COUNT]]
 xd_click() {
     local origin
     origin=($(xd_window_origin "$1"))
     xd_pointer_to $((origin[0] + $2)) $((origin[1] + $3))
-    xdotool click "${4:-1}"
+    if ((${5:-1} > 1)); then
+        xdotool click --repeat "$5" --delay 80 "${4:-1}"
+    else
+        xdotool click "${4:-1}" # a delay would follow even a single click
+    fi
 }
 
 # Moves the pointer to a screen position and waits until it is there. (xdotool's
@@ -175,19 +180,18 @@ xd_control() {
     echo "$rect"
 }
 
-# Presses and releases the left (or given) button at a point DX, DY from the
-# top-left corner of a named control: xd_click_inside WINDOW WINDOW_NAME
-# CONTROL_NAME DX DY [BUTTON]
+# Clicks as xd_click does at a point DX, DY from the top-left corner of a named
+# control: xd_click_inside WINDOW WINDOW_NAME CONTROL_NAME DX DY [BUTTON [COUNT]]
 xd_click_inside() {
     local rect
     rect=($(xd_control "$2" "$3")) || return 1
-    xd_click "$1" $((rect[0] + $4)) $((rect[1] + $5)) "${6:-1}"
+    xd_click "$1" $((rect[0] + $4)) $((rect[1] + $5)) "${6:-1}" "${7:-1}"
 }
 
 # The same at the centre of the control: xd_click_control WINDOW WINDOW_NAME
-# CONTROL_NAME [BUTTON]
+# CONTROL_NAME [BUTTON [COUNT]]
 xd_click_control() {
     local rect
     rect=($(xd_control "$2" "$3")) || return 1
-    xd_click "$1" $((rect[0] + rect[2] / 2)) $((rect[1] + rect[3] / 2)) "${4:-1}"
+    xd_click "$1" $((rect[0] + rect[2] / 2)) $((rect[1] + rect[3] / 2)) "${4:-1}" "${5:-1}"
 }

@@ -108,23 +108,12 @@ pitches_match() {
         print "yes" }'
 }
 
-# Double-clicks a point DX, DY from the top-left corner of a named control:
-# double_click_inside WINDOW WINDOW_NAME CONTROL_NAME DX DY
-double_click_inside() {
-    local rect origin
-    rect=($(control "$2" "$3"))
-    origin=($(xd_window_origin "$1"))
-    xd_pointer_to $((origin[0] + rect[0] + $4)) $((origin[1] + rect[1] + $5))
-    xdotool click --repeat 2 --delay 80 1
-}
-
 start_kordelix
 
 # The note table: one E4 from the open high E string.
 notes="$(open_tool "Note table" lblNoteTable 0 0)"
-cell=($(control frmNoteTable 'E(0)'))
 record "$WORK/note.raw"
-double_click_inside "$notes" frmNoteTable 'E(0)' $((cell[2] / 2)) $((cell[3] / 2))
+xd_click_control "$notes" frmNoteTable 'E(0)' 1 2
 listen "$WORK/note.raw"
 expect_eq "a double-click on the open high E string plays one note" "${#HEARD[@]}" 1
 expect_eq "the note is E4, 329.63 Hz" "$(pitches_match "${HEARD[0]#* }" 329.63)" yes
@@ -141,7 +130,7 @@ wait_for "the chord finder shows C major" "$(chord_board_of "$first")" chord_boa
 read -r top bottom < <(selected_row "$chord" lstChord) || true
 [[ -n "${bottom:-}" ]] || fail "no chord is selected"
 record "$WORK/strum.raw"
-double_click_inside "$chord" frmChord lstChord 40 $(((top + bottom) / 2))
+xd_click_inside "$chord" frmChord lstChord 40 $(((top + bottom) / 2)) 1 2
 listen "$WORK/strum.raw"
 expect_eq "a double-click on C major strums five strings" "${#HEARD[@]}" 5
 spacings="$(printf '%s\n' "${HEARD[@]}" | awk 'NR > 1 { printf "%s%.0f", sep, $1 - last; sep = " " }
