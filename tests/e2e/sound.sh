@@ -16,7 +16,7 @@ for tool in pulseaudio parecord pactl; do
     }
 done
 
-SOUND_RATE=48000
+SOUND_RATE=48000    # frames a second of the sink xd_start_pulse makes
 NOTE_LISTEN_MS=2500 # a note lasts 1.5 s; anything played after it shows too
 PITCH_SLACK=0.01    # a pitch may be this far off, as a fraction
 # Strings of C major (x32010) from the lowest played up: C3 E3 G3 C4 E4.
@@ -24,36 +24,19 @@ C_MAJOR_PITCHES=(130.81 164.81 196.00 261.63 329.63)
 STRUM_MIN_MS=20
 STRUM_MAX_MS=40
 
-# A sound server of our own: its socket, state and log stay in $WORK, and it
-# lets anyone who can reach the socket connect. The null sink never rewinds,
-# so that its monitor passes on exactly what was mixed, once.
-pulse="$WORK/pulse"
-mkdir -m 700 "$pulse" "$pulse/runtime" "$pulse/home"
-XDG_RUNTIME_DIR="$pulse/runtime" HOME="$pulse/home" \
-    pulseaudio --daemonize=no --exit-idle-time=-1 -n \
-    -L "module-null-sink sink_name=e2e rate=$SOUND_RATE format=float32le norewinds=1" \
-    -L "module-native-protocol-unix auth-anonymous=1 socket=$pulse/socket" \
-    >"$pulse/log" 2>&1 &
-PULSE_PID=$!
-export PULSE_SERVER="unix:$pulse/socket" SDL_AUDIODRIVER=pulseaudio
 RECORDER_PID=""
 
-stop_sound() {
+# Ends a recorder still running; e2e_finish ends the sound server.
+stop_recorder() {
     local status=$?
     set +e
     [[ -n "$RECORDER_PID" ]] && kill "$RECORDER_PID" 2>/dev/null
-    kill "$PULSE_PID" 2>/dev/null
-    wait "$PULSE_PID" 2>/dev/null
     (exit "$status")
     e2e_finish
 }
-trap stop_sound EXIT
+trap stop_recorder EXIT
 
-deadline=$((SECONDS + WINDOW_TIMEOUT))
-until pactl info >/dev/null 2>&1; do
-    ((SECONDS <= deadline)) || fail "the sound server did not start: $(cat "$pulse/log")"
-    sleep 0.1
-done
+xd_start_pulse e2e "$WORK/pulse" "$WINDOW_TIMEOUT" || fail "the sound server did not start"
 
 # Milliseconds of sound in a recording.
 recorded_ms() {
