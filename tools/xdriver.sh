@@ -1,7 +1,8 @@
 # Shell functions that drive the real program on a virtual X screen as a person
 # would: find windows by their captions, click controls found by name, drag,
-# and take screenshots. Sourced by tools/tour.sh, the end-to-end tests and the
-# start-up benchmark.
+# and take screenshots; play the program's sound into a private sound server.
+# Sourced by tools/tour.sh, the end-to-end tests and the benchmarks (the sound
+# benchmarks from the copy the build puts in its bin folder).
 
 XD_DISPLAY_PID=""
 XD_PROGRAM_PID=""
