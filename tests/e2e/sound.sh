@@ -101,13 +101,13 @@ listen "$WORK/note.raw"
 expect_eq "a double-click on the open high E string plays one note" "${#HEARD[@]}" 1
 expect_eq "the note is E4, 329.63 Hz" "$(pitches_match "${HEARD[0]#* }" 329.63)" yes
 
-# The chord finder opens on the first chord of the file, C major.
-data="$BIN/ChordData.txt"
-mapfile -t chords < <(chord_lines "$data" '!C')
+# The chord finder opens on the first chord of the file, which the pitches
+# below take to be C major.
+mapfile -t chords < <(chord_lines "$BIN/ChordData.txt" '!C')
 first="${chords[0]:-}"
 name="${first:19:10}"
-expect_eq "the first chord of the file is C major (x32010)" \
-    "$(chord_group "$first")/${name%% *}/${first:30:17}" "Major/C/00 01 00 02 03 -1"
+[[ "$(chord_group "$first")/${name%% *}/${first:30:17}" == "Major/C/00 01 00 02 03 -1" ]] ||
+    fail "the chord file does not start with C major (x32010): [$first]"
 chord="$(open_tool "Chord finder" lblChord 0 640)"
 wait_for "the chord finder shows C major" "$(chord_board_of "$first")" chord_board "$chord"
 read -r top bottom < <(selected_row "$chord" lstChord) || true
