@@ -1,11 +1,13 @@
 # Shell functions that drive the real program on a virtual X screen as a person
 # would: find windows by their captions, click controls found by name, drag,
-# and take screenshots. Sourced by tools/tour.sh, the end-to-end tests and the
-# start-up benchmark.
+# and take screenshots; play the program's sound into a private sound server.
+# Sourced by tools/tour.sh, the end-to-end tests and the benchmarks (the sound
+# benchmarks from the copy the build puts in its bin folder).
 
 XD_DISPLAY_PID=""
 XD_PROGRAM_PID=""
 XD_RUNTIME_DIR=""
+XD_PULSE_PID=""
 
 # Starts Xvfb on a free display number and exports DISPLAY. Safe when several
 # screens start at once: a number counts as ours only when its lock file names
@@ -46,8 +48,36 @@ xd_start_program() {
     XD_PROGRAM_PID=$!
 }
 
-# Ends the program (if still running) and the virtual screen.
-xd_stop() {
+# Starts a private PulseAudio server whose one sink, SINK, is a null sink of
+# 48 000 frames a second in 32-bit float that never rewinds, so that its
+# monitor passes on exactly what was mixed, once. Its socket, state and log
+# stay in FOLDER, which it makes; anyone who can reach the socket may connect.
+# Exports PULSE_SERVER and SDL_AUDIODRIVER, so that the program started
+# afterwards plays into it, and waits up to TIMEOUT seconds (default 20) for it
+# to answer: xd_start_pulse SINK FOLDER [TIMEOUT]
+xd_start_pulse() {
+    local folder="$2" deadline=$((SECONDS + ${3:-20}))
+    mkdir -m 700 "$folder" "$folder/runtime" "$folder/home" || return 1
+    XDG_RUNTIME_DIR="$folder/runtime" HOME="$folder/home" \
+        pulseaudio --daemonize=no --exit-idle-time=-1 -n \
+        -L "module-null-sink sink_name=$1 rate=48000 format=float32le norewinds=1" \
+        -L "module-native-protocol-unix auth-anonymous=1 socket=$folder/socket" \
+        >"$folder/log" 2>&1 &
+    XD_PULSE_PID=$!
+    export PULSE_SERVER="unix:$folder/socket" SDL_AUDIODRIVER=pulseaudio
+    until pactl info >/dev/null 2>&1; do
+        if ((SECONDS > deadline)) || ! kill -0 "$XD_PULSE_PID" 2>/dev/null; then
+            echo "the sound server did not start:" >&2
+            cat "$folder/log" >&2
+            return 1
+        fi
+        sleep 0.05
+    done
+}
+
+# Ends the program (if still running) and the virtual screen, leaving a sound
+# server running for the next program.
+xd_stop_screen() {
     if [[ -n "$XD_PROGRAM_PID" ]]; then
         kill "$XD_PROGRAM_PID" 2>/dev/null || true
         wait "$XD_PROGRAM_PID" 2>/dev/null || true
@@ -60,6 +90,16 @@ xd_stop() {
         rm -rf "$XD_RUNTIME_DIR"
     fi
     XD_PROGRAM_PID="" XD_DISPLAY_PID="" XD_RUNTIME_DIR=""
+}
+
+# Ends the program, the virtual screen and the sound server, as far as started.
+xd_stop() {
+    xd_stop_screen
+    if [[ -n "$XD_PULSE_PID" ]]; then
+        kill "$XD_PULSE_PID" 2>/dev/null || true
+        wait "$XD_PULSE_PID" 2>/dev/null || true
+    fi
+    XD_PULSE_PID=""
 }
 
 # Prints the id of the visible window whose caption is exactly NAME, waiting up
@@ -96,13 +136,18 @@ xd_window_origin() {
     echo "$X $Y"
 }
 
-# Presses and releases the left (or given) button at client coordinates of a
-# window: xd_click WINDOW X Y [BUTTON]
+# Clicks the left (or given) button COUNT times (default once; 2 is a
+# double-click) at client coordinates of a window: xd_click WINDOW X Y [BUTTON
+# [COUNT]]
 xd_click() {
     local origin
     origin=($(xd_window_origin "$1"))
     xd_pointer_to $((origin[0] + $2)) $((origin[1] + $3))
-    xdotool click "${4:-1}"
+    if ((${5:-1} > 1)); then
+        xdotool click --repeat "$5" --delay 80 "${4:-1}"
+    else
+        xdotool click "${4:-1}" # a delay would follow even a single click
+    fi
 }
 
 # Moves the pointer to a screen position and waits until it is there. (xdotool's
@@ -175,19 +220,18 @@ xd_control() {
     echo "$rect"
 }
 
-# Presses and releases the left (or given) button at a point DX, DY from the
-# top-left corner of a named control: xd_click_inside WINDOW WINDOW_NAME
-# CONTROL_NAME DX DY [BUTTON]
+# Clicks as xd_click does at a point DX, DY from the top-left corner of a named
+# control: xd_click_inside WINDOW WINDOW_NAME CONTROL_NAME DX DY [BUTTON [COUNT]]
 xd_click_inside() {
     local rect
     rect=($(xd_control "$2" "$3")) || return 1
-    xd_click "$1" $((rect[0] + $4)) $((rect[1] + $5)) "${6:-1}"
+    xd_click "$1" $((rect[0] + $4)) $((rect[1] + $5)) "${6:-1}" "${7:-1}"
 }
 
 # The same at the centre of the control: xd_click_control WINDOW WINDOW_NAME
-# CONTROL_NAME [BUTTON]
+# CONTROL_NAME [BUTTON [COUNT]]
 xd_click_control() {
     local rect
     rect=($(xd_control "$2" "$3")) || return 1
-    xd_click "$1" $((rect[0] + rect[2] / 2)) $((rect[1] + rect[3] / 2)) "${4:-1}"
+    xd_click "$1" $((rect[0] + rect[2] / 2)) $((rect[1] + rect[3] / 2)) "${4:-1}" "${5:-1}"
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures the metronome's beat as a listener would hear it. Starts a private
-# PulseAudio daemon with a null sink and a private X display, runs the real
+# PulseAudio server with a null sink and a virtual X screen, runs the real
 # program on them, opens the metronome from the main menu, types each tempo,
 # presses "Start/Stop", records the sink's monitor and measures the clicks;
 # every tempo once on a quiet machine and once with a busy loop on each core.
@@ -9,42 +9,26 @@
 #
 #   metronome_bench.sh [tempo ...]      (default: 60 120 240 399)
 #
-# Environment: BENCH_DISPLAY (default :44), BENCH_BEATS (default 120),
-# BENCH_KEEP (a folder to keep the recordings in).
+# Environment: BENCH_BEATS (default 120), BENCH_KEEP (a folder to keep the
+# recordings in).
 # Needs pulseaudio, pulseaudio-utils (parecord), Xvfb and xdotool. Controls are
 # found by name in the layout table the build writes beside the program.
 set -eu
 
 bin=$(cd "$(dirname "$0")" && pwd)
-display=${BENCH_DISPLAY:-:44}
 beats=${BENCH_BEATS:-120}
 tempos=${*:-60 120 240 399}
 
 source "$bin/sound_bench_lib.sh"
-bench_start "$display"
+bench_start
 
-source "$bin/layout-table.sh"
+xd_click_control "$main" frmMain lblMetronome
+metronome=$(xd_wait_window Metronome 20)
 
-# Moves the pointer to a point DX, DY from the top-left corner of a control,
-# found by its window's caption and object name and its own name:
-# point_at CAPTION WINDOW_NAME CONTROL DX DY
-point_at() {
-    local window rect
-    window=$(xdotool search --sync --name "^$1\$" | head -n 1)
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    rect=(${XD_LAYOUT["$2/$3"]})
-    xdotool mousemove $((X + rect[0] + $4)) $((Y + rect[1] + $5))
+# Clicks the middle of one of the metronome's controls: click CONTROL
+click() {
+    xd_click_control "$metronome" frmMetronome "$1"
 }
-
-# Clicks the middle of a control: click_control CAPTION WINDOW_NAME CONTROL
-click_control() {
-    local rect=(${XD_LAYOUT["$2/$3"]})
-    point_at "$1" "$2" "$3" $((rect[2] / 2)) $((rect[3] / 2))
-    xdotool click 1
-}
-
-click_control Kordelix frmMain lblMetronome
-sleep 1
 
 # Records the sink's monitor to $work/$1.raw while the rest of the arguments run.
 record() {
@@ -62,11 +46,11 @@ record() {
 }
 
 run_tempo() {
-    click_control Metronome frmMetronome lblStartStop
+    click lblStartStop
     sleep "$(awk "BEGIN { print ($beats * $period + 300) / 1000 }")"
     # The output's latency as the sound server reports it, once per run.
     server_latency >&2
-    click_control Metronome frmMetronome lblStartStop
+    click lblStartStop
 }
 
 for load in quiet busy; do
@@ -75,7 +59,7 @@ for load in quiet busy; do
     fi
     for tempo in $tempos; do
         period=$(( (60000 + tempo / 2) / tempo ))
-        click_control Metronome frmMetronome txtValue
+        click txtValue
         xdotool key ctrl+a type "$tempo"
         record "$load-$tempo" run_tempo
         printf '%-5s ' "$load"
@@ -87,20 +71,25 @@ bench_calm
 # The slider at 180 (150 pixels along its bar), started, then dragged a pixel
 # at a time to 120 (90 pixels along) over 4 s, then 12 beats.
 drag() {
-    click_control Metronome frmMetronome txtValue
+    click txtValue
     xdotool key ctrl+a type 180
-    click_control Metronome frmMetronome lblStartStop
+    click lblStartStop
     sleep 2
-    point_at Metronome frmMetronome imgSlider 150 10
+    local origin bar x y
+    origin=($(xd_window_origin "$metronome"))
+    bar=($(xd_control frmMetronome imgSlider))
+    x=$((origin[0] + bar[0]))
+    y=$((origin[1] + bar[1] + 10))
+    xd_pointer_to $((x + 150)) "$y"
     xdotool mousedown 1
     for offset in $(seq 149 -1 90); do
-        point_at Metronome frmMetronome imgSlider "$offset" 10
+        xd_pointer_to $((x + offset)) "$y"
         sleep 0.066
     done
     xdotool mouseup 1
     dragged=$(date +%s%N)
     sleep 6.3
-    click_control Metronome frmMetronome lblStartStop
+    click lblStartStop
 }
 started=$(date +%s%N)
 record drag drag

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures the time from a key press to the first sample of the note it plays.
-# Starts a private PulseAudio daemon with a null sink and a private X display,
+# Starts a private PulseAudio server with a null sink and a virtual X screen,
 # runs the real program on them, opens the note table from the main menu (its
 # fretboard has the keyboard, on the open high E string) and presses Space
 # BENCH_PRESSES times while sound_latency watches the sink's monitor. Three
@@ -12,24 +12,19 @@
 #
 #   sound_bench.sh            (from the build's bin folder)
 #
-# Environment: BENCH_DISPLAY (default :45), BENCH_PRESSES (default 20).
+# Environment: BENCH_PRESSES (default 20).
 # Needs pulseaudio, pulseaudio-utils (parec, pactl), Xvfb and xdotool.
 set -eu
 
 bin=$(cd "$(dirname "$0")" && pwd)
-display=${BENCH_DISPLAY:-:45}
 presses=${BENCH_PRESSES:-20}
 
 source "$bin/sound_bench_lib.sh"
-bench_start "$display"
+bench_start
 
 # The main menu's "Note table" label, found in the layout table beside the program.
-source "$bin/layout-table.sh"
-read -r x y w h <<<"${XD_LAYOUT["frmMain/lblNoteTable"]}"
-main=$(xdotool search --sync --onlyvisible --name '^Kordelix$' | head -n 1)
-eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove $((X + x + w / 2)) $((Y + y + h / 2)) click 1
-notes=$(xdotool search --sync --onlyvisible --name '^Note table$' | head -n 1)
+xd_click_control "$main" frmMain lblNoteTable
+notes=$(xd_wait_window "Note table" 20)
 xdotool windowfocus --sync "$notes"
 
 # One run of presses GAP_MS apart: run NAME GAP_MS

@@ -458,6 +458,7 @@ void tst_ChordFinder::wholeRowsHeight_data()
     QTest::newRow("whole rows already") << 86 << 14 << 1 << 86;
     QTest::newRow("a pixel short of a row") << 85 << 14 << 1 << 72;
     QTest::newRow("lower than a row: one row") << 10 << 14 << 1 << 16;
+    QTest::newRow("frame of 2: five rows in 81 pixels") << 85 << 14 << 2 << 74;
     QTest::newRow("no row height known") << 93 << 0 << 1 << 93;
 }
 

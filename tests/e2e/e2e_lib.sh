@@ -69,7 +69,7 @@ expect_eq() {
 # fresh virtual screen and waits for its main menu, whose id goes to MAIN.
 start_kordelix() {
     local folder="${1:-$BIN}"
-    xd_stop
+    xd_stop_screen
     xd_start_display || fail "no virtual screen"
     xd_start_program "$folder/kordelix"
     MAIN="$(xd_wait_window Kordelix "$WINDOW_TIMEOUT")" || fail "the main menu did not open"

@@ -16,7 +16,7 @@ for tool in pulseaudio parecord pactl; do
     }
 done
 
-SOUND_RATE=48000
+SOUND_RATE=48000    # frames a second of the sink xd_start_pulse makes
 NOTE_LISTEN_MS=2500 # a note lasts 1.5 s; anything played after it shows too
 PITCH_SLACK=0.01    # a pitch may be this far off, as a fraction
 # Strings of C major (x32010) from the lowest played up: C3 E3 G3 C4 E4.
@@ -24,36 +24,19 @@ C_MAJOR_PITCHES=(130.81 164.81 196.00 261.63 329.63)
 STRUM_MIN_MS=20
 STRUM_MAX_MS=40
 
-# A sound server of our own: its socket, state and log stay in $WORK, and it
-# lets anyone who can reach the socket connect. The null sink never rewinds,
-# so that its monitor passes on exactly what was mixed, once.
-pulse="$WORK/pulse"
-mkdir -m 700 "$pulse" "$pulse/runtime" "$pulse/home"
-XDG_RUNTIME_DIR="$pulse/runtime" HOME="$pulse/home" \
-    pulseaudio --daemonize=no --exit-idle-time=-1 -n \
-    -L "module-null-sink sink_name=e2e rate=$SOUND_RATE format=float32le norewinds=1" \
-    -L "module-native-protocol-unix auth-anonymous=1 socket=$pulse/socket" \
-    >"$pulse/log" 2>&1 &
-PULSE_PID=$!
-export PULSE_SERVER="unix:$pulse/socket" SDL_AUDIODRIVER=pulseaudio
 RECORDER_PID=""
 
-stop_sound() {
+# Ends a recorder still running; e2e_finish ends the sound server.
+stop_recorder() {
     local status=$?
     set +e
     [[ -n "$RECORDER_PID" ]] && kill "$RECORDER_PID" 2>/dev/null
-    kill "$PULSE_PID" 2>/dev/null
-    wait "$PULSE_PID" 2>/dev/null
     (exit "$status")
     e2e_finish
 }
-trap stop_sound EXIT
+trap stop_recorder EXIT
 
-deadline=$((SECONDS + WINDOW_TIMEOUT))
-until pactl info >/dev/null 2>&1; do
-    ((SECONDS <= deadline)) || fail "the sound server did not start: $(cat "$pulse/log")"
-    sleep 0.1
-done
+xd_start_pulse e2e "$WORK/pulse" "$WINDOW_TIMEOUT" || fail "the sound server did not start"
 
 # Milliseconds of sound in a recording.
 recorded_ms() {
@@ -108,40 +91,29 @@ pitches_match() {
         print "yes" }'
 }
 
-# Double-clicks a point DX, DY from the top-left corner of a named control:
-# double_click_inside WINDOW WINDOW_NAME CONTROL_NAME DX DY
-double_click_inside() {
-    local rect origin
-    rect=($(control "$2" "$3"))
-    origin=($(xd_window_origin "$1"))
-    xd_pointer_to $((origin[0] + rect[0] + $4)) $((origin[1] + rect[1] + $5))
-    xdotool click --repeat 2 --delay 80 1
-}
-
 start_kordelix
 
 # The note table: one E4 from the open high E string.
 notes="$(open_tool "Note table" lblNoteTable 0 0)"
-cell=($(control frmNoteTable 'E(0)'))
 record "$WORK/note.raw"
-double_click_inside "$notes" frmNoteTable 'E(0)' $((cell[2] / 2)) $((cell[3] / 2))
+xd_click_control "$notes" frmNoteTable 'E(0)' 1 2
 listen "$WORK/note.raw"
 expect_eq "a double-click on the open high E string plays one note" "${#HEARD[@]}" 1
 expect_eq "the note is E4, 329.63 Hz" "$(pitches_match "${HEARD[0]#* }" 329.63)" yes
 
-# The chord finder opens on the first chord of the file, C major.
-data="$BIN/ChordData.txt"
-mapfile -t chords < <(chord_lines "$data" '!C')
+# The chord finder opens on the first chord of the file, which the pitches
+# below take to be C major.
+mapfile -t chords < <(chord_lines "$BIN/ChordData.txt" '!C')
 first="${chords[0]:-}"
 name="${first:19:10}"
-expect_eq "the first chord of the file is C major (x32010)" \
-    "$(chord_group "$first")/${name%% *}/${first:30:17}" "Major/C/00 01 00 02 03 -1"
+[[ "$(chord_group "$first")/${name%% *}/${first:30:17}" == "Major/C/00 01 00 02 03 -1" ]] ||
+    fail "the chord file does not start with C major (x32010): [$first]"
 chord="$(open_tool "Chord finder" lblChord 0 640)"
 wait_for "the chord finder shows C major" "$(chord_board_of "$first")" chord_board "$chord"
 read -r top bottom < <(selected_row "$chord" lstChord) || true
 [[ -n "${bottom:-}" ]] || fail "no chord is selected"
 record "$WORK/strum.raw"
-double_click_inside "$chord" frmChord lstChord 40 $(((top + bottom) / 2))
+xd_click_inside "$chord" frmChord lstChord 40 $(((top + bottom) / 2)) 1 2
 listen "$WORK/strum.raw"
 expect_eq "a double-click on C major strums five strings" "${#HEARD[@]}" 5
 spacings="$(printf '%s\n' "${HEARD[@]}" | awk 'NR > 1 { printf "%s%.0f", sep, $1 - last; sep = " " }

@@ -23,24 +23,38 @@ constexpr int Rate = 48000;
 constexpr const char* QuickDelay = "2";
 constexpr const char* RealTimeDelay = "21";
 
-// A 16-bit mono wave file of a constant level; claimedFrames lets a test claim
-// more data than it holds.
-QByteArray waveFile(int frames, double level, int rate = Rate, qint64 claimedFrames = -1)
+// A wave file around the given sample bytes: formatTag 1 for integer PCM, 3 for
+// float. dataBytes is the data length the header claims, which a test may set
+// beyond the bytes the file holds.
+QByteArray waveFileAround(quint16 formatTag, int bits, int channels, int rate,
+                          const QByteArray& samples, quint32 dataBytes)
 {
-    const auto dataBytes = quint32((claimedFrames < 0 ? frames : claimedFrames) * 2);
+    const int frameBytes = bits / 8 * channels;
     QByteArray file;
     QDataStream out(&file, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out.writeRawData("RIFF", 4);
     out << quint32(36 + dataBytes);
     out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2)
-        << quint16(2) << quint16(16);
+    out << quint32(16) << formatTag << quint16(channels) << quint32(rate)
+        << quint32(rate * frameBytes) << quint16(frameBytes) << quint16(bits);
     out.writeRawData("data", 4);
     out << dataBytes;
-    for (int i = 0; i < frames; ++i)
-        out << qint16(std::min(32767L, std::lround(level * 32768)));
+    out.writeRawData(samples.constData(), int(samples.size()));
     return file;
+}
+
+// A 16-bit mono wave file of a constant level; claimedFrames lets a test claim
+// more data than it holds.
+QByteArray waveFile(int frames, double level, int rate = Rate, qint64 claimedFrames = -1)
+{
+    char sample[2];
+    qToLittleEndian(qint16(std::min(32767L, std::lround(level * 32768))), sample);
+    QByteArray samples;
+    for (int i = 0; i < frames; ++i)
+        samples.append(sample, 2);
+    return waveFileAround(1, 16, 1, rate, samples,
+                          quint32((claimedFrames < 0 ? frames : claimedFrames) * 2));
 }
 
 // A full-scale square wave at a quarter of the rate (two samples high, two
@@ -49,7 +63,7 @@ QByteArray waveFile(int frames, double level, int rate = Rate, qint64 claimedFra
 QByteArray squareWaveFile(int bits, bool isFloat, int channels, int rate, int frames)
 {
     const int bytes = bits / 8;
-    QByteArray data;
+    QByteArray samples;
     for (int i = 0; i < frames * channels; ++i) {
         const bool high = i / channels % 4 < 2;
         char sample[4];
@@ -60,20 +74,9 @@ QByteArray squareWaveFile(int bits, bool isFloat, int channels, int rate, int fr
         else
             qToLittleEndian(high ? qint32((1LL << (bits - 1)) - 1) : qint32(-(1LL << (bits - 1))),
                             sample);
-        data.append(sample, bytes);
+        samples.append(sample, bytes);
     }
-    QByteArray file;
-    QDataStream out(&file, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + data.size());
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(isFloat ? 3 : 1) << quint16(channels) << quint32(rate)
-        << quint32(rate * bytes * channels) << quint16(bytes * channels) << quint16(bits);
-    out.writeRawData("data", 4);
-    out << quint32(data.size());
-    out.writeRawData(data.constData(), int(data.size()));
-    return file;
+    return waveFileAround(isFloat ? 3 : 1, bits, channels, rate, samples, quint32(samples.size()));
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes)
