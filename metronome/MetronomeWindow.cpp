@@ -36,15 +36,14 @@ constexpr Rhythm Rhythms[] = {
     {"mnuSound03", "Rhythm 03", "Rhythm03.wav"},
 };
 
-// A picture shown at its natural size; the nominal size stands in while the
-// picture is missing, so the control keeps its place.
-QLabel* makePicture(QWidget* parent, const char* name, Picture picture, QRect nominal)
+// A picture shown at its natural size with its top-left corner at topLeft.
+QLabel* makePicture(QWidget* parent, const char* name, Picture picture, QPoint topLeft)
 {
     auto* label = new QLabel(parent);
     const QPixmap pixmap = loadPicture(picture);
     label->setObjectName(QString::fromLatin1(name));
     label->setPixmap(pixmap);
-    label->setGeometry(QRect(nominal.topLeft(), pixmap.isNull() ? nominal.size() : pixmap.size()));
+    label->setGeometry(QRect(topLeft, pixmap.size()));
     return label;
 }
 
@@ -105,7 +104,8 @@ void MetronomeWindow::createTempoControls()
     slider_ = new TempoSlider({8, 16}, this);
     connect(slider_, &TempoSlider::tempoChosen, this, &MetronomeWindow::setTempoFromSlider);
 
-    QLabel* field = makePicture(this, "picHold", Picture::TempoField, {232, 16, 57, 21});
+    QLabel* field = makePicture(this, "picHold", Picture::TempoField, {232, 16});
+    // The field is a pixel shorter than its picture.
     field->resize(field->width(), 21);
     QPalette fieldColours = field->palette();
     fieldColours.setColor(field->backgroundRole(), QColor::fromRgb(palette::ListYellow));
@@ -130,7 +130,7 @@ void MetronomeWindow::createTempoControls()
 // the window starts with the first built-in sound, without playing it.
 void MetronomeWindow::createSoundControls()
 {
-    makePicture(this, "imgFilePath", Picture::FilePathBar, {8, 96, 281, 17});
+    makePicture(this, "imgFilePath", Picture::FilePathBar, {8, 96});
     soundName_ = new ActionLabel(QString(), this);
     soundName_->setObjectName(QStringLiteral("lblExp"));
     soundName_->setFont(look::comicFont(9, false));
