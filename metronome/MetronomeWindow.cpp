@@ -94,7 +94,7 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
 // The beats end with the window; a click already sounding plays to its end.
 MetronomeWindow::~MetronomeWindow()
 {
-    if (running_)
+    if (running())
         desktop_.waveOutput().stopBeats();
 }
 
@@ -177,7 +177,7 @@ void MetronomeWindow::setTempo(int value)
     // only hands them their sound.
     if (const int period = tempo::beatPeriod(value); beatTimer_->interval() != period) {
         beatTimer_->setInterval(period);
-        if (running_)
+        if (running())
             desktop_.waveOutput().setBeatPeriod(period);
     }
     slider_->showTempo(value);
@@ -196,12 +196,17 @@ void MetronomeWindow::readTempoText(const QString& text)
         setTempo(*value);
 }
 
+// The beat timer runs exactly while the metronome does.
+bool MetronomeWindow::running() const
+{
+    return beatTimer_->isActive();
+}
+
 void MetronomeWindow::setRunning(bool running)
 {
-    running_ = running;
-    look::setTextColour(startStop_, running_ ? palette::SwitchOn : palette::Action);
-    startStop_->setChecked(running_);
-    if (running_) {
+    look::setTextColour(startStop_, running ? palette::SwitchOn : palette::Action);
+    startStop_->setChecked(running);
+    if (running) {
         desktop_.waveOutput().startBeats(soundFile_, beatTimer_->interval());
         beatTimer_->start();
     } else {
@@ -212,7 +217,7 @@ void MetronomeWindow::setRunning(bool running)
 
 void MetronomeWindow::toggleRunning()
 {
-    setRunning(!running_);
+    setRunning(!running());
 }
 
 // Every tick checks the sound, and a sound that cannot be played stops the
@@ -264,7 +269,7 @@ void MetronomeWindow::setSoundFile(const QString& path)
 {
     playClick(path, ClickTime::Now);
     soundFile_ = path;
-    if (running_)
+    if (running())
         desktop_.waveOutput().setBeatSound(path);
 }
 

@@ -33,6 +33,7 @@ private:
     void setTempo(int value);
     void setTempoFromSlider(int value);
     void readTempoText(const QString& text);
+    bool running() const;
     void setRunning(bool running);
     void toggleRunning();
     // A click plays at once (a preview) or on the beats to come.
@@ -50,7 +51,6 @@ private:
 
     platform::Desktop& desktop_;
     QString soundFile_;
-    bool running_ = false;
 
     TempoSlider* slider_ = nullptr;
     QLineEdit* tempoBox_ = nullptr;
