@@ -137,32 +137,32 @@ void MetronomeWindow::createSoundControls()
     look::setTextColour(soundName_, palette::SoundNameGrey);
     soundName_->setGeometry(15, 95, 265, 14);
     soundName_->setCursor(handCursor());
-    // A click opens the menu at the pointer; Return, Space or the menu key open
-    // it below the name.
-    connect(soundName_, &ActionLabel::clicked, this, [this] {
-        soundMenu_->popup(soundName_->hasFocus() && !soundName_->underMouse()
-                              ? soundName_->mapToGlobal(soundName_->rect().bottomLeft())
-                              : QCursor::pos());
-    });
     soundName_->installEventFilter(this);
 
-    soundMenu_ = new QMenu(this);
-    soundMenu_->setObjectName(QStringLiteral("mnuSound"));
-    sounds_ = new QActionGroup(this);
-    const auto addEntry = [this](const char* name, const QString& caption) {
-        QAction* entry = soundMenu_->addAction(caption);
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuSound"));
+    auto* sounds = new QActionGroup(this);
+    const auto addEntry = [menu, sounds](const char* name, const QString& caption) {
+        QAction* entry = menu->addAction(caption);
         entry->setObjectName(QString::fromLatin1(name));
         entry->setCheckable(true);
-        sounds_->addAction(entry);
+        sounds->addAction(entry);
         return entry;
     };
     for (const Rhythm& rhythm : Rhythms)
         addEntry(rhythm.entry, QLatin1String(rhythm.name))->setData(QLatin1String(rhythm.file));
-    soundMenu_->addSeparator()->setObjectName(QStringLiteral("mnuSoundS1"));
+    menu->addSeparator()->setObjectName(QStringLiteral("mnuSoundS1"));
     otherSound_ = addEntry("mnuSound00", QStringLiteral("Other"));
-    connect(sounds_, &QActionGroup::triggered, this, &MetronomeWindow::chooseSound);
+    connect(sounds, &QActionGroup::triggered, this, &MetronomeWindow::chooseSound);
+    // A click opens the menu at the pointer; Return, Space or the menu key open
+    // it below the name.
+    connect(soundName_, &ActionLabel::clicked, this, [this, menu] {
+        menu->popup(soundName_->hasFocus() && !soundName_->underMouse()
+                        ? soundName_->mapToGlobal(soundName_->rect().bottomLeft())
+                        : QCursor::pos());
+    });
 
-    chosenSound_ = sounds_->actions().first();
+    chosenSound_ = sounds->actions().first();
     chosenSound_->setChecked(true);
     showSoundName(chosenSound_->text());
     soundFile_ = desktop_.programFile(chosenSound_->data().toString());

@@ -4,9 +4,7 @@
 
 class ActionLabel;
 class QAction;
-class QActionGroup;
 class QLineEdit;
-class QMenu;
 class QTimer;
 class TempoSlider;
 namespace platform {
@@ -57,8 +55,6 @@ private:
     ActionLabel* startStop_ = nullptr;
     ActionLabel* soundName_ = nullptr;
     QTimer* beatTimer_ = nullptr;
-    QMenu* soundMenu_ = nullptr;
-    QActionGroup* sounds_ = nullptr;
     QAction* otherSound_ = nullptr;
     QAction* chosenSound_ = nullptr; // the entry of the sound in use
 };
