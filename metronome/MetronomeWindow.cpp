@@ -240,7 +240,7 @@ void MetronomeWindow::chooseSound(QAction* entry)
         // The group has just checked "Other"; the check stays where it was
         // until a file is picked.
         chosenSound_->setChecked(true);
-        chooseOtherSound(QString());
+        chooseOtherSound();
         return;
     }
     chosenSound_ = entry;
@@ -248,11 +248,11 @@ void MetronomeWindow::chooseSound(QAction* entry)
     setSoundFile(desktop_.programFile(entry->data().toString()));
 }
 
-void MetronomeWindow::chooseOtherSound(const QString& folder)
+void MetronomeWindow::chooseOtherSound()
 {
     const std::optional<QString> chosen = desktop_.chooseOpenFile(
         this, {QStringLiteral("Select sound file"),
-               folder.isEmpty() ? desktop_.programFolder() : folder,
+               desktop_.programFolder(),
                {QStringLiteral("Wave files (*.wav)"), QStringLiteral("All files (*.*)")}});
     if (!chosen)
         return;

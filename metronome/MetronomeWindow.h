@@ -43,7 +43,7 @@ private:
     void playClick(const QString& path, ClickTime when);
 
     void chooseSound(QAction* entry);
-    void chooseOtherSound(const QString& folder);
+    void chooseOtherSound();
     void setSoundFile(const QString& path);
     void showSoundName(const QString& name);
 
