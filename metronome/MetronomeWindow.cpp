@@ -87,7 +87,7 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
     beatTimer_->setObjectName(QStringLiteral("Timer1"));
     beatTimer_->setTimerType(Qt::PreciseTimer);
     connect(beatTimer_, &QTimer::timeout, this,
-            [this] { playClick(soundFile_, ClickTime::OnBeats); });
+            [this] { checkSound(desktop_.waveOutput().setBeatSound(soundFile_)); });
     setTempo(StartTempo);
 }
 
@@ -220,15 +220,14 @@ void MetronomeWindow::toggleRunning()
     setRunning(!running());
 }
 
-// Every tick checks the sound, and a sound that cannot be played stops the
-// metronome; the output places the beats on its own clock, so a late tick or a
-// timer restarted by a new tempo never moves or drops one.
-void MetronomeWindow::playClick(const QString& path, ClickTime when)
+// A sound that was not played although there is an output shows the error and
+// stops the metronome; without an output the metronome runs on silently. Every
+// tick checks the beats' sound this way; the output places the beats on its own
+// clock, so a late tick or a timer restarted by a new tempo never moves or
+// drops one.
+void MetronomeWindow::checkSound(bool played)
 {
-    platform::WaveOutput& output = desktop_.waveOutput();
-    if (output.deviceCount() <= 0)
-        return;
-    if (when == ClickTime::Now ? output.play(path) : output.setBeatSound(path))
+    if (played || desktop_.waveOutput().deviceCount() <= 0)
         return;
     showSoundName(ErrorCaption);
     setRunning(false);
@@ -267,10 +266,11 @@ void MetronomeWindow::chooseOtherSound()
 // one on (a preview that failed has stopped them).
 void MetronomeWindow::setSoundFile(const QString& path)
 {
-    playClick(path, ClickTime::Now);
+    platform::WaveOutput& output = desktop_.waveOutput();
+    checkSound(output.play(path));
     soundFile_ = path;
     if (running())
-        desktop_.waveOutput().setBeatSound(path);
+        output.setBeatSound(path);
 }
 
 void MetronomeWindow::showSoundName(const QString& name)

@@ -34,13 +34,7 @@ private:
     bool running() const;
     void setRunning(bool running);
     void toggleRunning();
-    // A click plays at once (a preview) or on the beats to come.
-    enum class ClickTime
-    {
-        Now,
-        OnBeats
-    };
-    void playClick(const QString& path, ClickTime when);
+    void checkSound(bool played);
 
     void chooseSound(QAction* entry);
     void chooseOtherSound();
