@@ -36,8 +36,6 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name)
-            return QStringLiteral("Tempo slider");
         if (t == QAccessible::Value)
             return QString::number(slider()->shownTempo());
         return QAccessibleWidget::text(t);
