@@ -36,15 +36,14 @@ constexpr Rhythm Rhythms[] = {
     {"mnuSound03", "Rhythm 03", "Rhythm03.wav"},
 };
 
-// A picture shown at its natural size; the nominal size stands in while the
-// picture is missing, so the control keeps its place.
-QLabel* makePicture(QWidget* parent, const char* name, Picture picture, QRect nominal)
+// A picture shown at its natural size with its top-left corner at topLeft.
+QLabel* makePicture(QWidget* parent, const char* name, Picture picture, QPoint topLeft)
 {
     auto* label = new QLabel(parent);
     const QPixmap pixmap = loadPicture(picture);
     label->setObjectName(QString::fromLatin1(name));
     label->setPixmap(pixmap);
-    label->setGeometry(QRect(nominal.topLeft(), pixmap.isNull() ? nominal.size() : pixmap.size()));
+    label->setGeometry(QRect(topLeft, pixmap.size()));
     return label;
 }
 
@@ -88,14 +87,14 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
     beatTimer_->setObjectName(QStringLiteral("Timer1"));
     beatTimer_->setTimerType(Qt::PreciseTimer);
     connect(beatTimer_, &QTimer::timeout, this,
-            [this] { playClick(soundFile_, ClickTime::OnBeats); });
+            [this] { checkSound(desktop_.waveOutput().setBeatSound(soundFile_)); });
     setTempo(StartTempo);
 }
 
 // The beats end with the window; a click already sounding plays to its end.
 MetronomeWindow::~MetronomeWindow()
 {
-    if (running_)
+    if (running())
         desktop_.waveOutput().stopBeats();
 }
 
@@ -105,7 +104,8 @@ void MetronomeWindow::createTempoControls()
     slider_ = new TempoSlider({8, 16}, this);
     connect(slider_, &TempoSlider::tempoChosen, this, &MetronomeWindow::setTempoFromSlider);
 
-    QLabel* field = makePicture(this, "picHold", Picture::TempoField, {232, 16, 57, 21});
+    QLabel* field = makePicture(this, "picHold", Picture::TempoField, {232, 16});
+    // The field is a pixel shorter than its picture.
     field->resize(field->width(), 21);
     QPalette fieldColours = field->palette();
     fieldColours.setColor(field->backgroundRole(), QColor::fromRgb(palette::ListYellow));
@@ -130,39 +130,39 @@ void MetronomeWindow::createTempoControls()
 // the window starts with the first built-in sound, without playing it.
 void MetronomeWindow::createSoundControls()
 {
-    makePicture(this, "imgFilePath", Picture::FilePathBar, {8, 96, 281, 17});
+    makePicture(this, "imgFilePath", Picture::FilePathBar, {8, 96});
     soundName_ = new ActionLabel(QString(), this);
     soundName_->setObjectName(QStringLiteral("lblExp"));
     soundName_->setFont(look::comicFont(9, false));
     look::setTextColour(soundName_, palette::SoundNameGrey);
     soundName_->setGeometry(15, 95, 265, 14);
     soundName_->setCursor(handCursor());
-    // A click opens the menu at the pointer; Return, Space or the menu key open
-    // it below the name.
-    connect(soundName_, &ActionLabel::clicked, this, [this] {
-        soundMenu_->popup(soundName_->hasFocus() && !soundName_->underMouse()
-                              ? soundName_->mapToGlobal(soundName_->rect().bottomLeft())
-                              : QCursor::pos());
-    });
     soundName_->installEventFilter(this);
 
-    soundMenu_ = new QMenu(this);
-    soundMenu_->setObjectName(QStringLiteral("mnuSound"));
-    sounds_ = new QActionGroup(this);
-    const auto addEntry = [this](const char* name, const QString& caption) {
-        QAction* entry = soundMenu_->addAction(caption);
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuSound"));
+    auto* sounds = new QActionGroup(this);
+    const auto addEntry = [menu, sounds](const char* name, const QString& caption) {
+        QAction* entry = menu->addAction(caption);
         entry->setObjectName(QString::fromLatin1(name));
         entry->setCheckable(true);
-        sounds_->addAction(entry);
+        sounds->addAction(entry);
         return entry;
     };
     for (const Rhythm& rhythm : Rhythms)
         addEntry(rhythm.entry, QLatin1String(rhythm.name))->setData(QLatin1String(rhythm.file));
-    soundMenu_->addSeparator()->setObjectName(QStringLiteral("mnuSoundS1"));
+    menu->addSeparator()->setObjectName(QStringLiteral("mnuSoundS1"));
     otherSound_ = addEntry("mnuSound00", QStringLiteral("Other"));
-    connect(sounds_, &QActionGroup::triggered, this, &MetronomeWindow::chooseSound);
+    connect(sounds, &QActionGroup::triggered, this, &MetronomeWindow::chooseSound);
+    // A click opens the menu at the pointer; Return, Space or the menu key open
+    // it below the name.
+    connect(soundName_, &ActionLabel::clicked, this, [this, menu] {
+        menu->popup(soundName_->hasFocus() && !soundName_->underMouse()
+                        ? soundName_->mapToGlobal(soundName_->rect().bottomLeft())
+                        : QCursor::pos());
+    });
 
-    chosenSound_ = sounds_->actions().first();
+    chosenSound_ = sounds->actions().first();
     chosenSound_->setChecked(true);
     showSoundName(chosenSound_->text());
     soundFile_ = desktop_.programFile(chosenSound_->data().toString());
@@ -177,7 +177,7 @@ void MetronomeWindow::setTempo(int value)
     // only hands them their sound.
     if (const int period = tempo::beatPeriod(value); beatTimer_->interval() != period) {
         beatTimer_->setInterval(period);
-        if (running_)
+        if (running())
             desktop_.waveOutput().setBeatPeriod(period);
     }
     slider_->showTempo(value);
@@ -196,12 +196,17 @@ void MetronomeWindow::readTempoText(const QString& text)
         setTempo(*value);
 }
 
+// The beat timer runs exactly while the metronome does.
+bool MetronomeWindow::running() const
+{
+    return beatTimer_->isActive();
+}
+
 void MetronomeWindow::setRunning(bool running)
 {
-    running_ = running;
-    look::setTextColour(startStop_, running_ ? palette::SwitchOn : palette::Action);
-    startStop_->setChecked(running_);
-    if (running_) {
+    look::setTextColour(startStop_, running ? palette::SwitchOn : palette::Action);
+    startStop_->setChecked(running);
+    if (running) {
         desktop_.waveOutput().startBeats(soundFile_, beatTimer_->interval());
         beatTimer_->start();
     } else {
@@ -212,18 +217,17 @@ void MetronomeWindow::setRunning(bool running)
 
 void MetronomeWindow::toggleRunning()
 {
-    setRunning(!running_);
+    setRunning(!running());
 }
 
-// Every tick checks the sound, and a sound that cannot be played stops the
-// metronome; the output places the beats on its own clock, so a late tick or a
-// timer restarted by a new tempo never moves or drops one.
-void MetronomeWindow::playClick(const QString& path, ClickTime when)
+// A sound that was not played although there is an output shows the error and
+// stops the metronome; without an output the metronome runs on silently. Every
+// tick checks the beats' sound this way; the output places the beats on its own
+// clock, so a late tick or a timer restarted by a new tempo never moves or
+// drops one.
+void MetronomeWindow::checkSound(bool played)
 {
-    platform::WaveOutput& output = desktop_.waveOutput();
-    if (output.deviceCount() <= 0)
-        return;
-    if (when == ClickTime::Now ? output.play(path) : output.setBeatSound(path))
+    if (played || desktop_.waveOutput().deviceCount() <= 0)
         return;
     showSoundName(ErrorCaption);
     setRunning(false);
@@ -235,7 +239,7 @@ void MetronomeWindow::chooseSound(QAction* entry)
         // The group has just checked "Other"; the check stays where it was
         // until a file is picked.
         chosenSound_->setChecked(true);
-        chooseOtherSound(QString());
+        chooseOtherSound();
         return;
     }
     chosenSound_ = entry;
@@ -243,11 +247,11 @@ void MetronomeWindow::chooseSound(QAction* entry)
     setSoundFile(desktop_.programFile(entry->data().toString()));
 }
 
-void MetronomeWindow::chooseOtherSound(const QString& folder)
+void MetronomeWindow::chooseOtherSound()
 {
     const std::optional<QString> chosen = desktop_.chooseOpenFile(
         this, {QStringLiteral("Select sound file"),
-               folder.isEmpty() ? desktop_.programFolder() : folder,
+               desktop_.programFolder(),
                {QStringLiteral("Wave files (*.wav)"), QStringLiteral("All files (*.*)")}});
     if (!chosen)
         return;
@@ -262,10 +266,11 @@ void MetronomeWindow::chooseOtherSound(const QString& folder)
 // one on (a preview that failed has stopped them).
 void MetronomeWindow::setSoundFile(const QString& path)
 {
-    playClick(path, ClickTime::Now);
+    platform::WaveOutput& output = desktop_.waveOutput();
+    checkSound(output.play(path));
     soundFile_ = path;
-    if (running_)
-        desktop_.waveOutput().setBeatSound(path);
+    if (running())
+        output.setBeatSound(path);
 }
 
 void MetronomeWindow::showSoundName(const QString& name)

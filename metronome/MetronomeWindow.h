@@ -4,9 +4,7 @@
 
 class ActionLabel;
 class QAction;
-class QActionGroup;
 class QLineEdit;
-class QMenu;
 class QTimer;
 class TempoSlider;
 namespace platform {
@@ -33,32 +31,24 @@ private:
     void setTempo(int value);
     void setTempoFromSlider(int value);
     void readTempoText(const QString& text);
+    bool running() const;
     void setRunning(bool running);
     void toggleRunning();
-    // A click plays at once (a preview) or on the beats to come.
-    enum class ClickTime
-    {
-        Now,
-        OnBeats
-    };
-    void playClick(const QString& path, ClickTime when);
+    void checkSound(bool played);
 
     void chooseSound(QAction* entry);
-    void chooseOtherSound(const QString& folder);
+    void chooseOtherSound();
     void setSoundFile(const QString& path);
     void showSoundName(const QString& name);
 
     platform::Desktop& desktop_;
     QString soundFile_;
-    bool running_ = false;
 
     TempoSlider* slider_ = nullptr;
     QLineEdit* tempoBox_ = nullptr;
     ActionLabel* startStop_ = nullptr;
     ActionLabel* soundName_ = nullptr;
     QTimer* beatTimer_ = nullptr;
-    QMenu* soundMenu_ = nullptr;
-    QActionGroup* sounds_ = nullptr;
     QAction* otherSound_ = nullptr;
     QAction* chosenSound_ = nullptr; // the entry of the sound in use
 };

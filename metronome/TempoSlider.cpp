@@ -15,17 +15,8 @@
 
 namespace {
 
-// The sizes of the bar and of the pointer stand in while their pictures are
-// missing, so that the slider keeps its place and its mouse area.
-constexpr QSize BarSize{220, 22};
-constexpr QSize PointerSize{32, 32};
 // The pointer's top lies this many pixels below the bar's top.
 constexpr int PointerDrop = 11;
-
-QSize sizeOf(const QPixmap& picture, QSize nominal)
-{
-    return picture.isNull() ? nominal : picture.size();
-}
 
 // What assistive technology sees: a slider from the slowest to the fastest
 // tempo of the bar, whose value is the tempo shown.
@@ -45,8 +36,6 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name)
-            return QStringLiteral("Tempo slider");
         if (t == QAccessible::Value)
             return QString::number(slider()->shownTempo());
         return QAccessibleWidget::text(t);
@@ -82,13 +71,13 @@ TempoSlider::TempoSlider(QPoint topLeft, QWidget* parent)
     Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("imgSlider"));
     setFocusPolicy(Qt::TabFocus);
-    setGeometry(QRect(topLeft, sizeOf(bar_, BarSize)));
+    setGeometry(QRect(topLeft, bar_.size()));
     setCursor(handCursor());
 
     const QPixmap pointer = loadPicture(Picture::SliderPointer);
     pointer_->setObjectName(QStringLiteral("imgSliderCursor"));
     pointer_->setPixmap(pointer);
-    pointer_->setGeometry(QRect(QPoint(0, y() + PointerDrop), sizeOf(pointer, PointerSize)));
+    pointer_->setGeometry(QRect(QPoint(0, y() + PointerDrop), pointer.size()));
     pointer_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
