@@ -80,7 +80,7 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
     slider_->setFocus();
     connect(new QShortcut(Qt::Key_Space, this), &QShortcut::activated, this,
             &MetronomeWindow::toggleRunning);
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+    look::closeOnEscape(this);
 
     // The default coarse timer may stretch every period by up to 5 %.
     beatTimer_ = new QTimer(this);
