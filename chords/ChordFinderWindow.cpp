@@ -95,8 +95,8 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
 
 void ChordFinderWindow::loadChords()
 {
-    chords_ =
-        loadChordFile(desktop_, this, favoritesMode_ ? ChordSet::Favorites : ChordSet::Ordinary);
+    chords_ = loadChordFile(
+        desktop_, this, favoritesLabel_->isChecked() ? ChordSet::Favorites : ChordSet::Ordinary);
     groupList_->clear();
     groupList_->addItems(groupEntries(chords_));
     if (groupList_->count() > 0)
@@ -136,8 +136,6 @@ void ChordFinderWindow::strumChord()
 
 void ChordFinderWindow::toggleFavorites()
 {
-    favoritesMode_ = !favoritesMode_;
-    favoritesLabel_->setChecked(favoritesMode_);
-    look::setTextColour(favoritesLabel_, favoritesMode_ ? palette::SwitchOn : palette::Action);
+    favoritesLabel_->setSwitchedOn(!favoritesLabel_->isChecked());
     loadChords();
 }

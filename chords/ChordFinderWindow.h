@@ -45,7 +45,6 @@ private:
     platform::Desktop& desktop_;
 
     std::vector<ChordRecord> chords_;
-    bool favoritesMode_ = false;
 
     FingeringBoard* fretboard_ = nullptr;
     QListWidget* groupList_ = nullptr;

@@ -101,6 +101,12 @@ void ActionLabel::setChecked(bool checked)
     QAccessible::updateAccessibility(&event);
 }
 
+void ActionLabel::setSwitchedOn(bool on)
+{
+    setChecked(on);
+    look::setTextColour(this, on ? palette::SwitchOn : palette::Action);
+}
+
 QString ActionLabel::spokenName() const
 {
     if (!accessibleName().isEmpty())

@@ -33,6 +33,9 @@ public:
     bool isChecked() const { return checked_; }
     // For a switch: whether it is on, as assistive technology reports it.
     void setChecked(bool checked);
+    // A text switch: checked, and green while on, in the action colour while
+    // off.
+    void setSwitchedOn(bool on);
 
     // The name assistive technology reads.
     QString spokenName() const;

@@ -204,8 +204,7 @@ bool MetronomeWindow::running() const
 
 void MetronomeWindow::setRunning(bool running)
 {
-    look::setTextColour(startStop_, running ? palette::SwitchOn : palette::Action);
-    startStop_->setChecked(running);
+    startStop_->setSwitchedOn(running);
     if (running) {
         desktop_.waveOutput().startBeats(soundFile_, beatTimer_->interval());
         beatTimer_->start();
