@@ -10,9 +10,6 @@ namespace fretboard {
 
 namespace {
 
-// The strings as a guitarist names them, high E first.
-constexpr const char* StringNames[] = {"high E", "B", "G", "D", "A", "low E"};
-
 class AccessibleBoard : public QAccessibleWidget
 {
 public:
@@ -58,7 +55,7 @@ public:
     {
         if (t == QAccessible::Name)
             return QStringLiteral("%1 string, fret %2")
-                .arg(QLatin1String(StringNames[cell()->string() - 1]))
+                .arg(QLatin1String(notes::Strings[cell()->string() - 1].spoken))
                 .arg(cell()->fret());
         return QAccessibleWidget::text(t); // the description is the hover text
     }

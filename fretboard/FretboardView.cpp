@@ -17,10 +17,6 @@
 
 namespace {
 
-// Object names of each string's pieces, and the letter it is named by.
-constexpr std::array<const char*, 6> RowNames{"E", "B", "G", "D", "A", "Es"};
-constexpr std::array<const char*, 6> StringLetters{"E", "B", "G", "D", "A", "E"};
-
 // Frets whose numbers are printed bold, as dot markers are on a real neck.
 bool boldFret(int fret)
 {
@@ -77,10 +73,10 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
         topEdge_.push_back(new FretPiece(indexedName("imgTop", f), this));
     topRight_ = new FretPiece(QStringLiteral("imgRT"), this);
     for (int s = 1; s <= notes::StringCount; ++s) {
-        const QString row = QLatin1String(RowNames[s - 1]);
+        const QString row = QLatin1String(notes::Strings[s - 1].row);
         open_[s - 1] = new FretPiece(row + QLatin1Char('0'), this);
         for (int f = firstFret_; f <= lastFret_; ++f) {
-            auto* cell = new FretPiece(indexedName(RowNames[s - 1], f), this);
+            auto* cell = new FretPiece(indexedName(notes::Strings[s - 1].row, f), this);
             cell->setToolTip(notes::tagToolTip(notes::cellTag(s, f)));
             cell->setCellAddress(s, f);
             if (mode == Mode::ClickableCells) {
@@ -107,9 +103,9 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
         fretNumbers_.push_back(
             boardLabel(indexedName("lblTop", f), QString::number(f), boldFret(f), this));
     for (int s = 1; s <= notes::StringCount; ++s) {
-        const QString letter = QLatin1String(StringLetters[s - 1]);
-        stringNames_[s - 1] =
-            boardLabel(QStringLiteral("lbl") + QLatin1String(RowNames[s - 1]), letter, true, this);
+        const QString letter = QLatin1String(notes::Strings[s - 1].letter);
+        stringNames_[s - 1] = boardLabel(
+            QStringLiteral("lbl") + QLatin1String(notes::Strings[s - 1].row), letter, true, this);
         if (mode == Mode::DisplayOnly) {
             open_[s - 1]->setToolTip(letter);
             stringNames_[s - 1]->setToolTip(letter);
