@@ -59,14 +59,9 @@ int tagPosition(const QString& tag)
     return value;
 }
 
-QChar tagAccidental(const QString& tag)
-{
-    return tag.size() > 3 ? tag.at(3) : QLatin1Char(' ');
-}
-
 bool tagRaised(const QString& tag)
 {
-    return tagAccidental(tag) != QLatin1Char(' ');
+    return tag.size() > 3 && tag.at(3) != QLatin1Char(' ');
 }
 
 QString tagLetter(const QString& tag)
@@ -93,7 +88,7 @@ QString noteName(const QString& baseLetter, bool raised, bool flat)
 
 TagKey tagKeyOf(const QString& tag)
 {
-    return {tagPosition(tag), tagAccidental(tag)};
+    return {tagPosition(tag), tagRaised(tag)};
 }
 
 } // namespace notes

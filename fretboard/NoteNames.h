@@ -26,7 +26,6 @@ QString staffLetter(int position);
 // character is not a blank; the letter is the characters from the sixth on,
 // at most three.
 int tagPosition(const QString& tag);
-QChar tagAccidental(const QString& tag);
 bool tagRaised(const QString& tag);
 QString tagLetter(const QString& tag);
 
@@ -43,7 +42,7 @@ QString noteName(const QString& baseLetter, bool raised, bool flat);
 struct TagKey
 {
     int position = 0;
-    QChar accidental = QLatin1Char(' ');
+    bool raised = false;
     friend bool operator==(const TagKey&, const TagKey&) = default;
 };
 

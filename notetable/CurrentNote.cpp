@@ -75,8 +75,7 @@ void CurrentNote::putFlat()
 notes::TagKey CurrentNote::key() const
 {
     const bool flatName = raised_ && flatNaming_;
-    return {flatName ? staffPosition_ - 1 : staffPosition_,
-            raised_ ? QLatin1Char('#') : QLatin1Char(' ')};
+    return {flatName ? staffPosition_ - 1 : staffPosition_, raised_};
 }
 
 QString CurrentNote::name() const
