@@ -271,6 +271,7 @@ void tst_Metronome::screenReaderNames()
     QAccessibleInterface* slider =
         QAccessible::queryAccessibleInterface(find<QWidget>("imgSlider"));
     QCOMPARE(slider->role(), QAccessible::Slider);
+    QCOMPARE(slider->text(QAccessible::Name), QStringLiteral("Tempo slider"));
     QCOMPARE(slider->valueInterface()->currentValue().toInt(), 120);
     QCOMPARE(slider->valueInterface()->minimumValue().toInt(), 40);
     QCOMPARE(slider->valueInterface()->maximumValue().toInt(), 240);
