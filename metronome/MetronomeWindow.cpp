@@ -219,14 +219,14 @@ void MetronomeWindow::toggleRunning()
     setRunning(!running());
 }
 
-// A sound that was not played although there is an output shows the error and
-// stops the metronome; without an output the metronome runs on silently. Every
-// tick checks the beats' sound this way; the output places the beats on its own
-// clock, so a late tick or a timer restarted by a new tempo never moves or
-// drops one.
-void MetronomeWindow::checkSound(bool played)
+// A sound file that cannot be played shows the error and stops the metronome;
+// without an output the metronome runs on silently (the output starts the
+// beats once it has one). Every tick checks the beats' sound this way; the
+// output places the beats on its own clock, so a late tick or a timer
+// restarted by a new tempo never moves or drops one.
+void MetronomeWindow::checkSound(platform::PlayResult result)
 {
-    if (played || desktop_.waveOutput().deviceCount() <= 0)
+    if (result != platform::PlayResult::CannotPlay)
         return;
     showSoundName(ErrorCaption);
     setRunning(false);

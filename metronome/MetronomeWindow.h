@@ -9,6 +9,7 @@ class QTimer;
 class TempoSlider;
 namespace platform {
 class Desktop;
+enum class PlayResult;
 }
 
 // The metronome: a tempo chosen on the slider or typed into the tempo box, a
@@ -34,7 +35,7 @@ private:
     bool running() const;
     void setRunning(bool running);
     void toggleRunning();
-    void checkSound(bool played);
+    void checkSound(platform::PlayResult result);
 
     void chooseSound(QAction* entry);
     void chooseOtherSound();

@@ -22,12 +22,12 @@ public:
 
     explicit RecordingOutput(WaveOutput& real) : real_(real) {}
     int deviceCount() override { return real_.deviceCount(); }
-    bool play(const QString& path) override
+    PlayResult play(const QString& path) override
     {
         paths.append(path);
         return real_.play(path);
     }
-    bool playNote(const std::vector<float>& monoSamples, int sampleRate) override
+    PlayResult playNote(const std::vector<float>& monoSamples, int sampleRate) override
     {
         notes.append({monoSamples, sampleRate});
         return real_.playNote(monoSamples, sampleRate);
@@ -37,7 +37,7 @@ public:
         beats.append(QStringLiteral("start %1").arg(periodMs));
         real_.startBeats(path, periodMs);
     }
-    bool setBeatSound(const QString& path) override
+    PlayResult setBeatSound(const QString& path) override
     {
         paths.append(path);
         return real_.setBeatSound(path);

@@ -1,17 +1,14 @@
-// The wave output itself, on SDL: built as a module of its own that the
-// program loads the first time a window needs sound (SystemDesktop.cpp).
+// The wave output itself, on SDL's audio devices; the module the program loads
+// the first time a window needs sound (AudioModule.cpp) runs it on SDL.
 
-#include "WaveOutput.h"
+#include "SdlWaveOutput.h"
 
 #include "WaveMixer.h"
 
-#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QTimer>
 #include <QtEndian>
-#include <SDL.h>
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -25,14 +22,15 @@ constexpr int OutputChannels = 2;
 // 1024 frames, about 21 ms: a note asked for waits for the next buffer and
 // then for the one the sound server holds, some 35 ms in all, where 2048-frame
 // buffers took some 65 ms, too long for a note that answers a key. 512-frame
-// buffers now and then ran dry with every core busy and put the beats after
-// it late. A beat is placed by frame count, so the length of the buffer
-// delays the whole beat a little but never moves one beat against another.
-constexpr Uint16 OutputBufferFrames = 1024;
-// The output closes this long after the last sound has been rendered, so that
-// a sound played now and then does not open and close it every time, while the
-// desktop sees the program's playback stream go soon after the beats stop.
-constexpr int ReleaseDelayMs = 800;
+// buffers now and then ran dry with every core busy.
+constexpr Uint16 NoteBufferFrames = 1024;
+// 4096 frames, about 85 ms: 1024-frame buffers ran dry while builds ran and
+// each time put a beat late by some 60 ms. A beat is placed by frame count, so
+// the length of the buffer delays all beats alike (and the first one after
+// Start a little) but never moves one beat against another.
+constexpr Uint16 ClickBufferFrames = 4096;
+// Each of two streams peaks here, so that their sum never clips at the sink.
+constexpr float TwoStreamCeiling = 0.5f;
 // A click longer than the slowest beat (one minute) is cut there: it would be
 // cut off by the next beat anyway.
 constexpr int LongestSoundSeconds = 60;
@@ -76,13 +74,6 @@ std::optional<QByteArray> readWaveBytes(const QString& path)
     }
     return std::nullopt;
 }
-
-struct DecodedFile
-{
-    qint64 size = -1;
-    QDateTime modified;
-    std::shared_ptr<const WaveSamples> wave;
-};
 
 // Samples in the given format converted to the output's. Nothing when SDL
 // cannot convert between them.
@@ -142,231 +133,302 @@ std::shared_ptr<const WaveSamples> decode(const QString& path, const SDL_AudioSp
 
 } // namespace
 
-class SdlWaveOutput : public QObject, public WaveOutput
+
+namespace {
+
+SdlWaveOutput::Clock steadyClock()
 {
-    Q_OBJECT
-    Q_PLUGIN_METADATA(IID KordelixWaveOutput_iid)
-    Q_INTERFACES(platform::WaveOutput)
+    auto timer = std::make_shared<QElapsedTimer>();
+    timer->start();
+    return [timer] { return timer->elapsed(); };
+}
 
-public:
-    SdlWaveOutput()
-    {
-        release_.setSingleShot(true);
-        connect(&release_, &QTimer::timeout, this, &SdlWaveOutput::release);
-    }
-    ~SdlWaveOutput() override { close(); }
+} // namespace
 
-    int deviceCount() override
-    {
-        if (!open())
-            return 0;
-        // Some drivers list no devices but open their default one.
-        return std::max(SDL_GetNumAudioDevices(0), 1);
-    }
+SdlWaveOutput::SdlWaveOutput(std::unique_ptr<AudioBackend> backend, Clock clock)
+    : backend_(std::move(backend)), now_(clock ? std::move(clock) : steadyClock())
+{
+    watch_.setInterval(WatchMs);
+    connect(&watch_, &QTimer::timeout, this, &SdlWaveOutput::watch);
+}
 
-    bool play(const QString& path) override
-    {
-        if (!open())
-            return false;
+SdlWaveOutput::~SdlWaveOutput()
+{
+    close();
+}
+
+int SdlWaveOutput::deviceCount()
+{
+    if (!open())
+        return 0;
+    // Some drivers list no devices but open their default one.
+    return std::max(backend_->listedDevices(), 1);
+}
+
+PlayResult SdlWaveOutput::play(const QString& path)
+{
+    if (!open())
+        return PlayResult::NoOutput;
+    std::shared_ptr<const WaveSamples> wave = load(path);
+    if (!wave)
+        return PlayResult::CannotPlay;
+    withMixer(clicks_, [&] { clicks_.mixer->play(std::move(wave)); });
+    armRelease();
+    return PlayResult::Started;
+}
+
+PlayResult SdlWaveOutput::playNote(const std::vector<float>& monoSamples, int sampleRate)
+{
+    if (monoSamples.empty() || sampleRate <= 0)
+        return PlayResult::CannotPlay;
+    if (!open())
+        return PlayResult::NoOutput;
+    Stream& stream = noteStream();
+    SDL_AudioSpec from{};
+    from.format = AUDIO_F32SYS;
+    from.channels = 1;
+    from.freq = sampleRate;
+    std::shared_ptr<const WaveSamples> wave =
+        converted(reinterpret_cast<const Uint8*>(monoSamples.data()),
+                  Uint32(monoSamples.size() * sizeof(float)), from, stream.spec);
+    if (!wave)
+        return PlayResult::CannotPlay;
+    withMixer(stream, [&] { stream.mixer->addNote(std::move(wave)); });
+    armRelease();
+    return PlayResult::Started;
+}
+
+void SdlWaveOutput::startBeats(const QString& path, int periodMs)
+{
+    beatPeriodMs_ = periodMs;
+    beatPath_ = path;
+    if (open()) {
         std::shared_ptr<const WaveSamples> wave = load(path);
-        if (!wave)
-            return false;
-        withMixer([&] { mixer_->play(std::move(wave)); });
-        releaseWhenSilent();
-        return true;
-    }
-
-    bool playNote(const std::vector<float>& monoSamples, int sampleRate) override
-    {
-        if (monoSamples.empty() || sampleRate <= 0 || !open())
-            return false;
-        SDL_AudioSpec from{};
-        from.format = AUDIO_F32SYS;
-        from.channels = 1;
-        from.freq = sampleRate;
-        std::shared_ptr<const WaveSamples> wave =
-            converted(reinterpret_cast<const Uint8*>(monoSamples.data()),
-                      Uint32(monoSamples.size() * sizeof(float)), from, spec_);
-        if (!wave)
-            return false;
-        withMixer([&] { mixer_->addNote(std::move(wave)); });
-        releaseWhenSilent();
-        return true;
-    }
-
-    void startBeats(const QString& path, int periodMs) override
-    {
-        beatPeriodMs_ = periodMs;
-        if (!open())
-            return;
-        std::shared_ptr<const WaveSamples> wave = load(path);
-        withMixer([&] {
-            mixer_->setBeatSound(std::move(wave));
-            mixer_->startBeats(periodMs);
+        withMixer(clicks_, [&] {
+            clicks_.mixer->setBeatSound(std::move(wave));
+            clicks_.mixer->startBeats(periodMs);
         });
     }
+    updateWatch();
+}
 
-    bool setBeatSound(const QString& path) override
-    {
-        if (!open())
-            return false;
-        std::shared_ptr<const WaveSamples> wave = load(path);
-        if (!wave)
-            return false;
+PlayResult SdlWaveOutput::setBeatSound(const QString& path)
+{
+    if (!open())
+        return PlayResult::NoOutput;
+    std::shared_ptr<const WaveSamples> wave = load(path);
+    if (!wave)
+        return PlayResult::CannotPlay;
+    if (beatPeriodMs_ > 0) {
+        beatPath_ = path;
+        withMixer(clicks_, [&] { clicks_.mixer->setBeatSound(std::move(wave)); });
+    }
+    return PlayResult::Started;
+}
+
+void SdlWaveOutput::setBeatPeriod(int periodMs)
+{
+    if (beatPeriodMs_ == 0)
+        return;
+    beatPeriodMs_ = periodMs;
+    if (isOpen())
+        withMixer(clicks_, [&] { clicks_.mixer->setBeatPeriod(periodMs); });
+}
+
+void SdlWaveOutput::stopBeats()
+{
+    beatPeriodMs_ = 0;
+    if (isOpen()) {
+        withMixer(clicks_, [&] { clicks_.mixer->stopBeats(); });
+        armRelease();
+    }
+    updateWatch();
+}
+
+void SdlWaveOutput::close()
+{
+    beatPeriodMs_ = 0;
+    failedAt_.reset();
+    closeDevices();
+}
+
+void SdlWaveOutput::watch()
+{
+    const bool lost = isOpen() && (backend_->isLost(clicks_.device) ||
+                                   (notes_.device != 0 && backend_->isLost(notes_.device)));
+    if (lost) {
+        // The beats start again at once on the new device; what else was
+        // sounding is gone with the old one.
+        closeDevices();
         if (beatPeriodMs_ > 0)
-            withMixer([&] { mixer_->setBeatSound(std::move(wave)); });
+            open();
+    } else if (!isOpen() && beatPeriodMs_ > 0) {
+        open();
+    } else if (isOpen() && releaseAt_ && now_() >= *releaseAt_) {
+        if (msToSilence() == 0)
+            closeDevices();
+        else
+            armRelease();
+    }
+    updateWatch();
+}
+
+// Opens the output unless it is open; false when there is none. After a
+// failed open nothing is tried for RetryMs, however often the output is used.
+bool SdlWaveOutput::open()
+{
+    if (isOpen())
         return true;
+    const qint64 now = now_();
+    if (failedAt_ && now - *failedAt_ < RetryMs)
+        return false;
+    if (!openDevices()) {
+        failedAt_ = now;
+        updateWatch();
+        return false;
     }
-
-    void setBeatPeriod(int periodMs) override
-    {
-        if (beatPeriodMs_ == 0)
-            return;
-        beatPeriodMs_ = periodMs;
-        if (device_ != 0)
-            withMixer([&] { mixer_->setBeatPeriod(periodMs); });
+    failedAt_.reset();
+    // The callbacks do not run before the devices are unpaused.
+    if (beatPeriodMs_ > 0) {
+        clicks_.mixer->setBeatSound(load(beatPath_));
+        clicks_.mixer->startBeats(beatPeriodMs_);
     }
+    backend_->unpause(clicks_.device);
+    if (notes_.device != 0)
+        backend_->unpause(notes_.device);
+    armRelease();
+    updateWatch();
+    return true;
+}
 
-    void stopBeats() override
-    {
-        beatPeriodMs_ = 0;
-        if (device_ == 0)
-            return;
-        withMixer([&] { mixer_->stopBeats(); });
-        releaseWhenSilent();
-    }
-
-    void close() override
-    {
-        beatPeriodMs_ = 0;
-        closeDevice();
-    }
-
-private:
-    // Opens the output unless it is open; false when there is none. A failed
-    // open is tried again on the next use, so that a sound server that starts
-    // later is found.
-    bool open()
-    {
-        if (device_ != 0)
+// Two streams where the server mixes them; one where the driver cannot, or
+// where the second device does not open beside the first.
+bool SdlWaveOutput::openDevices()
+{
+    if (!backend_->init())
+        return false;
+    const bool two = backend_->mixesDevices();
+    if (openStream(clicks_, two ? ClickBufferFrames : NoteBufferFrames,
+                   two ? TwoStreamCeiling : 1.0f)) {
+        if (!two || openStream(notes_, NoteBufferFrames, TwoStreamCeiling))
             return true;
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Kordelix");
-        // A data chunk shorter than it claims is an error rather than a shorter sound.
-        SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            return false;
-        SDL_AudioSpec wanted{};
-        wanted.freq = OutputRate;
-        wanted.format = AUDIO_F32SYS;
-        wanted.channels = OutputChannels;
-        wanted.samples = OutputBufferFrames;
-        wanted.callback = &SdlWaveOutput::fillBuffer;
-        wanted.userdata = this;
-        device_ =
-            SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_,
-                                SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE |
-                                    SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
-        if (device_ == 0) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            return false;
-        }
-        // The callback does not run before the device is unpaused.
-        mixer_ = std::make_unique<WaveMixer>(spec_.freq, spec_.channels);
-        if (beatPeriodMs_ > 0)
-            mixer_->startBeats(beatPeriodMs_);
-        else
-            releaseWhenSilent();
-        SDL_PauseAudioDevice(device_, 0);
-        return true;
+        closeStream(clicks_);
+        if (openStream(clicks_, NoteBufferFrames, 1.0f))
+            return true;
     }
+    // Only a fresh start of the subsystem finds a server that has started
+    // since (its connection is made there).
+    backend_->quit();
+    return false;
+}
 
-    // Closing the device waits for its thread, so the callback never sees the
-    // mixer or a sound after they are released. Decoded files go too: the next
-    // device may run at another rate.
-    void closeDevice()
-    {
-        release_.stop();
-        if (device_ != 0) {
-            SDL_CloseAudioDevice(device_);
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            device_ = 0;
-        }
-        mixer_.reset();
-        files_.clear();
+bool SdlWaveOutput::openStream(Stream& stream, Uint16 frames, float ceiling)
+{
+    SDL_AudioSpec wanted{};
+    wanted.freq = OutputRate;
+    wanted.format = AUDIO_F32SYS;
+    wanted.channels = OutputChannels;
+    wanted.samples = frames;
+    wanted.callback = &SdlWaveOutput::fillBuffer;
+    wanted.userdata = &stream;
+    stream.device = backend_->open(wanted, stream.spec);
+    if (stream.device == 0)
+        return false;
+    stream.mixer = std::make_unique<WaveMixer>(stream.spec.freq, stream.spec.channels, ceiling);
+    return true;
+}
+
+// Closing a device waits for its thread, so the callback never sees the mixer
+// or a sound after they are released.
+void SdlWaveOutput::closeStream(Stream& stream)
+{
+    if (stream.device != 0)
+        backend_->close(stream.device);
+    stream.device = 0;
+    stream.mixer.reset();
+}
+
+// Decoded files go too: the next device may run at another rate.
+void SdlWaveOutput::closeDevices()
+{
+    if (isOpen()) {
+        closeStream(notes_);
+        closeStream(clicks_);
+        backend_->quit();
     }
+    releaseAt_.reset();
+    files_.clear();
+    updateWatch();
+}
 
-    // Arms the release of the output for ReleaseDelayMs after the last sound
-    // has been rendered; never while beats run.
-    void releaseWhenSilent()
-    {
-        if (const std::optional<std::int64_t> frames = framesToSilence())
-            release_.start(int(*frames * 1000 / spec_.freq) + ReleaseDelayMs);
-    }
+// The output is to close ReleaseDelayMs after the last sound has been
+// rendered; never while beats run.
+void SdlWaveOutput::armRelease()
+{
+    if (const std::optional<std::int64_t> ms = msToSilence())
+        releaseAt_ = now_() + *ms + ReleaseDelayMs;
+    else
+        releaseAt_.reset();
+}
 
-    // Closes the output unless something was played or beats started since the
-    // release was armed.
-    void release()
-    {
-        const std::optional<std::int64_t> frames = framesToSilence();
-        if (frames == 0)
-            closeDevice();
-        else
-            releaseWhenSilent();
-    }
-
-    std::optional<std::int64_t> framesToSilence()
-    {
+std::optional<std::int64_t> SdlWaveOutput::msToSilence()
+{
+    std::int64_t longest = 0;
+    for (Stream* stream : {&clicks_, &notes_}) {
+        if (stream->device == 0)
+            continue;
         std::optional<std::int64_t> frames;
-        if (device_ != 0)
-            withMixer([&] { frames = mixer_->framesToSilence(); });
-        return frames;
+        withMixer(*stream, [&] { frames = stream->mixer->framesToSilence(); });
+        if (!frames)
+            return std::nullopt;
+        longest = std::max(longest, *frames * 1000 / stream->spec.freq);
     }
+    return longest;
+}
 
-    template <typename F> void withMixer(F&& f)
-    {
-        SDL_LockAudioDevice(device_);
-        f();
-        SDL_UnlockAudioDevice(device_);
+// The watch runs while there is an output to look after or beats wait for one.
+void SdlWaveOutput::updateWatch()
+{
+    if (!isOpen() && beatPeriodMs_ == 0)
+        watch_.stop();
+    else if (!watch_.isActive())
+        watch_.start();
+}
+
+template <typename F> void SdlWaveOutput::withMixer(Stream& stream, F&& f)
+{
+    backend_->lock(stream.device);
+    f();
+    backend_->unlock(stream.device);
+}
+
+// The decoded file, from the cache while the file on disk is unchanged.
+std::shared_ptr<const WaveSamples> SdlWaveOutput::load(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        files_.remove(path);
+        return nullptr;
     }
-
-    // The decoded file, from the cache while the file on disk is unchanged.
-    std::shared_ptr<const WaveSamples> load(const QString& path)
-    {
-        const QFileInfo info(path);
-        if (!info.isFile()) {
-            files_.remove(path);
-            return nullptr;
-        }
-        DecodedFile& file = files_[path];
-        const QDateTime modified = info.lastModified();
-        if (!file.wave || file.size != info.size() || file.modified != modified) {
-            file.wave = decode(path, spec_);
-            file.size = info.size();
-            file.modified = modified;
-        }
-        std::shared_ptr<const WaveSamples> wave = file.wave;
-        if (!wave)
-            files_.remove(path);
-        return wave;
+    DecodedFile& file = files_[path];
+    const QDateTime modified = info.lastModified();
+    if (!file.wave || file.size != info.size() || file.modified != modified) {
+        file.wave = decode(path, clicks_.spec);
+        file.size = info.size();
+        file.modified = modified;
     }
+    std::shared_ptr<const WaveSamples> wave = file.wave;
+    if (!wave)
+        files_.remove(path);
+    return wave;
+}
 
-    // The audio thread asks for the next buffer.
-    static void SDLCALL fillBuffer(void* self, Uint8* stream, int length)
-    {
-        auto* output = static_cast<SdlWaveOutput*>(self);
-        const int frames = length / int(sizeof(float)) / output->spec_.channels;
-        output->mixer_->render(reinterpret_cast<float*>(stream), frames);
-    }
-
-    SDL_AudioDeviceID device_ = 0;
-    SDL_AudioSpec spec_{};
-    std::unique_ptr<WaveMixer> mixer_;
-    QHash<QString, DecodedFile> files_;
-    int beatPeriodMs_ = 0; // 0 while no beats are wanted
-    QTimer release_;
-};
+// A device's thread asks for its next buffer.
+void SDLCALL SdlWaveOutput::fillBuffer(void* stream, Uint8* out, int length)
+{
+    auto* to = static_cast<Stream*>(stream);
+    to->mixer->render(reinterpret_cast<float*>(out),
+                      length / int(sizeof(float)) / to->spec.channels);
+}
 
 } // namespace platform
-
-#include "SdlWaveOutput.moc"

@@ -19,11 +19,14 @@ class SystemDesktop::ModuleOutput : public WaveOutput
 public:
     int deviceCount() override { return module() ? module()->deviceCount() : 0; }
 
-    bool play(const QString& path) override { return module() && module()->play(path); }
-
-    bool playNote(const std::vector<float>& monoSamples, int sampleRate) override
+    PlayResult play(const QString& path) override
     {
-        return module() && module()->playNote(monoSamples, sampleRate);
+        return module() ? module()->play(path) : PlayResult::NoOutput;
+    }
+
+    PlayResult playNote(const std::vector<float>& monoSamples, int sampleRate) override
+    {
+        return module() ? module()->playNote(monoSamples, sampleRate) : PlayResult::NoOutput;
     }
 
     void startBeats(const QString& path, int periodMs) override
@@ -32,9 +35,9 @@ public:
             module()->startBeats(path, periodMs);
     }
 
-    bool setBeatSound(const QString& path) override
+    PlayResult setBeatSound(const QString& path) override
     {
-        return module() && module()->setBeatSound(path);
+        return module() ? module()->setBeatSound(path) : PlayResult::NoOutput;
     }
 
     void setBeatPeriod(int periodMs) override

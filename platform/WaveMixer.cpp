@@ -8,7 +8,7 @@ namespace platform {
 namespace {
 
 // The limiter lets the sum of the sounds through untouched while it stays
-// within full scale. A frame that would go beyond it turns the gain down at
+// within the ceiling. A frame that would go beyond it turns the gain down at
 // once to just fit, and the gain comes back over about this long: a chord over
 // a loud click dips for a moment instead of clipping.
 constexpr double LimiterReleaseSeconds = 0.1;
@@ -20,8 +20,8 @@ std::size_t WaveMixer::Playing::samplesLeft() const
     return wave ? wave->samples.size() - std::min(position, wave->samples.size()) : 0;
 }
 
-WaveMixer::WaveMixer(int rate, int channels)
-    : grid_(rate), channels_(channels),
+WaveMixer::WaveMixer(int rate, int channels, float ceiling)
+    : grid_(rate), channels_(channels), ceiling_(ceiling),
       releaseStep_(float(1.0 - std::exp(-1.0 / (LimiterReleaseSeconds * rate))))
 {}
 
@@ -105,11 +105,11 @@ void WaveMixer::limit(float* out, int frames)
         float peak = 0.0f;
         for (int c = 0; c < channels_; ++c)
             peak = std::max(peak, std::abs(frame[c]));
-        if (peak * gain_ > 1.0f)
-            gain_ = 1.0f / peak;
+        if (peak * gain_ > ceiling_)
+            gain_ = ceiling_ / peak;
         if (gain_ != 1.0f)
             for (int c = 0; c < channels_; ++c)
-                frame[c] = std::clamp(frame[c] * gain_, -1.0f, 1.0f);
+                frame[c] = std::clamp(frame[c] * gain_, -ceiling_, ceiling_);
     }
 }
 

@@ -27,7 +27,8 @@ public:
     // Notes sounding at once; a note beyond them ends the oldest.
     static constexpr std::size_t MostNotes = 16;
 
-    WaveMixer(int rate, int channels);
+    // The sum never goes beyond ceiling (full scale is 1).
+    WaveMixer(int rate, int channels, float ceiling = 1.0f);
 
     // Plays the click from the next frame rendered on.
     void play(std::shared_ptr<const WaveSamples> wave);
@@ -63,6 +64,7 @@ private:
 
     BeatGrid grid_;
     int channels_;
+    float ceiling_;
     float releaseStep_;         // how far the limiter's gain returns towards 1 per frame
     std::int64_t rendered_ = 0; // frames handed to the output so far
     std::shared_ptr<const WaveSamples> beatSound_;

@@ -7,10 +7,15 @@
 
 namespace platform {
 
+// What became of a sound asked for: it started, there is no output to play it
+// on (none can be opened now), or the sound itself cannot be played.
+enum class PlayResult { Started, NoOutput, CannotPlay };
+
 // The program's one sound output. It is opened when a sound or a beat needs
-// it, asked again on every use while it cannot be opened, and closed once
-// everything has been played and no beats run. A sound goes on after the
-// window that started it has closed.
+// it, tried again at most once a second while it cannot be opened (beats
+// asked for start once it can), opened anew when the sound server loses it,
+// and closed once everything has been played and no beats run. A sound goes
+// on after the window that started it has closed.
 //
 // Sound files are read and decoded when asked for: a missing, unreadable,
 // truncated or non-wave file plays nothing. Decoded files are kept, and read
@@ -24,15 +29,15 @@ public:
     // opened.
     virtual int deviceCount() = 0;
 
-    // Starts playing a wave file at once and returns whether it started. A
-    // file or beat still playing is cut off; notes go on.
-    virtual bool play(const QString& path) = 0;
+    // Starts playing a wave file at once. A file or beat still playing is cut
+    // off; notes go on.
+    virtual PlayResult play(const QString& path) = 0;
 
     // Starts playing mono samples at the given rate at once, added to what
-    // else sounds (the beats, a file played, other notes), and returns whether
-    // it started. The sum never clips: where it would, it is turned down for a
-    // moment. Nothing plays for no samples or a rate that is not above 0.
-    virtual bool playNote(const std::vector<float>& monoSamples, int sampleRate) = 0;
+    // else sounds (the beats, a file played, other notes). The sum never clips:
+    // where it would, it is turned down for a moment. Nothing plays for no
+    // samples or a rate that is not above 0 (CannotPlay).
+    virtual PlayResult playNote(const std::vector<float>& monoSamples, int sampleRate) = 0;
 
     // Beats counted on the output's own clock: the first sounds at once, then
     // one every periodMs, each cutting off the sound before it. The path's
@@ -41,9 +46,9 @@ public:
     // start when it can be opened.
     virtual void startBeats(const QString& path, int periodMs) = 0;
 
-    // The sound of the beats to come; false, with the beats' sound unchanged,
-    // when the file cannot be played or there is no output.
-    virtual bool setBeatSound(const QString& path) = 0;
+    // The sound of the beats to come; the beats' sound stays unchanged unless
+    // it Started.
+    virtual PlayResult setBeatSound(const QString& path) = 0;
 
     // A new period from the next beat on: one new period after the last beat
     // that sounded, or at once when that moment has passed.
@@ -61,5 +66,5 @@ public:
 
 // The audio module implements this interface; a module built against another
 // version of it does not load.
-#define KordelixWaveOutput_iid "org.example.kordelix.WaveOutput/3"
+#define KordelixWaveOutput_iid "org.example.kordelix.WaveOutput/4"
 Q_DECLARE_INTERFACE(platform::WaveOutput, KordelixWaveOutput_iid)

@@ -109,7 +109,10 @@ private slots:
 
 private:
     void useDiskDriver(const char* delayMs = QuickDelay);
-    bool play(const QString& path) { return desktop.waveOutput().play(path); }
+    bool play(const QString& path)
+    {
+        return desktop.waveOutput().play(path) == platform::PlayResult::Started;
+    }
     QVector<float> writtenSamples();
     qint64 writtenBytes() { return QFileInfo(dir.filePath(QStringLiteral("out.raw"))).size(); }
 
@@ -209,7 +212,8 @@ void tst_WaveOutput::noDeviceCountsZero()
     QVERIFY(writeFile(path, waveFile(480, 0.5)));
     QCOMPARE(desktop.waveOutput().deviceCount(), 0);
     QVERIFY(!play(path));
-    QVERIFY(!desktop.waveOutput().playNote(std::vector<float>(480, 0.5f), Rate));
+    QCOMPARE(desktop.waveOutput().playNote(std::vector<float>(480, 0.5f), Rate),
+             platform::PlayResult::NoOutput);
     useDiskDriver();
     QVERIFY(desktop.waveOutput().deviceCount() > 0);
 }
@@ -298,7 +302,8 @@ void tst_WaveOutput::notesPlayAtTheOutputsRate()
     QFETCH(int, samples);
     QFETCH(bool, plays);
     useDiskDriver();
-    QCOMPARE(desktop.waveOutput().playNote(std::vector<float>(std::size_t(samples), 0.5f), rate),
+    QCOMPARE(desktop.waveOutput().playNote(std::vector<float>(std::size_t(samples), 0.5f), rate) ==
+                 platform::PlayResult::Started,
              plays);
     if (plays) {
         const qint64 before = writtenBytes();
@@ -314,26 +319,23 @@ void tst_WaveOutput::notesPlayAtTheOutputsRate()
              qPrintable(QStringLiteral("%1 frames").arg(frames)));
 }
 
-// No device when the beats start, then the sound server appears: the next tick
-// finds the output, and the beats play on the output's own clock, exactly a
-// period of its frames apart.
+// No device when the beats start, then the sound server appears: within a
+// second the output opens by itself, and the beats play their sound on the
+// output's own clock, exactly a period of its frames apart.
 void tst_WaveOutput::beatsStartWhenTheOutputAppears()
 {
     desktop.waveOutput().close();
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     const QString path = dir.filePath(QStringLiteral("beat.wav"));
     QVERIFY(writeFile(path, waveFile(480, 0.5)));
+    QFile::remove(dir.filePath(QStringLiteral("out.raw")));
     desktop.waveOutput().startBeats(path, 100);
-    QCOMPARE(desktop.waveOutput().deviceCount(), 0);
-    QVERIFY(!desktop.waveOutput().setBeatSound(path));
+    QCOMPARE(desktop.waveOutput().setBeatSound(path), platform::PlayResult::NoOutput);
 
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", dir.filePath(QStringLiteral("out.raw")).toLocal8Bit());
     qputenv("SDL_DISKAUDIODELAY", QuickDelay);
-    QVERIFY(desktop.waveOutput().deviceCount() > 0);
-    QVERIFY(desktop.waveOutput().setBeatSound(path));
-    const qint64 before = writtenBytes();
-    QTRY_VERIFY(writtenBytes() > before + 6 * 4800 * 8);
+    QTRY_VERIFY(writtenBytes() > 6 * 4800 * 8);
     const QVector<float> samples = writtenSamples();
     QList<qsizetype> onsets;
     for (qsizetype i = 2; i < samples.size(); i += 2)
@@ -374,7 +376,8 @@ void tst_WaveOutput::outputClosesWhenSilent()
     if (played == "long")
         QVERIFY(play(longSound));
     if (played == "note")
-        QVERIFY(output.playNote(std::vector<float>(std::size_t(Rate) * 3, 0.5f), Rate));
+        QCOMPARE(output.playNote(std::vector<float>(std::size_t(Rate) * 3, 0.5f), Rate),
+                 platform::PlayResult::Started);
     if (played.startsWith("beats"))
         output.startBeats(sound, 200);
     QTest::qWait(300);

@@ -1,0 +1,79 @@
+#include "AudioBackend.h"
+
+#include <QDeadlineTimer>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+// Without a sound server SDL falls back to ALSA, whose failure to open prints
+// some eight lines to the terminal. While the output cannot be opened, only
+// the sound servers are asked (quietly) on each try; every driver is asked
+// again this often, and after the output was open.
+constexpr int EveryDriverMs = 60 * 1000;
+constexpr const char* ServerDrivers = "pulseaudio,pipewire";
+
+class SdlAudioBackend : public AudioBackend
+{
+public:
+    bool init() override
+    {
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Kordelix");
+        // A data chunk shorter than it claims is an error rather than a shorter sound.
+        SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+        // A driver named in the environment wins over this hint.
+        if (everyDriver_.hasExpired())
+            SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        else
+            SDL_SetHint(SDL_HINT_AUDIODRIVER, ServerDrivers);
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
+            return true;
+        everyDriver_.setRemainingTime(EveryDriverMs);
+        return false;
+    }
+
+    void quit() override { SDL_QuitSubSystem(SDL_INIT_AUDIO); }
+
+    int listedDevices() override { return SDL_GetNumAudioDevices(0); }
+
+    bool mixesDevices() override
+    {
+        const char* driver = SDL_GetCurrentAudioDriver();
+        return driver && std::strcmp(driver, "disk") != 0;
+    }
+
+    SDL_AudioDeviceID open(const SDL_AudioSpec& wanted, SDL_AudioSpec& obtained) override
+    {
+        const SDL_AudioDeviceID device =
+            SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained,
+                                SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE |
+                                    SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
+        // Until the next success, or a minute from now, only servers are asked.
+        everyDriver_.setRemainingTime(device != 0 ? 0 : EveryDriverMs);
+        return device;
+    }
+
+    void close(SDL_AudioDeviceID device) override { SDL_CloseAudioDevice(device); }
+    void unpause(SDL_AudioDeviceID device) override { SDL_PauseAudioDevice(device, 0); }
+    void lock(SDL_AudioDeviceID device) override { SDL_LockAudioDevice(device); }
+    void unlock(SDL_AudioDeviceID device) override { SDL_UnlockAudioDevice(device); }
+
+    bool isLost(SDL_AudioDeviceID device) override
+    {
+        return SDL_GetAudioDeviceStatus(device) == SDL_AUDIO_STOPPED;
+    }
+
+private:
+    QDeadlineTimer everyDriver_{0};
+};
+
+} // namespace
+
+std::unique_ptr<AudioBackend> makeSdlAudioBackend()
+{
+    return std::make_unique<SdlAudioBackend>();
+}
+
+} // namespace platform
