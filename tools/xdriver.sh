@@ -7,7 +7,7 @@
 XD_DISPLAY_PID=""
 XD_PROGRAM_PID=""
 XD_RUNTIME_DIR=""
-XD_PULSE_PID=""
+XD_SOUND_PIDS=()
 
 # Starts Xvfb on a free display number and exports DISPLAY. Safe when several
 # screens start at once: a number counts as ours only when its lock file names
@@ -55,24 +55,89 @@ xd_start_program() {
 # Exports PULSE_SERVER and SDL_AUDIODRIVER, so that the program started
 # afterwards plays into it, and waits up to TIMEOUT seconds (default 20) for it
 # to answer: xd_start_pulse SINK FOLDER [TIMEOUT]
+#
+# The server runs as desktops run it: at nice -11 with realtime threads where
+# it may have them (as root, or through RealtimeKit), and with a silent sink
+# of its own while SINK is gone (SDL 2.26 crashes when it starts on a server
+# without any sink).
 xd_start_pulse() {
-    local folder="$2" deadline=$((SECONDS + ${3:-20}))
-    mkdir -m 700 "$folder" "$folder/runtime" "$folder/home" || return 1
+    mkdir -m 700 "$2" "$2/runtime" "$2/home" || return 1
+    XD_PULSE_SINK="$1" XD_PULSE_FOLDER="$2"
+    export PULSE_SERVER="unix:$2/socket" SDL_AUDIODRIVER=pulseaudio
+    xd_run_pulse "${3:-20}"
+}
+
+# Ends the private PulseAudio server at once, as a crash would, and starts it
+# again on the same socket: xd_restart_pulse [TIMEOUT]
+xd_restart_pulse() {
+    xd_stop_sound_server KILL
+    xd_run_pulse "${1:-20}"
+}
+
+xd_run_pulse() {
+    local folder="$XD_PULSE_FOLDER"
     XDG_RUNTIME_DIR="$folder/runtime" HOME="$folder/home" \
-        pulseaudio --daemonize=no --exit-idle-time=-1 -n \
-        -L "module-null-sink sink_name=$1 rate=48000 format=float32le norewinds=1" \
+        pulseaudio --daemonize=no --exit-idle-time=-1 -n --high-priority=yes \
+        --realtime=yes --log-target=stderr \
+        -L "module-null-sink sink_name=$XD_PULSE_SINK rate=48000 format=float32le norewinds=1" \
         -L "module-native-protocol-unix auth-anonymous=1 socket=$folder/socket" \
-        >"$folder/log" 2>&1 &
-    XD_PULSE_PID=$!
-    export PULSE_SERVER="unix:$folder/socket" SDL_AUDIODRIVER=pulseaudio
+        -L module-always-sink >>"$folder/log" 2>&1 &
+    XD_SOUND_PIDS=($!)
+    xd_wait_sound_server "$1" "$folder/log"
+}
+
+# Starts a private PipeWire server, with its session manager and its
+# PulseAudio service, on a D-Bus session of its own, and in it a null sink
+# SINK as xd_start_pulse makes one; programs reach it as they reach
+# PulseAudio. Needs pipewire, pipewire-pulse, wireplumber and dbus:
+# xd_start_pipewire SINK FOLDER [TIMEOUT]
+xd_start_pipewire() {
+    local folder="$2" bus
+    mkdir -m 700 "$folder" "$folder/runtime" "$folder/home" || return 1
+    XD_PULSE_SINK="$1" XD_PULSE_FOLDER="$folder"
+    bus="$(dbus-daemon --session --fork --print-address=1 --print-pid=1 \
+        --address="unix:path=$folder/bus")" || return 1
+    XD_SOUND_PIDS=("$(sed -n 2p <<<"$bus")")
+    export PULSE_SERVER="unix:$folder/runtime/pulse/native" SDL_AUDIODRIVER=pulseaudio
+    local program
+    for program in pipewire wireplumber pipewire-pulse; do
+        DBUS_SESSION_BUS_ADDRESS="unix:path=$folder/bus" XDG_RUNTIME_DIR="$folder/runtime" \
+            HOME="$folder/home" "$program" >>"$folder/log" 2>&1 &
+        XD_SOUND_PIDS+=($!)
+        [[ "$program" == pipewire ]] && sleep 0.2
+    done
+    xd_wait_sound_server "${3:-20}" "$folder/log" || return 1
+    pactl load-module module-null-sink "sink_name=$1" rate=48000 format=float32le >/dev/null &&
+        pactl set-default-sink "$1"
+}
+
+# Waits up to TIMEOUT seconds for the sound server at PULSE_SERVER to answer,
+# and shows its LOG when it does not: xd_wait_sound_server TIMEOUT LOG
+xd_wait_sound_server() {
+    local deadline=$((SECONDS + $1)) pid
     until pactl info >/dev/null 2>&1; do
-        if ((SECONDS > deadline)) || ! kill -0 "$XD_PULSE_PID" 2>/dev/null; then
-            echo "the sound server did not start:" >&2
-            cat "$folder/log" >&2
-            return 1
-        fi
+        for pid in "${XD_SOUND_PIDS[@]}"; do
+            if ((SECONDS > deadline)) || ! kill -0 "$pid" 2>/dev/null; then
+                echo "the sound server did not start:" >&2
+                cat "$2" >&2
+                return 1
+            fi
+        done
         sleep 0.05
     done
+}
+
+# Ends the private sound server, as far as started, with a signal (default
+# TERM): xd_stop_sound_server [SIGNAL]
+xd_stop_sound_server() {
+    local pid
+    for pid in "${XD_SOUND_PIDS[@]}"; do
+        kill "-${1:-TERM}" "$pid" 2>/dev/null || true
+    done
+    for pid in "${XD_SOUND_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    XD_SOUND_PIDS=()
 }
 
 # Ends the program (if still running) and the virtual screen, leaving a sound
@@ -95,11 +160,7 @@ xd_stop_screen() {
 # Ends the program, the virtual screen and the sound server, as far as started.
 xd_stop() {
     xd_stop_screen
-    if [[ -n "$XD_PULSE_PID" ]]; then
-        kill "$XD_PULSE_PID" 2>/dev/null || true
-        wait "$XD_PULSE_PID" 2>/dev/null || true
-    fi
-    XD_PULSE_PID=""
+    xd_stop_sound_server
 }
 
 # Prints the id of the visible window whose caption is exactly NAME, waiting up
