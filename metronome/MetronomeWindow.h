@@ -10,7 +10,7 @@ class TempoSlider;
 namespace platform {
 class Desktop;
 enum class PlayResult;
-}
+} // namespace platform
 
 // The metronome: a tempo chosen on the slider or typed into the tempo box, a
 // start/stop switch, and a click sound played once per beat. The sound menu

@@ -2,6 +2,8 @@
 
 #include <QDeadlineTimer>
 #include <cstring>
+#include <map>
+#include <sched.h>
 
 namespace platform {
 
@@ -13,6 +15,33 @@ namespace {
 // again this often, and after the output was open.
 constexpr int EveryDriverMs = 60 * 1000;
 constexpr const char* ServerDrivers = "pulseaudio,pipewire";
+// SDL gives its audio threads nice -20 where it may (as root) and nothing
+// more: a thread at nice -20 still waited long enough behind busy loops for
+// the server to run a 1024-frame stream dry. Where it may (as root, or with a
+// realtime limit), each device's thread therefore runs first-in-first-out, at
+// a priority below the sound server's own threads (PulseAudio's are at 5).
+// The callback only mixes, in a bounded time.
+constexpr int CallbackPriority = 4;
+
+// The output's callback, called from a thread raised on its first call.
+struct Callback
+{
+    SDL_AudioCallback call;
+    void* userdata;
+    bool raised = false;
+
+    static void SDLCALL run(void* self, Uint8* out, int length)
+    {
+        auto* callback = static_cast<Callback*>(self);
+        if (!callback->raised) {
+            callback->raised = true;
+            sched_param priority{};
+            priority.sched_priority = CallbackPriority;
+            sched_setscheduler(0, SCHED_FIFO | SCHED_RESET_ON_FORK, &priority);
+        }
+        callback->call(callback->userdata, out, length);
+    }
+};
 
 class SdlAudioBackend : public AudioBackend
 {
@@ -46,16 +75,28 @@ public:
 
     SDL_AudioDeviceID open(const SDL_AudioSpec& wanted, SDL_AudioSpec& obtained) override
     {
+        auto callback = std::make_unique<Callback>(Callback{wanted.callback, wanted.userdata});
+        SDL_AudioSpec raised = wanted;
+        raised.callback = &Callback::run;
+        raised.userdata = callback.get();
         const SDL_AudioDeviceID device =
-            SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained,
+            SDL_OpenAudioDevice(nullptr, 0, &raised, &obtained,
                                 SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE |
                                     SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
         // Until the next success, or a minute from now, only servers are asked.
         everyDriver_.setRemainingTime(device != 0 ? 0 : EveryDriverMs);
+        if (device != 0)
+            callbacks_.emplace(device, std::move(callback));
+        obtained.callback = wanted.callback;
+        obtained.userdata = wanted.userdata;
         return device;
     }
 
-    void close(SDL_AudioDeviceID device) override { SDL_CloseAudioDevice(device); }
+    void close(SDL_AudioDeviceID device) override
+    {
+        SDL_CloseAudioDevice(device);
+        callbacks_.erase(device);
+    }
     void unpause(SDL_AudioDeviceID device) override { SDL_PauseAudioDevice(device, 0); }
     void lock(SDL_AudioDeviceID device) override { SDL_LockAudioDevice(device); }
     void unlock(SDL_AudioDeviceID device) override { SDL_UnlockAudioDevice(device); }
@@ -67,6 +108,7 @@ public:
 
 private:
     QDeadlineTimer everyDriver_{0};
+    std::map<SDL_AudioDeviceID, std::unique_ptr<Callback>> callbacks_;
 };
 
 } // namespace

@@ -133,7 +133,6 @@ std::shared_ptr<const WaveSamples> decode(const QString& path, const SDL_AudioSp
 
 } // namespace
 
-
 namespace {
 
 SdlWaveOutput::Clock steadyClock()

@@ -89,10 +89,10 @@ private:
     Stream clicks_;
     Stream notes_; // no device where the notes play on the clicks' stream
     QHash<QString, DecodedFile> files_;
-    int beatPeriodMs_ = 0; // 0 while no beats are wanted
-    QString beatPath_;     // their sound, decoded anew for each device
-    std::optional<qint64> failedAt_;     // the last open that failed, while none succeeded
-    std::optional<qint64> releaseAt_;    // when to close the output if it is silent then
+    int beatPeriodMs_ = 0;            // 0 while no beats are wanted
+    QString beatPath_;                // their sound, decoded anew for each device
+    std::optional<qint64> failedAt_;  // the last open that failed, while none succeeded
+    std::optional<qint64> releaseAt_; // when to close the output if it is silent then
     QTimer watch_;
 };
 

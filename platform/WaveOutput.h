@@ -9,7 +9,12 @@ namespace platform {
 
 // What became of a sound asked for: it started, there is no output to play it
 // on (none can be opened now), or the sound itself cannot be played.
-enum class PlayResult { Started, NoOutput, CannotPlay };
+enum class PlayResult
+{
+    Started,
+    NoOutput,
+    CannotPlay
+};
 
 // The program's one sound output. It is opened when a sound or a beat needs
 // it, tried again at most once a second while it cannot be opened (beats

@@ -13,6 +13,7 @@ packages=(
     fonts-comic-neue fonts-dejavu-core   # the faces behind "Comic Sans MS" and "MS Sans Serif"
     xvfb xauth xdotool imagemagick xclip # virtual screen, pointer, screenshots, clipboard
     pulseaudio pulseaudio-utils          # sound server for the sound test and the timing benches
+    pipewire pipewire-pulse wireplumber  # the other desktop sound server, for the timing benches
     dpkg-dev file lintian                # the Debian package: library dependencies, checks
     desktop-file-utils appstream         # validators of the desktop entry and AppStream file
     x11-utils                            # xprop: the window icons a window offers

@@ -5,12 +5,16 @@
 //
 //   metronome_onsets <tempo> <recording: raw signed 16-bit mono, 48 000 Hz> [--list]
 //   metronome_onsets --drag <from tempo> <to tempo> <recording> <settled ms>
+//   metronome_onsets --grid <tempo> <recording>
 //
 // --list also prints every onset and the interval before it. --drag measures a
 // recording during which the tempo was dragged from one tempo to another: the
 // longest gap between two clicks, and how far the clicks after the settled
 // moment (ms into the recording) stray from the grid of the final tempo that
-// starts at the first of them.
+// starts at the first of them. --grid measures each click against the grid of
+// the tempo that starts at the first one: the largest deviation, the beats
+// more than 1 ms late (or early), and the drift (the slope of the deviations,
+// in parts per million).
 
 #include <algorithm>
 #include <cmath>
@@ -91,12 +95,43 @@ int measureDrag(int from, int to, const char* recording, double settledMs)
     return onsets.end() - settled < 3 ? 1 : 0;
 }
 
+int measureGrid(int tempo, const char* recording)
+{
+    const double period = 60000.0 / tempo;
+    const std::vector<double> onsets = findOnsets(readRecording(recording), period);
+    if (onsets.size() < 3) {
+        std::fprintf(stderr, "tempo %d: only %zu clicks found in %s\n", tempo, onsets.size(),
+                     recording);
+        return 1;
+    }
+    const double n = double(onsets.size());
+    double largest = 0;
+    int offBeats = 0;
+    double sumK = 0, sumD = 0, sumKK = 0, sumKD = 0;
+    for (std::size_t k = 0; k < onsets.size(); ++k) {
+        const double deviation = onsets[k] - onsets[0] - double(k) * period;
+        largest = std::max(largest, std::abs(deviation));
+        offBeats += std::abs(deviation) > 1.0;
+        sumK += double(k);
+        sumD += deviation;
+        sumKK += double(k) * double(k);
+        sumKD += double(k) * deviation;
+    }
+    const double slope = (n * sumKD - sumK * sumD) / (n * sumKK - sumK * sumK);
+    std::printf("tempo %3d  beats %4zu  largest deviation from the grid %7.3f ms  "
+                "beats off by more than 1 ms %3d  drift %+7.1f ppm\n",
+                tempo, onsets.size(), largest, offBeats, slope / period * 1e6);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (argc == 6 && std::string_view(argv[1]) == "--drag")
         return measureDrag(std::atoi(argv[2]), std::atoi(argv[3]), argv[4], std::atof(argv[5]));
+    if (argc == 4 && std::string_view(argv[1]) == "--grid")
+        return measureGrid(std::atoi(argv[2]), argv[3]);
     const bool list = argc == 4 && std::string_view(argv[3]) == "--list";
     if (argc != 3 && !list) {
         std::fprintf(stderr, "usage: %s <tempo> <recording.raw> [--list]\n", argv[0]);

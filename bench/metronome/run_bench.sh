@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # Measures the metronome's beat as a listener would hear it. Starts a private
-# PulseAudio server with a null sink and a virtual X screen, runs the real
-# program on them, opens the metronome from the main menu, types each tempo,
-# presses "Start/Stop", records the sink's monitor and measures the clicks;
-# every tempo once on a quiet machine and once with a busy loop on each core.
-# Then, while running, it drags the slider from 180 to 120 over 4 s and
-# measures the longest gap and how the beats after the drag keep the new grid.
+# sound server with a null sink and a virtual X screen, runs the real program
+# on them, opens the metronome from the main menu, types each tempo, presses
+# "Start/Stop", records the sink's monitor (at raised priority) and measures
+# the clicks, under each load in turn: their period and jitter, and each
+# click against the tempo's grid (largest deviation, beats off by more than
+# 1 ms, drift). Then, on the quiet machine, it drags the slider from 180 to
+# 120 over 4 s while running and measures the longest gap and how the beats
+# after the drag keep the new grid.
 #
 #   metronome_bench.sh [tempo ...]      (default: 60 120 240 399)
 #
-# Environment: BENCH_BEATS (default 120), BENCH_KEEP (a folder to keep the
-# recordings in).
-# Needs pulseaudio, pulseaudio-utils (parecord), Xvfb and xdotool. Controls are
-# found by name in the layout table the build writes beside the program.
+# Environment: BENCH_SERVER (pulse or pipewire; default pulse), BENCH_LOADS
+# (any of quiet, build, four, see bench_load; default "quiet four"),
+# BENCH_SECONDS (each run's length; default BENCH_BEATS beats), BENCH_BEATS
+# (default 120), BENCH_KEEP (a folder to keep the recordings in).
+# Needs pulseaudio or pipewire, pipewire-pulse and wireplumber,
+# pulseaudio-utils (parecord), Xvfb and xdotool. Controls are found by name in
+# the layout table the build writes beside the program.
 set -eu
 
 bin=$(cd "$(dirname "$0")" && pwd)
@@ -34,7 +39,7 @@ click() {
 record() {
     name=$1
     shift
-    parecord --device=bench.monitor --format=s16le --rate=48000 --channels=1 --raw \
+    bench_raised parecord --device=bench.monitor --format=s16le --rate=48000 --channels=1 --raw \
         "$work/$name.raw" &
     recorder=$!
     sleep 1 # parecord takes a while to connect on a loaded machine
@@ -47,16 +52,14 @@ record() {
 
 run_tempo() {
     click lblStartStop
-    sleep "$(awk "BEGIN { print ($beats * $period + 300) / 1000 }")"
+    sleep "${BENCH_SECONDS:-$(awk "BEGIN { print ($beats * $period + 300) / 1000 }")}"
     # The output's latency as the sound server reports it, once per run.
     server_latency >&2
     click lblStartStop
 }
 
-for load in quiet busy; do
-    if [ "$load" = busy ]; then
-        bench_busy
-    fi
+for load in ${BENCH_LOADS:-quiet four}; do
+    bench_load "$load"
     for tempo in $tempos; do
         period=$(( (60000 + tempo / 2) / tempo ))
         click txtValue
@@ -64,7 +67,10 @@ for load in quiet busy; do
         record "$load-$tempo" run_tempo
         printf '%-5s ' "$load"
         "$bin/metronome_onsets" "$tempo" "$work/$load-$tempo.raw"
+        printf '%-5s ' "$load"
+        "$bin/metronome_onsets" --grid "$tempo" "$work/$load-$tempo.raw"
     done
+    bench_calm
 done
 bench_calm
 

@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
-# Measures the time from a key press to the first sample of the note it plays.
-# Starts a private PulseAudio server with a null sink and a virtual X screen,
+# Measures the time from a key press to the first sample of the note it plays,
+# and the longest silence inside each note. Starts a private sound server
+# (BENCH_SERVER: pulse or pipewire) with a null sink and a virtual X screen,
 # runs the real program on them, opens the note table from the main menu (its
 # fretboard has the keyboard, on the open high E string) and presses Space
 # BENCH_PRESSES times while sound_latency watches the sink's monitor. Three
 # runs: presses 2 s apart, while the output is still open from the last note;
 # presses 3 s apart, each after the output has closed (it closes 0.8 s after
-# the last sound) and must open again; and the first again with a busy loop on
-# each core. The server's own figures for the program's stream (its buffer and
+# the last sound) and must open again; and the first again under BENCH_LOAD
+# (quiet, build or four, see bench_load; default build). The server's own figures for the program's stream (its buffer and
 # the sink's latency) are printed once during the first run.
 #
 #   sound_bench.sh            (from the build's bin folder)
 #
-# Environment: BENCH_PRESSES (default 20).
-# Needs pulseaudio, pulseaudio-utils (parec, pactl), Xvfb and xdotool.
+# Environment: BENCH_PRESSES (default 20), BENCH_SERVER, BENCH_LOAD.
+# Needs pulseaudio (or pipewire, pipewire-pulse and wireplumber),
+# pulseaudio-utils (parec, pactl), Xvfb and xdotool.
 set -eu
 
 bin=$(cd "$(dirname "$0")" && pwd)
@@ -36,7 +38,7 @@ run() {
         reporter=$!
     fi
     # parec ends on its next write once sound_latency has ended (quietly).
-    parec --raw --device=bench.monitor --latency-msec=5 --format=float32le --channels=1 2>/dev/null \
+    bench_raised parec --raw --device=bench.monitor --latency-msec=5 --format=float32le --channels=1 2>/dev/null \
         --rate=48000 | "$bin/sound_latency" "$presses" "$2" space |
         awk '/^press/ { each = each " " $3 } !/^press/ { print } END { print "each (ms):" each }' 
     if [[ -n "$reporter" ]]; then wait "$reporter"; fi
@@ -44,5 +46,5 @@ run() {
 
 run quiet 2000
 run cold 3000
-bench_busy
-run busy 2000
+bench_load "${BENCH_LOAD:-build}"
+run "${BENCH_LOAD:-build}" 2000

@@ -13,7 +13,9 @@
 // started to that moment, so it includes starting xdotool, the program's
 // reaction, its output buffers and the server's mixing. Prints each latency,
 // then the median and the worst in milliseconds; a press that plays nothing
-// within GAP_MS counts as missed.
+// within GAP_MS counts as missed. It also prints the longest silence (samples
+// of exactly 0, which the server mixes where a stream ran dry) inside the
+// first second of each note: a note that rings for 1.5 s has none.
 
 #include <poll.h>
 #include <spawn.h>
@@ -37,6 +39,8 @@ constexpr double Rate = 48000.0;
 constexpr float Loud = 0.02f;
 // A key is pressed only after this much quiet.
 constexpr double QuietSeconds = 0.3;
+// How long after its start a note is checked for silence inside it.
+constexpr double NoteCheckSeconds = 1.0;
 
 double now()
 {
@@ -80,9 +84,14 @@ int main(int argc, char** argv)
     double quietSince = now();
     double nextPress = now() + 1.0; // let the recorder settle first
     std::vector<float> chunk(4096);
-    while (int(latencies.size()) + missed < count) {
+    long checkLeft = 0; // frames of the note still to check for silence
+    long silentRun = 0;
+    long longestSilence = 0;
+    // The last note is heard to the end of its check too.
+    while (int(latencies.size()) + missed < count || checkLeft > 0) {
         const double t = now();
-        if (pressedAt == 0 && t >= nextPress && t - quietSince >= QuietSeconds) {
+        const bool pressesLeft = int(latencies.size()) + missed < count;
+        if (pressesLeft && pressedAt == 0 && t >= nextPress && t - quietSince >= QuietSeconds) {
             pressedAt = now();
             press(key);
             nextPress = pressedAt + gap;
@@ -105,6 +114,11 @@ int main(int argc, char** argv)
         // and is dropped with the rest of that read's tail.
         const std::size_t frames = std::size_t(got) / sizeof(float);
         for (std::size_t i = 0; i < frames; ++i) {
+            if (checkLeft > 0) {
+                --checkLeft;
+                silentRun = chunk[i] == 0.0f ? silentRun + 1 : 0;
+                longestSilence = std::max(longestSilence, silentRun);
+            }
             if (std::abs(chunk[i]) < Loud)
                 continue;
             if (pressedAt != 0) {
@@ -113,6 +127,8 @@ int main(int argc, char** argv)
                 std::printf("press %zu: %.1f ms\n", latencies.size() + missed, latencies.back());
                 std::fflush(stdout);
                 pressedAt = 0;
+                checkLeft = long(NoteCheckSeconds * Rate);
+                silentRun = 0;
             }
             quietSince = arrived;
         }
@@ -128,5 +144,7 @@ int main(int argc, char** argv)
     const double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
     std::printf("key to first sample: median %.1f ms, worst %.1f ms over %zu presses, %d missed\n",
                 median, sorted.back(), n, missed);
+    std::printf("longest silence inside a note's first %.0f s: %.2f ms\n", NoteCheckSeconds,
+                double(longestSilence) * 1000 / Rate);
     return 0;
 }

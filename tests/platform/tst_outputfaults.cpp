@@ -145,8 +145,8 @@ void tst_OutputFaults::initTestCase()
     out.writeRawData("RIFF", 4);
     out << quint32(36 + 960);
     out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(48000) << quint32(96000)
-        << quint16(2) << quint16(16);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(48000) << quint32(96000) << quint16(2)
+        << quint16(16);
     out.writeRawData("data", 4);
     out << quint32(960);
     for (int i = 0; i < 480; ++i)
@@ -214,9 +214,12 @@ void tst_OutputFaults::failureReasons_data()
     QTest::newRow("beat sound") << true << "beat" << click << PlayResult::Started;
     QTest::newRow("missing beat sound") << true << "beat" << none << PlayResult::CannotPlay;
     QTest::newRow("junk beat sound, no server") << false << "beat" << junk << PlayResult::NoOutput;
-    QTest::newRow("note") << true << "note" << "" << PlayResult::Started;
-    QTest::newRow("note, no server") << false << "note" << "" << PlayResult::NoOutput;
-    QTest::newRow("no samples") << true << "silence" << "" << PlayResult::CannotPlay;
+    QTest::newRow("note") << true << "note"
+                          << "" << PlayResult::Started;
+    QTest::newRow("note, no server") << false << "note"
+                                     << "" << PlayResult::NoOutput;
+    QTest::newRow("no samples") << true << "silence"
+                                << "" << PlayResult::CannotPlay;
 }
 
 void tst_OutputFaults::failureReasons()
