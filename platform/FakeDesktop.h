@@ -76,7 +76,10 @@ public:
         return folder_.isEmpty() ? SystemDesktop::programFolder() : folder_;
     }
 
-    void showCriticalMessage(QWidget*, const QString& text) override { messages.append(text); }
+    void showCriticalMessage(QWidget*, const QString& text) override
+    {
+        messages.append(text);
+    }
 
     std::optional<QString> chooseOpenFile(QWidget*, const OpenFileRequest& request) override
     {
