@@ -26,7 +26,6 @@ enum class Picture
     BarreMiddle,      // bitmap 122
     BarreLast,        // bitmap 123
                       // Icons.
-    ProgramIcon,      // icon 1: the yellow guitar shown for the program file
     SharpOn,          // icon 101: black sharp sign
     FlatOn,           // icon 102: black flat sign
     SharpOff,         // icon 103: brown sharp sign
@@ -70,7 +69,6 @@ inline constexpr PictureFile PictureFiles[] = {
     {Picture::BarreFirst, "bitmap-121.png"},
     {Picture::BarreMiddle, "bitmap-122.png"},
     {Picture::BarreLast, "bitmap-123.png"},
-    {Picture::ProgramIcon, "icon-1.png"},
     {Picture::SharpOn, "icon-101.png"},
     {Picture::FlatOn, "icon-102.png"},
     {Picture::SharpOff, "icon-103.png"},
