@@ -231,6 +231,11 @@ void tst_ChordData::parseLine_data()
                             << "2|Minor|C#m7|4 5 4 6 4 -1|C#m7 barre at fret 4|1 5 4|4 5 6 7 8 12";
     QTest::newRow("ends inside the description")
         << barre.left(52) << "2|Minor|C#m7|4 5 4 6 4 -1|C#m7|0 0 0|0 0 0 0 0 0";
+    // A field is read up to the line's end, also from its last character.
+    QTest::newRow("ends on the name's first letter")
+        << barre.left(20) << "2|Minor|C|0 0 0 0 0 0||0 0 0|0 0 0 0 0 0";
+    QTest::newRow("ends on the barre's first string")
+        << barre.left(70) << "2|Minor|C#m7|4 5 4 6 4 -1|C#m7 barre at fret 4|1 0 0|0 0 0 0 0 0";
     QString letters = barre + "and more after the last column";
     for (int column : {3, 8, 19, 30, 33, 48, 69, 71, 73, 76, 91})
         letters[column - 1] = u'Z';
