@@ -35,10 +35,8 @@ public:
 
     QAccessibleInterface* focusChild() const override
     {
-        if (!board()->hasFocus())
-            return nullptr;
-        const FretboardView::CellAddress at = board()->focusCell();
-        return QAccessible::queryAccessibleInterface(board()->cellWidget(at.string, at.fret));
+        QWidget* focused = board()->focusedCell();
+        return focused ? QAccessible::queryAccessibleInterface(focused) : nullptr;
     }
 
 private:
@@ -66,9 +64,7 @@ public:
         s.focusable = true;
         s.selectable = true;
         s.selected = board()->cellSelected(cell()->string(), cell()->fret());
-        s.focused =
-            board()->hasFocus() &&
-            board()->focusCell() == FretboardView::CellAddress{cell()->string(), cell()->fret()};
+        s.focused = board()->focusedCell() == cell();
         return s;
     }
 

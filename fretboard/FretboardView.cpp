@@ -299,11 +299,16 @@ void FretboardView::setFocusCell(CellAddress at)
     cell(focus_)->setFocusCell(true);
 }
 
+QWidget* FretboardView::focusedCell() const
+{
+    return hasFocus() ? cell(focus_) : nullptr;
+}
+
 // Tells assistive technology which cell has the focus while the board has it.
 void FretboardView::reportFocusCell()
 {
-    if (!hasFocus())
-        return;
-    QAccessibleEvent event(cell(focus_), QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
+    if (QWidget* focused = focusedCell()) {
+        QAccessibleEvent event(focused, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }

@@ -72,6 +72,9 @@ public:
     // when the board gets the focus: the cell last clicked while it still
     // shows a marker, otherwise the high E string at the first fret.
     CellAddress focusCell() const { return focus_; }
+    // The focus cell while the board has the keyboard focus, otherwise none:
+    // the cell assistive technology is told has the focus.
+    QWidget* focusedCell() const;
 
     void setOpenPicture(int string, const QPixmap& picture);
     bool openMarked(int string) const;
