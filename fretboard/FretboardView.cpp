@@ -40,8 +40,7 @@ QLabel* boardLabel(const QString& name, const QString& text, bool bold, QWidget*
 
 QRect pixelRect(const fretboard::TwipRect& r)
 {
-    return {platform::TwipsToPixels(r.left), platform::TwipsToPixels(r.top),
-            platform::TwipsToPixels(r.width), platform::TwipsToPixels(r.height)};
+    return platform::TwipsRect(r.left, r.top, r.width, r.height);
 }
 
 QPoint pixelPoint(const fretboard::TwipRect& r)

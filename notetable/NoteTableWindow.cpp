@@ -12,6 +12,7 @@
 #include "Resources.h"
 #include "StaffGeometry.h"
 #include "StaffView.h"
+#include "Twips.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -30,7 +31,7 @@ public:
     {
         setObjectName(QLatin1String(name));
         setAccessibleName(hover);
-        setGeometry(QRect(look::twipsRect(leftTwips, 0, 0, 0).topLeft(), QSize(32, 32)));
+        setGeometry(QRect(platform::TwipsRect(leftTwips, 0, 0, 0).topLeft(), QSize(32, 32)));
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setToolTip(hover);
         setCursor(handCursor());
@@ -72,7 +73,7 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
     setObjectName(QStringLiteral("frmNoteTable"));
     setAttribute(Qt::WA_DeleteOnClose);
     look::setUpFramedWindow(this, QStringLiteral("Note table"),
-                            look::twipsRect(0, 0, 9045, 5535).size(), palette::NoteTablePaper);
+                            platform::TwipsRect(0, 0, 9045, 5535).size(), palette::NoteTablePaper);
     look::closeOnEscape(this);
 
     fretboard_ = new FretboardView(this, notes::LowestFret, notes::HighestFret,
@@ -82,10 +83,10 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
     connect(fretboard_, &FretboardView::cellPlayed, this, &NoteTableWindow::playCell);
 
     QLabel* panel =
-        picture("picC", look::twipsRect(240, 2400, 3975, 2820), Picture::AboutPanel, this);
+        picture("picC", platform::TwipsRect(240, 2400, 3975, 2820), Picture::AboutPanel, this);
     noteName_ = new QLabel(panel);
     noteName_->setObjectName(QStringLiteral("lblNoteName"));
-    noteName_->setGeometry(look::twipsRect(120, 0, 3255, 375));
+    noteName_->setGeometry(platform::TwipsRect(120, 0, 3255, 375));
     noteName_->setFont(look::comicFont(9.75, false, true));
     noteName_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     look::setTextColour(noteName_, palette::Ink);
@@ -100,10 +101,10 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
     connect(staff_, &StaffView::positionPressed, this, &NoteTableWindow::selectStaffPosition);
     connect(staff_, &StaffView::noteWanted, this, &NoteTableWindow::playShownNote);
 
-    picture("Image1", look::twipsRect(5160, 2400, 3585, 2415), Picture::DiagonalGuitar, this);
+    picture("Image1", platform::TwipsRect(5160, 2400, 3585, 2415), Picture::DiagonalGuitar, this);
 
     ActionLabel* close = ActionLabel::create(QStringLiteral("Close"), this,
-                                             look::twipsRect(7800, 4800, 0, 0).topLeft());
+                                             platform::TwipsRect(7800, 4800, 0, 0).topLeft());
     close->setObjectName(QStringLiteral("lblClose"));
     connect(close, &ActionLabel::clicked, this, &QWidget::close);
 

@@ -64,7 +64,7 @@ StaffView::StaffView(QWidget* parent)
     setObjectName(QStringLiteral("picStave"));
     setAccessibleName(QStringLiteral("Staff"));
     setFocusPolicy(Qt::TabFocus);
-    setGeometry(look::twipsRect(120, 360, 3630, 2250));
+    setGeometry(platform::TwipsRect(120, 360, 3630, 2250));
     setCursor(handCursor());
     setToolTip(QStringLiteral("Right click for note type"));
     head_ = noteImage("ImgNote", staff::HeadLeft, this);

@@ -1,6 +1,7 @@
 #include "ActionLabel.h"
 #include "FocusMarkSides.h"
 #include "Palette.h"
+#include "Twips.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -143,6 +144,27 @@ private slots:
         QVERIFY(actions);
         actions->doAction(actions->actionNames().first());
         QCOMPARE(clicked.count(), 1);
+    }
+
+    // At 96 dots per inch a pixel is 15 twips: lengths go to the nearest
+    // pixel, halves to the even one.
+    void twipsToPixels_data()
+    {
+        QTest::addColumn<double>("twips");
+        QTest::addColumn<int>("pixels");
+        const std::pair<double, int> rows[] = {{0, 0},      {15, 1},    {22, 1},   {23, 2},
+                                               {7.5, 0},    {22.5, 2},  {37.5, 2}, {-23, -2},
+                                               {9045, 603}, {5000, 333}};
+        for (const auto& [twips, pixels] : rows)
+            QTest::addRow("%g", twips) << twips << pixels;
+    }
+    void twipsToPixels()
+    {
+        QFETCH(double, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(platform::TwipsPerPixel(), 15.0);
+        QCOMPARE(platform::TwipsToPixels(twips), pixels);
+        QCOMPARE(platform::TwipsRect(twips, 0, 0, twips), QRect(pixels, 0, 0, pixels));
     }
 
     void switchReportsItsState()
