@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int StringCount = 6;
-
 bool onBoard(int fret)
 {
     return fret >= 1 && fret <= ChordBoard::LastFret;
@@ -16,12 +14,12 @@ bool onBoard(int fret)
 
 void clearMarks(ChordBoard& board)
 {
-    for (int s = 1; s <= StringCount; ++s) {
+    for (int s = 1; s <= guitar::StringCount; ++s) {
         if (board.isMarked(s, 0))
             board.setCell(s, 0, Picture::OpenString, false);
     }
     for (int f = 1; f <= ChordBoard::LastFret; ++f) {
-        for (int s = 1; s <= StringCount; ++s) {
+        for (int s = 1; s <= guitar::StringCount; ++s) {
             if (board.isMarked(s, f))
                 board.setCell(s, f, Picture::PlainCell, false);
         }
@@ -49,7 +47,7 @@ void drawBarre(const ChordRecord& chord, ChordBoard& board)
 {
     if (!onBoard(chord.barreFret))
         return;
-    for (int s = 1; s <= StringCount; ++s) {
+    for (int s = 1; s <= guitar::StringCount; ++s) {
         if (const std::optional<Picture> piece = barrePiece(chord, s))
             board.setCell(s, chord.barreFret, *piece, true);
     }
@@ -74,7 +72,7 @@ QString stringChart(const ChordRecord& chord, int string)
 void drawChord(const ChordRecord& chord, ChordBoard& board)
 {
     clearMarks(board);
-    for (int s = 1; s <= StringCount; ++s) {
+    for (int s = 1; s <= guitar::StringCount; ++s) {
         const int fret = chord.frets[s - 1];
         if (onBoard(fret))
             board.setCell(s, fret, Picture::PressedCell, true);
@@ -87,15 +85,15 @@ void drawChord(const ChordRecord& chord, ChordBoard& board)
 QString chordChart(const ChordRecord& chord)
 {
     QStringList strings;
-    for (int s = StringCount; s >= 1; --s)
+    for (int s = guitar::StringCount; s >= 1; --s)
         strings += stringChart(chord, s);
     return strings.join(u' ');
 }
 
-std::array<int, 6> soundingFrets(const ChordRecord& chord)
+guitar::Frets soundingFrets(const ChordRecord& chord)
 {
-    std::array<int, 6> frets{};
-    for (int s = 1; s <= StringCount; ++s) {
+    guitar::Frets frets{};
+    for (int s = 1; s <= guitar::StringCount; ++s) {
         const int fret = chord.frets[s - 1];
         const bool barred = chord.barreFret > 0 && barrePiece(chord, s);
         frets[s - 1] = fret < 0 ? -1 : barred ? std::max(fret, int(chord.barreFret)) : fret;

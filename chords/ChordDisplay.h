@@ -3,8 +3,6 @@
 #include "ChordRecord.h"
 #include "PictureNames.h"
 
-#include <array>
-
 // The cells a chord is drawn on: strings 1 (high E) to 6 (low E), frets 1 to
 // LastFret, and fret 0 standing for the open-string piece of the string.
 class ChordBoard
@@ -38,4 +36,4 @@ QString chordChart(const ChordRecord& chord);
 // to 6: the fret pressed, raised to the barre's fret on the strings the board
 // draws the barre on; -1 for a string not played. Frets beyond the board sound
 // where the file puts them.
-std::array<int, 6> soundingFrets(const ChordRecord& chord);
+guitar::Frets soundingFrets(const ChordRecord& chord);

@@ -4,6 +4,7 @@
 #include "FretPiece.h"
 #include "FretboardAccessibility.h"
 #include "FretboardLayout.h"
+#include "GuitarStrings.h"
 #include "KeyboardFocus.h"
 #include "Look.h"
 #include "NoteNames.h"
@@ -71,11 +72,11 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
     for (int f = firstFret_; f <= lastFret_; ++f)
         topEdge_.push_back(new FretPiece(indexedName("imgTop", f), this));
     topRight_ = new FretPiece(QStringLiteral("imgRT"), this);
-    for (int s = 1; s <= notes::StringCount; ++s) {
-        const QString row = QLatin1String(notes::Strings[s - 1].row);
+    for (int s = 1; s <= guitar::StringCount; ++s) {
+        const QString row = QLatin1String(guitar::Strings[s - 1].row);
         open_[s - 1] = new FretPiece(row + QLatin1Char('0'), this);
         for (int f = firstFret_; f <= lastFret_; ++f) {
-            auto* cell = new FretPiece(indexedName(notes::Strings[s - 1].row, f), this);
+            auto* cell = new FretPiece(indexedName(guitar::Strings[s - 1].row, f), this);
             cell->setToolTip(notes::tagToolTip(notes::cellTag(s, f)));
             cell->setCellAddress(s, f);
             if (mode == Mode::ClickableCells) {
@@ -101,10 +102,10 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
     for (int f = firstFret_; f <= lastFret_; ++f)
         fretNumbers_.push_back(
             boardLabel(indexedName("lblTop", f), QString::number(f), boldFret(f), this));
-    for (int s = 1; s <= notes::StringCount; ++s) {
-        const QString letter = QLatin1String(notes::Strings[s - 1].letter);
+    for (int s = 1; s <= guitar::StringCount; ++s) {
+        const QString letter = QLatin1String(guitar::Strings[s - 1].letter);
         stringNames_[s - 1] = boardLabel(
-            QStringLiteral("lbl") + QLatin1String(notes::Strings[s - 1].row), letter, true, this);
+            QStringLiteral("lbl") + QLatin1String(guitar::Strings[s - 1].row), letter, true, this);
         if (mode == Mode::DisplayOnly) {
             open_[s - 1]->setToolTip(letter);
             stringNames_[s - 1]->setToolTip(letter);
@@ -127,7 +128,7 @@ void FretboardView::buildFretboard(const QPixmap& plainCellPicture)
     }
     const QPixmap openPiece = loadPicture(Picture::OpenString);
     const QPixmap endPiece = loadPicture(Picture::StringEnd);
-    for (int s = 0; s < notes::StringCount; ++s) {
+    for (int s = 0; s < guitar::StringCount; ++s) {
         open_[s]->setPicture(openPiece);
         open_[s]->setMarked(false);
         end_[s]->setPicture(endPiece);
@@ -153,7 +154,7 @@ void FretboardView::buildFretboard(const QPixmap& plainCellPicture)
         bottomEdge_[k]->move(pixelPoint(layout.bottom[k]));
         fretNumbers_[k]->setGeometry(pixelRect(layout.topLabel[k]));
     }
-    for (int s = 0; s < notes::StringCount; ++s) {
+    for (int s = 0; s < guitar::StringCount; ++s) {
         const fretboard::StringRow& place = layout.rows[s];
         open_[s]->move(pixelPoint(place.open));
         stringNames_[s]->setGeometry(pixelRect(place.name));
@@ -169,14 +170,14 @@ void FretboardView::buildFretboard(const QPixmap& plainCellPicture)
 
 FretPiece* FretboardView::cell(int string, int fret) const
 {
-    if (string < 1 || string > notes::StringCount || fret < firstFret_ || fret > lastFret_)
+    if (string < 1 || string > guitar::StringCount || fret < firstFret_ || fret > lastFret_)
         return nullptr;
     return cells_[string - 1][fret - firstFret_];
 }
 
 FretPiece* FretboardView::open(int string) const
 {
-    return string >= 1 && string <= notes::StringCount ? open_[string - 1] : nullptr;
+    return string >= 1 && string <= guitar::StringCount ? open_[string - 1] : nullptr;
 }
 
 QPixmap FretboardView::cellPicture(int string, int fret) const

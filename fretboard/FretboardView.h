@@ -1,9 +1,10 @@
 #pragma once
 
+#include "GuitarStrings.h"
+
 #include <QPixmap>
 #include <QWidget>
 
-#include <array>
 #include <vector>
 
 class QLabel;
@@ -113,8 +114,8 @@ private:
     std::vector<FretPiece*> bottomEdge_; // index = fret - firstFret
     std::vector<QLabel*> fretNumbers_;   // index = fret - firstFret
     // Index = string - 1.
-    std::array<FretPiece*, 6> open_{};
-    std::array<FretPiece*, 6> end_{};
-    std::array<QLabel*, 6> stringNames_{};
-    std::array<std::vector<FretPiece*>, 6> cells_; // index = fret - firstFret
+    guitar::PerString<FretPiece*> open_{};
+    guitar::PerString<FretPiece*> end_{};
+    guitar::PerString<QLabel*> stringNames_{};
+    guitar::PerString<std::vector<FretPiece*>> cells_; // index = fret - firstFret
 };

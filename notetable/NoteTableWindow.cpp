@@ -5,6 +5,7 @@
 #include "Desktop.h"
 #include "FretboardView.h"
 #include "GuitarSound.h"
+#include "GuitarStrings.h"
 #include "KeyboardFocus.h"
 #include "Look.h"
 #include "Palette.h"
@@ -218,7 +219,7 @@ void NoteTableWindow::showNote()
     noteName_->setText(note_.name());
     const notes::TagKey key = note_.key();
     for (int fret = notes::LowestFret; fret <= notes::HighestFret; ++fret) {
-        for (int string = 1; string <= notes::StringCount; ++string) {
+        for (int string = 1; string <= guitar::StringCount; ++string) {
             if (notes::tagKeyOf(notes::cellTag(string, fret)) == key) {
                 fretboard_->setCellPicture(string, fret, matchingCell_);
                 fretboard_->setCellMarked(string, fret, true);

@@ -41,8 +41,8 @@ QStringList namesOf(const std::vector<ChordRecord>& records)
     return names;
 }
 
-ChordRecord makeChord(const QString& group, const QString& name, std::array<std::int16_t, 6> frets,
-                      int from = 0, int to = 0, int fret = 0)
+ChordRecord makeChord(const QString& group, const QString& name,
+                      guitar::PerString<std::int16_t> frets, int from = 0, int to = 0, int fret = 0)
 {
     ChordRecord c;
     c.group = group;
@@ -86,7 +86,7 @@ const QList<Quality> Qualities{
 const QStringList Roots{"C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
 const QStringList SharpNames{"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 // Open strings 1 (high E) to 6 (low E) as pitch classes, C = 0.
-constexpr std::array<int, 6> OpenStrings{4, 11, 7, 2, 9, 4};
+constexpr guitar::PerString<int> OpenStrings{4, 11, 7, 2, 9, 4};
 
 // Empty when the chord is sound, else what is wrong with it.
 QString faultOf(const ChordRecord& c)

@@ -42,8 +42,8 @@ struct FakeBoard : ChordBoard
     Marks marks;
 };
 
-ChordRecord fingering(std::array<std::int16_t, 6> frets, std::int16_t from = 0, std::int16_t to = 0,
-                      std::int16_t fret = 0)
+ChordRecord fingering(guitar::PerString<std::int16_t> frets, std::int16_t from = 0,
+                      std::int16_t to = 0, std::int16_t fret = 0)
 {
     ChordRecord c;
     c.frets = frets;
@@ -241,7 +241,7 @@ void tst_ChordFinder::chordChart()
     QFETCH(ChordRecord, chord);
     QTEST(::chordChart(chord), "chart");
     QStringList sounded;
-    const std::array<int, 6> frets = soundingFrets(chord);
+    const guitar::Frets frets = soundingFrets(chord);
     for (auto fret = frets.rbegin(); fret != frets.rend(); ++fret)
         sounded += *fret < 0 ? QStringLiteral("x") : QString::number(*fret);
     QTEST(sounded.join(u' '), "sounded");

@@ -1,3 +1,4 @@
+#include "GuitarStrings.h"
 #include "Pitch.h"
 #include "Pluck.h"
 #include "SoundMeasures.h"
@@ -8,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-using Frets = std::array<int, 6>; // string 1 (high E) first
+using Frets = guitar::Frets;
 Q_DECLARE_METATYPE(Frets)
 
 namespace {
