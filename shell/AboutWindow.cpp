@@ -9,14 +9,16 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QUrl>
 
 namespace {
 
-// The two links: the address and host shown, and what opening them asks for.
-const QString EmailAddress = QStringLiteral("kordelix@example.org");
-const QString HomeHost = QStringLiteral("kordelix.example.org");
+// The two links: the address and the home page's site shown, and what opening
+// them asks for.
+const QString EmailAddress = QString::fromLatin1(version::Email);
 const QString EmailTarget = QStringLiteral("mailto:") + EmailAddress;
-const QString HomeTarget = QStringLiteral("http://") + HomeHost + QStringLiteral("/kordelix.asp");
+const QString HomeTarget = QString::fromLatin1(version::HomePage);
+const QString HomeSite = QUrl(HomeTarget).adjusted(QUrl::RemovePath).toString();
 
 } // namespace
 
@@ -65,7 +67,7 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     };
     ActionLabel* emailLink = makeLink("lblEmail", QStringLiteral("- ") + EmailAddress,
                                       platform::TwipsRect(1200, 1020, 1935, 255));
-    ActionLabel* homeLink = makeLink("lblHome", QStringLiteral("- http://") + HomeHost,
+    ActionLabel* homeLink = makeLink("lblHome", QStringLiteral("- ") + HomeSite,
                                      platform::TwipsRect(240, 1800, 3135, 255));
 
     // Tab walks the window from top to bottom; Escape closes it, as "Close" does.
@@ -97,7 +99,9 @@ void AboutWindow::paintEvent(QPaintEvent*)
     painter.drawPixmap(QRect(at(60, 60), platform::TwipsRect(0, 0, 240, 240).size()), programIcon_);
     drawText(at(375, 60), QStringLiteral("Kordelix"));
     drawText(at(1200, 480), QStringLiteral("- ") + QString::fromLatin1(version::ProductName));
-    drawText(at(1200, 750), QStringLiteral("- The Kordelix team, 2004"));
+    drawText(at(1200, 750),
+             QStringLiteral("- %1, %2")
+                 .arg(QLatin1String(version::Author), QLatin1String(version::FirstYear)));
     const QPoint lineFrom = at(240, 1395);
     const QPoint lineTo = at(3695, 1395);
     painter.drawLine(lineFrom, lineTo);

@@ -35,6 +35,9 @@ pass "the chord library, the click sounds and the audio module lie beside the pr
 desktop="$root/usr/share/applications/kordelix.desktop"
 report="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate: $report"
 expect_eq "desktop-file-validate finds nothing to report" "$report" ""
+summary="Guitar chord finder, note table and metronome"
+expect_eq "the desktop entry's comment is the program's summary" \
+    "$(sed -n 's/^Comment=//p' "$desktop")" "$summary"
 
 metainfo="$root/usr/share/metainfo/$metainfo_id.metainfo.xml"
 report="$(appstreamcli validate --no-net "$metainfo" 2>&1)" || fail "appstreamcli: $report"
@@ -42,6 +45,8 @@ expect_eq "appstreamcli finds no error or warning" \
     "$(grep -E '^[EW]:' <<<"$report" || true)" ""
 launchable="$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")"
 expect_eq "the metadata launches the installed desktop entry" "$launchable" "$(basename "$desktop")"
+expect_eq "the metadata's summary is the program's summary" \
+    "$(sed -n 's|.*<summary>\(.*\)</summary>.*|\1|p' "$metainfo")" "$summary"
 while read -r shot; do
     [[ -f "$E2E_SOURCE/docs/$shot" ]] || fail "the metadata shows $shot, which docs/ does not hold"
 done < <(grep -o '<image>[^<]*</image>' "$metainfo" | sed 's|.*/\([^/<]*\)</image>|\1|')
