@@ -11,7 +11,6 @@
 #include "Palette.h"
 #include "Pitch.h"
 #include "Resources.h"
-#include "StaffGeometry.h"
 #include "StaffView.h"
 #include "Twips.h"
 
@@ -99,7 +98,7 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
     connect(flatToggle_, &ActionLabel::clicked, this, &NoteTableWindow::useFlatNames);
 
     staff_ = new StaffView(panel);
-    connect(staff_, &StaffView::positionPressed, this, &NoteTableWindow::selectStaffPosition);
+    connect(staff_, &StaffView::positionChosen, this, &NoteTableWindow::selectStaffPosition);
     connect(staff_, &StaffView::noteWanted, this, &NoteTableWindow::playShownNote);
 
     picture("Image1", platform::TwipsRect(5160, 2400, 3585, 2415), Picture::DiagonalGuitar, this);
@@ -152,9 +151,9 @@ void NoteTableWindow::selectCell(int string, int fret)
     fretboard_->setCellPicture(string, fret, clickedCell_);
 }
 
-void NoteTableWindow::selectStaffPosition(double y)
+void NoteTableWindow::selectStaffPosition(int staffPosition)
 {
-    note_.setStaffPosition(staff::positionAt(y));
+    note_.setStaffPosition(staffPosition);
     showNote();
 }
 

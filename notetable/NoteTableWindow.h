@@ -29,7 +29,7 @@ public:
 
 private:
     void selectCell(int string, int fret);
-    void selectStaffPosition(double y);
+    void selectStaffPosition(int staffPosition);
     void playCell(int string, int fret);
     void playShownNote();
     void useFlatNames();
