@@ -53,7 +53,7 @@ done < <(grep -o '<image>[^<]*</image>' "$metainfo" | sed 's|.*/\([^/<]*\)</imag
 pass "every screenshot of the metadata is one of the tour's pictures"
 
 # The icon the desktop entry names, at every size of the theme; at 16 pixels it
-# is the window icon, icon 106.
+# is the window icon picture.
 icons="$root/usr/share/icons/hicolor"
 icon="$(sed -n 's/^Icon=//p' "$desktop")"
 for size in 16 24 32 48 64 128 256; do
@@ -62,9 +62,9 @@ for size in 16 24 32 48 64 128 256; do
     expect_eq "the $size pixel icon is $size pixels square" "$(identify -format %wx%h "$file")" \
         "${size}x$size"
 done
-cmp -s "$icons/16x16/apps/$icon.png" "$PICTURES/icon-106.png" ||
-    fail "the 16 pixel icon is not icon 106"
-pass "the 16 pixel icon is icon 106"
+cmp -s "$icons/16x16/apps/$icon.png" "$(picture_file WindowIcon)" ||
+    fail "the 16 pixel icon is not the window icon picture"
+pass "the 16 pixel icon is the window icon picture"
 [[ "$(head -c 200 "$icons/scalable/apps/$icon.svg")" == *"<svg"* ]] || fail "no scalable icon"
 pass "the scalable icon is an SVG picture"
 
