@@ -51,7 +51,7 @@ QPoint pixelPoint(const fretboard::TwipRect& r)
 
 QSize shownSize(const FretPiece* piece)
 {
-    return piece->picture().deviceIndependentSize().toSize();
+    return piece->size();
 }
 
 } // namespace
@@ -81,7 +81,8 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
             cell->setCellAddress(s, f);
             if (mode == Mode::ClickableCells) {
                 cell->setCursor(hand);
-                cell->setClickHandler([this, s, f] {
+                cell->setClickable(true);
+                connect(cell, &FretPiece::clicked, this, [this, s, f] {
                     clicked_ = {s, f};
                     setFocusCell(clicked_);
                     reportFocusCell();
@@ -113,29 +114,21 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
     }
 }
 
-void FretboardView::buildFretboard(const QPixmap& plainCellPicture)
+void FretboardView::buildFretboard()
 {
-    plainCell_ = plainCellPicture;
-    topLeft_->setPicture(loadPicture(Picture::FrameTopLeft));
-    topRight_->setPicture(loadPicture(Picture::FrameTopRight));
-    bottomLeft_->setPicture(loadPicture(Picture::FrameBottomLeft));
-    bottomRight_->setPicture(loadPicture(Picture::FrameBottomRight));
-    const QPixmap topEdge = loadPicture(Picture::FrameTop);
-    const QPixmap bottomEdge = loadPicture(Picture::FrameBottom);
+    topLeft_->setPicture(Picture::FrameTopLeft);
+    topRight_->setPicture(Picture::FrameTopRight);
+    bottomLeft_->setPicture(Picture::FrameBottomLeft);
+    bottomRight_->setPicture(Picture::FrameBottomRight);
     for (std::size_t k = 0; k < topEdge_.size(); ++k) {
-        topEdge_[k]->setPicture(topEdge);
-        bottomEdge_[k]->setPicture(bottomEdge);
+        topEdge_[k]->setPicture(Picture::FrameTop);
+        bottomEdge_[k]->setPicture(Picture::FrameBottom);
     }
-    const QPixmap openPiece = loadPicture(Picture::OpenString);
-    const QPixmap endPiece = loadPicture(Picture::StringEnd);
     for (int s = 0; s < guitar::StringCount; ++s) {
-        open_[s]->setPicture(openPiece);
-        open_[s]->setMarked(false);
-        end_[s]->setPicture(endPiece);
-        for (FretPiece* cell : cells_[s]) {
-            cell->setPicture(plainCellPicture);
-            cell->setMarked(false);
-        }
+        open_[s]->setPicture(Picture::OpenString);
+        end_[s]->setPicture(Picture::StringEnd);
+        for (FretPiece* cell : cells_[s])
+            cell->setPicture(Picture::PlainCell);
     }
 
     const fretboard::PieceSizes sizes{
@@ -168,7 +161,7 @@ void FretboardView::buildFretboard(const QPixmap& plainCellPicture)
     resize(board.right() + 1, board.bottom() + 1);
 }
 
-FretPiece* FretboardView::cell(int string, int fret) const
+FretPiece* FretboardView::piece(int string, int fret) const
 {
     if (string < 1 || string > guitar::StringCount || fret < firstFret_ || fret > lastFret_)
         return nullptr;
@@ -180,64 +173,47 @@ FretPiece* FretboardView::open(int string) const
     return string >= 1 && string <= guitar::StringCount ? open_[string - 1] : nullptr;
 }
 
-QPixmap FretboardView::cellPicture(int string, int fret) const
+Picture FretboardView::cell(int string, int fret) const
 {
-    const FretPiece* piece = cell(string, fret);
-    return piece ? piece->picture() : QPixmap();
+    const FretPiece* cell = piece(string, fret);
+    return cell ? cell->picture() : Picture::PlainCell;
 }
 
-void FretboardView::setCellPicture(int string, int fret, const QPixmap& picture)
+void FretboardView::setCell(int string, int fret, Picture picture)
 {
-    if (FretPiece* piece = cell(string, fret)) {
-        const bool wasSelected = cellSelected(string, fret);
-        piece->setPicture(picture);
-        if (mode_ == Mode::ClickableCells && cellSelected(string, fret) != wasSelected) {
-            QAccessibleEvent event(piece, wasSelected ? QAccessible::SelectionRemove
-                                                      : QAccessible::SelectionAdd);
-            QAccessible::updateAccessibility(&event);
-        }
+    FretPiece* cell = piece(string, fret);
+    if (!cell || cell->picture() == picture)
+        return;
+    const bool wasSelected = cellSelected(string, fret);
+    cell->setPicture(picture);
+    if (mode_ == Mode::ClickableCells && cellSelected(string, fret) != wasSelected) {
+        QAccessibleEvent event(cell, wasSelected ? QAccessible::SelectionRemove
+                                                 : QAccessible::SelectionAdd);
+        QAccessible::updateAccessibility(&event);
     }
-}
-
-bool FretboardView::cellMarked(int string, int fret) const
-{
-    const FretPiece* piece = cell(string, fret);
-    return piece && piece->marked();
-}
-
-void FretboardView::setCellMarked(int string, int fret, bool marked)
-{
-    if (FretPiece* piece = cell(string, fret))
-        piece->setMarked(marked);
 }
 
 QWidget* FretboardView::cellWidget(int string, int fret) const
 {
-    return cell(string, fret);
+    return piece(string, fret);
 }
 
 bool FretboardView::cellSelected(int string, int fret) const
 {
-    const FretPiece* piece = cell(string, fret);
-    return piece && piece->picture().cacheKey() != plainCell_.cacheKey();
+    return piece(string, fret) && cell(string, fret) != Picture::PlainCell;
 }
 
-void FretboardView::setOpenPicture(int string, const QPixmap& picture)
-{
-    if (FretPiece* piece = open(string))
-        piece->setPicture(picture);
-}
-
-bool FretboardView::openMarked(int string) const
+Picture FretboardView::openString(int string) const
 {
     const FretPiece* piece = open(string);
-    return piece && piece->marked();
+    return piece ? piece->picture() : Picture::OpenString;
 }
 
-void FretboardView::setOpenMarked(int string, bool marked)
+void FretboardView::setOpenString(int string, Picture picture)
 {
-    if (FretPiece* piece = open(string))
-        piece->setMarked(marked);
+    FretPiece* piece = open(string);
+    if (piece && piece->picture() != picture)
+        piece->setPicture(picture);
 }
 
 void FretboardView::keyPressEvent(QKeyEvent* event)
@@ -265,7 +241,7 @@ void FretboardView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Space:
         look::noteKeyboardUse(this);
         if (!event->isAutoRepeat()) {
-            cell(focus_)->click();
+            piece(focus_)->click();
             emit cellPlayed(focus_.string, focus_.fret);
         }
         return;
@@ -274,7 +250,7 @@ void FretboardView::keyPressEvent(QKeyEvent* event)
         return;
     }
     look::noteKeyboardUse(this);
-    if (cell(to)) { // the focus cell stops at the edges
+    if (piece(to)) { // the focus cell stops at the edges
         setFocusCell(to);
         reportFocusCell();
     }
@@ -294,14 +270,14 @@ void FretboardView::focusInEvent(QFocusEvent* event)
 
 void FretboardView::setFocusCell(CellAddress at)
 {
-    cell(focus_)->setFocusCell(false);
+    piece(focus_)->setFocusCell(false);
     focus_ = at;
-    cell(focus_)->setFocusCell(true);
+    piece(focus_)->setFocusCell(true);
 }
 
 QWidget* FretboardView::focusedCell() const
 {
-    return hasFocus() ? cell(focus_) : nullptr;
+    return hasFocus() ? piece(focus_) : nullptr;
 }
 
 // Tells assistive technology which cell has the focus while the board has it.

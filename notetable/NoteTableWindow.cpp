@@ -64,11 +64,7 @@ QLabel* picture(const char* name, QRect geometry, Picture shown, QWidget* parent
 } // namespace
 
 NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
-    : QWidget(parent), desktop_(desktop), plainCell_(loadPicture(Picture::PlainCell)),
-      clickedCell_(loadPicture(Picture::ClickedCell)),
-      matchingCell_(loadPicture(Picture::MatchingCell)), sharpOn_(loadPicture(Picture::SharpOn)),
-      flatOn_(loadPicture(Picture::FlatOn)), sharpOff_(loadPicture(Picture::SharpOff)),
-      flatOff_(loadPicture(Picture::FlatOff))
+    : QWidget(parent), desktop_(desktop)
 {
     setObjectName(QStringLiteral("frmNoteTable"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -131,15 +127,15 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
     fretboard_->setFocus();
 
     showNamingToggles();
-    fretboard_->buildFretboard(plainCell_);
+    fretboard_->buildFretboard();
     // The head and its sign wait below the staff's visible part until a note
     // is chosen; showNote is not called before the first selection.
 }
 
 void NoteTableWindow::showNamingToggles()
 {
-    sharpToggle_->setPixmap(note_.flatNaming() ? sharpOff_ : sharpOn_);
-    flatToggle_->setPixmap(note_.flatNaming() ? flatOn_ : flatOff_);
+    sharpToggle_->setPixmap(loadPicture(note_.flatNaming() ? Picture::SharpOff : Picture::SharpOn));
+    flatToggle_->setPixmap(loadPicture(note_.flatNaming() ? Picture::FlatOn : Picture::FlatOff));
     sharpToggle_->setChecked(!note_.flatNaming());
     flatToggle_->setChecked(note_.flatNaming());
 }
@@ -148,7 +144,7 @@ void NoteTableWindow::selectCell(int string, int fret)
 {
     note_.selectFromTag(notes::cellTag(string, fret));
     showNote();
-    fretboard_->setCellPicture(string, fret, clickedCell_);
+    fretboard_->setCell(string, fret, Picture::ClickedCell);
 }
 
 void NoteTableWindow::selectStaffPosition(int staffPosition)
@@ -211,20 +207,16 @@ void NoteTableWindow::makeFlat()
     showNote();
 }
 
-// Names the current note, marks every cell that sounds it, gives the plain
-// picture back to the cells marked before, and draws the note on the staff.
+// Names the current note, marks every cell that sounds it and no other, and
+// draws the note on the staff.
 void NoteTableWindow::showNote()
 {
     noteName_->setText(note_.name());
     const notes::TagKey key = note_.key();
     for (int fret = notes::LowestFret; fret <= notes::HighestFret; ++fret) {
         for (int string = 1; string <= guitar::StringCount; ++string) {
-            if (notes::tagKeyOf(notes::cellTag(string, fret)) == key) {
-                fretboard_->setCellPicture(string, fret, matchingCell_);
-                fretboard_->setCellMarked(string, fret, true);
-            } else if (fretboard_->cellMarked(string, fret)) {
-                fretboard_->setCellPicture(string, fret, plainCell_);
-            }
+            const bool sounds = notes::tagKeyOf(notes::cellTag(string, fret)) == key;
+            fretboard_->setCell(string, fret, sounds ? Picture::MatchingCell : Picture::PlainCell);
         }
     }
     staff_->showNote(note_.staffPosition(), note_.sign(), note_.name());

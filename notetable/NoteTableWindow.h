@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 
 #include "CurrentNote.h"
@@ -43,16 +42,6 @@ private:
 
     platform::Desktop& desktop_;
     CurrentNote note_;
-
-    // Pictures loaded once per opening and shared by every element showing
-    // them.
-    QPixmap plainCell_;
-    QPixmap clickedCell_;
-    QPixmap matchingCell_;
-    QPixmap sharpOn_;
-    QPixmap flatOn_;
-    QPixmap sharpOff_;
-    QPixmap flatOff_;
 
     FretboardView* fretboard_ = nullptr;
     QLabel* noteName_ = nullptr;
