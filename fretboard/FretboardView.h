@@ -1,7 +1,6 @@
 #pragma once
 
 #include "GuitarStrings.h"
-
 #include "PictureNames.h"
 
 #include <QWidget>
