@@ -62,8 +62,11 @@ for size in 16 24 32 48 64 128 256; do
     expect_eq "the $size pixel icon is $size pixels square" "$(identify -format %wx%h "$file")" \
         "${size}x$size"
 done
-cmp -s "$icons/16x16/apps/$icon.png" "$(picture_file WindowIcon)" ||
-    fail "the 16 pixel icon is not the window icon picture"
+# Compared pixel by pixel, with room for the last bit of an edge's colour:
+# Qt's raster engine may blend a shade differently on another processor.
+differing="$(compare -metric AE -fuzz 1% "$icons/16x16/apps/$icon.png" \
+    "$(picture_file WindowIcon)" null: 2>&1)" || true
+[[ "$differing" == 0 ]] || fail "the 16 pixel icon is not the window icon picture ($differing pixels)"
 pass "the 16 pixel icon is the window icon picture"
 [[ "$(head -c 200 "$icons/scalable/apps/$icon.svg")" == *"<svg"* ]] || fail "no scalable icon"
 pass "the scalable icon is an SVG picture"
