@@ -30,8 +30,14 @@ xd_load_layout "$BIN" || exit 1
 WINDOW_TIMEOUT=20
 CHANGE_TIMEOUT=10
 
+# A script that records sound keeps its recorder's id here while it runs.
+RECORDER_PID=""
+
 e2e_finish() {
     local status=$?
+    if [[ -n "$RECORDER_PID" ]]; then
+        kill "$RECORDER_PID" 2>/dev/null || true
+    fi
     xd_stop
     rm -rf "$WORK"
     if ((status == 0)); then

@@ -23,16 +23,6 @@ BEAT_MS=500    # 120 beats a minute
 HEARD_BY_MS=2000
 LISTEN_MS=3000 # long enough for several beats after the first
 
-RECORDER_PID=""
-stop_recorder() {
-    local status=$?
-    set +e
-    [[ -n "$RECORDER_PID" ]] && kill "$RECORDER_PID" 2>/dev/null
-    (exit "$status")
-    e2e_finish
-}
-trap stop_recorder EXIT
-
 recorded_ms() {
     echo $(($(stat -c %s "$1" 2>/dev/null || echo 0) / 8 * 1000 / 48000))
 }
