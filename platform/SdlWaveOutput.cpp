@@ -24,11 +24,12 @@ constexpr int OutputChannels = 2;
 // buffers took some 65 ms, too long for a note that answers a key. 512-frame
 // buffers now and then ran dry with every core busy.
 constexpr Uint16 NoteBufferFrames = 1024;
-// 4096 frames, about 85 ms: 1024-frame buffers ran dry while builds ran and
-// each time put a beat late by some 60 ms. A beat is placed by frame count, so
-// the length of the buffer delays all beats alike (and the first one after
-// Start a little) but never moves one beat against another.
-constexpr Uint16 ClickBufferFrames = 4096;
+// 8192 frames, about 170 ms: 1024-frame buffers ran dry while builds ran and
+// each time put a beat late by some 60 ms, 4096-frame ones once in two
+// minutes by 38 ms. A beat is placed by frame count, so the length of the
+// buffer delays all beats alike (and the first one after Start a little) but
+// never moves one beat against another.
+constexpr Uint16 ClickBufferFrames = 8192;
 // Each of two streams peaks here, so that their sum never clips at the sink.
 constexpr float TwoStreamCeiling = 0.5f;
 // A click longer than the slowest beat (one minute) is cut there: it would be
