@@ -1,5 +1,6 @@
 #include "MetronomeWindow.h"
 
+#include "Accessibility.h"
 #include "ActionLabel.h"
 #include "Desktop.h"
 #include "Look.h"
@@ -44,6 +45,7 @@ QLabel* makePicture(QWidget* parent, const char* name, Picture picture, QPoint t
     label->setObjectName(QString::fromLatin1(name));
     label->setPixmap(pixmap);
     label->setGeometry(QRect(topLeft, pixmap.size()));
+    look::hideFromAssistiveTechnology(label);
     return label;
 }
 
@@ -157,9 +159,11 @@ void MetronomeWindow::createSoundControls()
     // A click opens the menu at the pointer; Return, Space or the menu key open
     // it below the name.
     connect(soundName_, &ActionLabel::clicked, this, [this, menu] {
-        menu->popup(soundName_->hasFocus() && !soundName_->underMouse()
-                        ? soundName_->mapToGlobal(soundName_->rect().bottomLeft())
-                        : QCursor::pos());
+        const bool fromKeyboard = soundName_->hasFocus() && !soundName_->underMouse();
+        look::popUpMenu(menu,
+                        fromKeyboard ? soundName_->mapToGlobal(soundName_->rect().bottomLeft())
+                                     : QCursor::pos(),
+                        chosenSound_, fromKeyboard);
     });
 
     chosenSound_ = sounds->actions().first();
@@ -229,6 +233,7 @@ void MetronomeWindow::checkSound(bool played)
     if (played || desktop_.waveOutput().deviceCount() <= 0)
         return;
     showSoundName(ErrorCaption);
+    look::announceAlert(this, ErrorCaption);
     setRunning(false);
 }
 

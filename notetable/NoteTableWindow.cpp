@@ -1,5 +1,6 @@
 #include "NoteTableWindow.h"
 
+#include "Accessibility.h"
 #include "ActionLabel.h"
 #include "CellTags.h"
 #include "Desktop.h"
@@ -13,6 +14,7 @@
 #include "StaffGeometry.h"
 #include "StaffView.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -57,6 +59,7 @@ QLabel* picture(const char* name, QRect geometry, Picture shown, QWidget* parent
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setPixmap(loadPicture(shown));
+    look::hideFromAssistiveTechnology(label);
     return label;
 }
 
@@ -89,6 +92,8 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
     noteName_->setFont(look::comicFont(9.75, false, true));
     noteName_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     look::setTextColour(noteName_, palette::Ink);
+    // Read as the staff's value.
+    look::hideFromAssistiveTechnology(noteName_);
 
     // The flat toggle lies above the sharp toggle where they overlap.
     sharpToggle_ = new NamingToggle("imgSharp", 3480, QStringLiteral("Sharp"), panel);
@@ -114,12 +119,21 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
         QAction* item = noteTypeMenu_->addAction(text);
         item->setObjectName(QLatin1String(name));
         connect(item, &QAction::triggered, this, slot);
+        return item;
     };
-    addItem("mnuComp", QStringLiteral("Normal"), &NoteTableWindow::makeNatural);
-    addItem("mnuSharp", QStringLiteral("Sharp (#)"), &NoteTableWindow::makeSharp);
-    addItem("mnuFlat", QStringLiteral("Flat (b)"), &NoteTableWindow::makeFlat);
-    connect(staff_, &StaffView::menuRequested, this,
-            [this](QPoint globalAt) { noteTypeMenu_->popup(globalAt); });
+    QAction* natural = addItem("mnuComp", QStringLiteral("Normal"), &NoteTableWindow::makeNatural);
+    QAction* sharp = addItem("mnuSharp", QStringLiteral("Sharp (#)"), &NoteTableWindow::makeSharp);
+    QAction* flat = addItem("mnuFlat", QStringLiteral("Flat (b)"), &NoteTableWindow::makeFlat);
+    // From the keyboard the menu opens on the note's present sign; a right
+    // click, which holds a button down, opens it as before.
+    connect(staff_, &StaffView::menuRequested, this, [=, this](QPoint globalAt) {
+        const CurrentNote::Sign sign = note_.sign();
+        QAction* present = sign == CurrentNote::Sign::Sharp  ? sharp
+                           : sign == CurrentNote::Sign::Flat ? flat
+                                                             : natural;
+        look::popUpMenu(noteTypeMenu_, globalAt, present,
+                        QGuiApplication::mouseButtons() == Qt::NoButton);
+    });
 
     // Tab walks the window from top to bottom, left to right; the keyboard
     // starts on the fretboard.

@@ -1,5 +1,6 @@
 #include "AboutWindow.h"
 
+#include "Accessibility.h"
 #include "ActionLabel.h"
 #include "Desktop.h"
 #include "Look.h"
@@ -17,6 +18,15 @@ const QString EmailAddress = QStringLiteral("kordelix@example.org");
 const QString HomeHost = QStringLiteral("kordelix.example.org");
 const QString EmailTarget = QStringLiteral("mailto:") + EmailAddress;
 const QString HomeTarget = QStringLiteral("http://") + HomeHost + QStringLiteral("/kordelix.asp");
+
+// The texts drawn on the window, top to bottom.
+const QString ProgramText = QStringLiteral("Kordelix");
+const QString AuthorText = QStringLiteral("The Kordelix team, 2004");
+const QString SourceText = QStringLiteral("The source code is on the home page:");
+QString productText()
+{
+    return QString::fromLatin1(version::ProductName);
+}
 
 QPointF toTwips(QPointF pixels)
 {
@@ -55,13 +65,20 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     image1->setPixmap(loadPicture(Picture::RedGuitar));
     image1->setGeometry(look::twipsRect(360, 600, 480, 480));
     image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    look::hideFromAssistiveTechnology(image1);
+
+    // Assistive technology reads the window by a name of its own (the caption
+    // stays) and the texts drawn on it as its description.
+    setAccessibleName(QStringLiteral("About ") + ProgramText);
+    setAccessibleDescription(
+        QStringList{ProgramText, productText(), AuthorText, SourceText}.join(QStringLiteral(". ")));
 
     const QCursor hand = handCursor();
     auto* closeCross = new ActionLabel(QStringLiteral("x"), this);
     closeCross->setObjectName(QStringLiteral("lblX"));
     closeCross->setFont(look::sansSerifFont(12, true));
     closeCross->setToolTip(QStringLiteral("Close"));
-    closeCross->setAccessibleName(QStringLiteral("Close"));
+    closeCross->setAccessibleName(QStringLiteral("Close window"));
     closeCross->setGeometry(look::twipsRect(3675, 0, 255, 255));
     closeCross->setCursor(hand);
 
@@ -110,13 +127,13 @@ void AboutWindow::paintEvent(QPaintEvent*)
                          Qt::AlignLeft | Qt::AlignTop, text);
     };
     painter.drawPixmap(QRect(at(60, 60), look::twipsRect(0, 0, 240, 240).size()), programIcon_);
-    drawText(at(375, 60), QStringLiteral("Kordelix"));
-    drawText(at(1200, 480), QStringLiteral("- ") + QString::fromLatin1(version::ProductName));
-    drawText(at(1200, 750), QStringLiteral("- The Kordelix team, 2004"));
+    drawText(at(375, 60), ProgramText);
+    drawText(at(1200, 480), QStringLiteral("- ") + productText());
+    drawText(at(1200, 750), QStringLiteral("- ") + AuthorText);
     const QPoint lineFrom = at(240, 1395);
     const QPoint lineTo = at(3695, 1395);
     painter.drawLine(lineFrom, lineTo);
-    drawText(at(240, 1500), QStringLiteral("The source code is on the home page:"));
+    drawText(at(240, 1500), SourceText);
 }
 
 void AboutWindow::mousePressEvent(QMouseEvent* event)

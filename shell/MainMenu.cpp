@@ -1,6 +1,7 @@
 #include "MainMenu.h"
 
 #include "AboutWindow.h"
+#include "Accessibility.h"
 #include "ActionLabel.h"
 #include "ChordFinderWindow.h"
 #include "Look.h"
@@ -41,6 +42,7 @@ MainMenu::MainMenu(platform::Desktop& desktop, QWidget* parent) : QWidget(parent
     guitar->setObjectName(QStringLiteral("Image1"));
     guitar->setPixmap(guitar_);
     guitar->setGeometry(8, 8, 71, 214);
+    look::hideFromAssistiveTechnology(guitar);
 
     const auto addEntry = [this](const char* name, const QString& text, QPoint at, auto action) {
         auto* entry = ActionLabel::create(text, this, at);
