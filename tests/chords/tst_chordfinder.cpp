@@ -4,6 +4,7 @@
 #include "ChordLine.h"
 #include "ChordList.h"
 #include "ChordLists.h"
+#include "ChordSpeech.h"
 #include "FingeringBoard.h"
 #include "Look.h"
 #include "Palette.h"
@@ -112,6 +113,8 @@ private slots:
     void drawChord();
     void chordChart_data();
     void chordChart();
+    void spokenStrings_data();
+    void spokenStrings();
     void groupEntries();
     void steps_data();
     void steps();
@@ -245,6 +248,71 @@ void tst_ChordFinder::chordChart()
     for (auto fret = frets.rbegin(); fret != frets.rend(); ++fret)
         sounded += *fret < 0 ? QStringLiteral("x") : QString::number(*fret);
     QTEST(sounded.join(u' '), "sounded");
+}
+
+// Each string of a chord as a screen reader says it, low E first, with the
+// note it sounds; raised notes in the names of the chord's key.
+void tst_ChordFinder::spokenStrings_data()
+{
+    QTest::addColumn<ChordRecord>("chord");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QStringList>("strings");
+    const auto chord = [](const char* name, std::array<std::int16_t, 6> frets,
+                          const char* description, int from = 0, int to = 0, int fret = 0) {
+        ChordRecord c;
+        c.name = QString::fromLatin1(name);
+        c.frets = frets;
+        c.description = QString::fromLatin1(description);
+        c.barreFrom = std::int16_t(from);
+        c.barreTo = std::int16_t(to);
+        c.barreFret = std::int16_t(fret);
+        return c;
+    };
+    QTest::newRow("C") << chord("C", {0, 1, 0, 2, 3, -1}, "C major") << "C major: x 3 2 0 1 0"
+                       << QStringList{"low E string, muted",      "A string, fret 3, C 3",
+                                      "D string, fret 2, E 3",    "G string, open, G 3",
+                                      "B string, fret 1, C 4",    "high E string, open, E 4"};
+    QTest::newRow("F, barre") << chord("F", {1, 1, 2, 3, 3, 1}, "F major, barre", 1, 6, 1)
+                              << "F major, barre: 1 3 3 2 1 1"
+                              << QStringList{"low E string, fret 1, barre, F 2",
+                                             "A string, fret 3, C 3",
+                                             "D string, fret 3, F 3",
+                                             "G string, fret 2, A 3",
+                                             "B string, fret 1, barre, C 4",
+                                             "high E string, fret 1, barre, F 4"};
+    QTest::newRow("Eb: flats") << chord("Eb", {6, 8, 8, 8, 6, -1}, "Eb major, barre", 1, 5, 6)
+                               << "E flat major, barre: x 6 8 8 8 6"
+                               << QStringList{"low E string, muted",
+                                              "A string, fret 6, barre, E flat 3",
+                                              "D string, fret 8, B flat 3",
+                                              "G string, fret 8, E flat 4",
+                                              "B string, fret 8, G 4",
+                                              "high E string, fret 6, barre, B flat 4"};
+    QTest::newRow("Gm: flats") << chord("Gm", {3, 3, 3, 5, 5, 3}, "G minor, barre", 1, 6, 3)
+                               << "G minor, barre: 3 5 5 3 3 3"
+                               << QStringList{"low E string, fret 3, barre, G 2",
+                                              "A string, fret 5, D 3",
+                                              "D string, fret 5, G 3",
+                                              "G string, fret 3, barre, B flat 3",
+                                              "B string, fret 3, barre, D 4",
+                                              "high E string, fret 3, barre, G 4"};
+    QTest::newRow("D/F#: sharps") << chord("D/F#", {2, 3, 2, 0, -1, 2}, "") << "2 x 0 2 3 2"
+                                  << QStringList{"low E string, fret 2, F sharp 2",
+                                                 "A string, muted",
+                                                 "D string, open, D 3",
+                                                 "G string, fret 2, A 3",
+                                                 "B string, fret 3, D 4",
+                                                 "high E string, fret 2, F sharp 4"};
+}
+
+void tst_ChordFinder::spokenStrings()
+{
+    QFETCH(ChordRecord, chord);
+    QTEST(spokenChord(chord), "spoken");
+    QStringList strings;
+    for (int string = 6; string >= 1; --string)
+        strings += spokenString(chord, string);
+    QTEST(strings, "strings");
 }
 
 void tst_ChordFinder::groupEntries()
