@@ -296,6 +296,12 @@ void tst_ChordFinder::spokenStrings_data()
                                               "G string, fret 3, barre, B flat 3",
                                               "B string, fret 3, barre, D 4",
                                               "high E string, fret 3, barre, G 4"};
+    QTest::newRow("Bm/F#: low E outside the barre")
+        << chord("Bm/F#", {2, 3, 4, 4, 2, 2}, "B minor over F#", 1, 5, 2)
+        << "B minor over F sharp: 2 2 4 4 3 2"
+        << QStringList{"low E string, fret 2, F sharp 2",     "A string, fret 2, barre, B 2",
+                       "D string, fret 4, F sharp 3",         "G string, fret 4, B 3",
+                       "B string, fret 3, D 4",               "high E string, fret 2, barre, F sharp 4"};
     QTest::newRow("D/F#: sharps") << chord("D/F#", {2, 3, 2, 0, -1, 2}, "") << "2 x 0 2 3 2"
                                   << QStringList{"low E string, fret 2, F sharp 2",
                                                  "A string, muted",
