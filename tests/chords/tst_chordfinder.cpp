@@ -269,9 +269,9 @@ void tst_ChordFinder::spokenStrings_data()
         return c;
     };
     QTest::newRow("C") << chord("C", {0, 1, 0, 2, 3, -1}, "C major") << "C major: x 3 2 0 1 0"
-                       << QStringList{"low E string, muted",      "A string, fret 3, C 3",
-                                      "D string, fret 2, E 3",    "G string, open, G 3",
-                                      "B string, fret 1, C 4",    "high E string, open, E 4"};
+                       << QStringList{"low E string, muted",   "A string, fret 3, C 3",
+                                      "D string, fret 2, E 3", "G string, open, G 3",
+                                      "B string, fret 1, C 4", "high E string, open, E 4"};
     QTest::newRow("F, barre") << chord("F", {1, 1, 2, 3, 3, 1}, "F major, barre", 1, 6, 1)
                               << "F major, barre: 1 3 3 2 1 1"
                               << QStringList{"low E string, fret 1, barre, F 2",
@@ -299,9 +299,10 @@ void tst_ChordFinder::spokenStrings_data()
     QTest::newRow("Bm/F#: low E outside the barre")
         << chord("Bm/F#", {2, 3, 4, 4, 2, 2}, "B minor over F#", 1, 5, 2)
         << "B minor over F sharp: 2 2 4 4 3 2"
-        << QStringList{"low E string, fret 2, F sharp 2",     "A string, fret 2, barre, B 2",
-                       "D string, fret 4, F sharp 3",         "G string, fret 4, B 3",
-                       "B string, fret 3, D 4",               "high E string, fret 2, barre, F sharp 4"};
+        << QStringList{
+               "low E string, fret 2, F sharp 2", "A string, fret 2, barre, B 2",
+               "D string, fret 4, F sharp 3",     "G string, fret 4, B 3",
+               "B string, fret 3, D 4",           "high E string, fret 2, barre, F sharp 4"};
     QTest::newRow("D/F#: sharps") << chord("D/F#", {2, 3, 2, 0, -1, 2}, "") << "2 x 0 2 3 2"
                                   << QStringList{"low E string, fret 2, F sharp 2",
                                                  "A string, muted",

@@ -251,10 +251,9 @@ void tst_fretboard::libraryNamesSpoken()
 {
     QFile file(QCoreApplication::applicationDirPath() + QStringLiteral("/ChordData.txt"));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList words{"A",     "B",          "C",         "D",   "E",   "F",
-                            "G",     "sharp",      "flat",      "minor", "major",
-                            "diminished", "augmented", "sus", "add", "over",
-                            "Major", "Minor",      "Slash"};
+    const QStringList words{"A",     "B",    "C",     "D",     "E",          "F",         "G",
+                            "sharp", "flat", "minor", "major", "diminished", "augmented", "sus",
+                            "add",   "over", "Major", "Minor", "Slash"};
     int names = 0;
     for (const QByteArray& line : file.readAll().split('\n')) {
         if (!line.startsWith("!C") && !line.startsWith("!F"))

@@ -349,14 +349,28 @@ void tst_Metronome::beatsFollowTheWindow()
     QCOMPARE(desktop.output.beats.join(u"; "_s), beats);
 }
 
+// The alert a window shows assistive technology, or an empty string.
+QString shownAlert(QWidget* window)
+{
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(window);
+    for (int i = 0; i < shown->childCount(); ++i) {
+        QAccessibleInterface* child = shown->child(i);
+        if (child->role() == QAccessible::AlertMessage && !child->state().invisible)
+            return child->text(QAccessible::Name);
+    }
+    return {};
+}
+
 void tst_Metronome::missingRhythmStopsWithError()
 {
     auto* name = find<QLabel>("lblExp");
+    QCOMPARE(shownAlert(name->window()), QString());
     setTempoText(QStringLiteral("399"));
     toggleRunning();
     choose(QStringLiteral("mnuSound02"));
-    // The preview failed at once.
+    // The preview failed at once, which assistive technology hears as an alert.
     QCOMPARE(name->text(), "Error..!");
+    QCOMPARE(shownAlert(name->window()), "Error..!");
     QCOMPARE(state(), "stopped");
     QCOMPARE(checkedEntry(), "mnuSound02");
 
