@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -284,6 +285,15 @@ void tst_Metronome::screenReaderNames()
     QCOMPARE(sound->text(QAccessible::Name), QStringLiteral("Sound: Rhythm 01"));
     choose(QStringLiteral("mnuSound03"));
     QCOMPARE(sound->text(QAccessible::Name), QStringLiteral("Sound: Rhythm 03"));
+    // From the keyboard the sound menu opens on the sound in use.
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* soundName = find<QWidget>("lblExp");
+    soundName->setFocus();
+    QTest::keyClick(soundName, Qt::Key_Return);
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("mnuSound"));
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->activeAction(), window->findChild<QAction*>(QStringLiteral("mnuSound03")));
+    menu->close();
     QAccessibleInterface* startStop =
         QAccessible::queryAccessibleInterface(find<QWidget>("lblStartStop"));
     QVERIFY(startStop->state().checkable && !startStop->state().checked);
