@@ -17,8 +17,9 @@ namespace look {
 // Makes the accessible interface of a widget of exactly this class (matched by
 // its meta-object, so a subclass with a meta-object of its own is a class of
 // its own). The maker may return null to leave the widget to Qt. The first
-// maker installed for a class holds; a widget's interface is made once, so
-// install before the first widget of the class is shown.
+// maker installed for a class holds (QWidget, QDialog and QLabel are taken by
+// the containers that leave decorative pictures out); a widget's interface is
+// made once, so install before the first widget of the class is shown.
 using AccessibleMaker = QAccessibleInterface* (*)(QObject* widget);
 void installAccessible(const QMetaObject& type, AccessibleMaker make);
 
