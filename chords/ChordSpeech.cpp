@@ -2,6 +2,7 @@
 
 #include "CellTags.h"
 #include "ChordDisplay.h"
+#include "GuitarStrings.h"
 #include "SpokenNames.h"
 
 namespace {
@@ -37,7 +38,7 @@ QString spokenChord(const ChordRecord& chord)
 QString spokenString(const ChordRecord& chord, int string)
 {
     const QString name =
-        QLatin1String(notes::Strings[string - 1].spoken) + QStringLiteral(" string");
+        QLatin1String(guitar::Strings[string - 1].spoken) + QStringLiteral(" string");
     const int fret = soundingFrets(chord)[string - 1];
     if (fret < 0)
         return name + QStringLiteral(", muted");

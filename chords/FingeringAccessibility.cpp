@@ -1,9 +1,9 @@
 #include "FingeringAccessibility.h"
 
 #include "Accessibility.h"
-#include "CellTags.h"
 #include "ChordSpeech.h"
 #include "FingeringBoard.h"
+#include "GuitarStrings.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -15,7 +15,7 @@ namespace {
 // Items are listed low E first: item 0 is string 6.
 int stringOfItem(int index)
 {
-    return notes::StringCount - index;
+    return guitar::StringCount - index;
 }
 
 // One string of the board: an item with no widget of its own.
@@ -41,7 +41,7 @@ public:
             return {};
         if (const ChordRecord* chord = board_->shownChord())
             return spokenString(*chord, string_);
-        return QLatin1String(notes::Strings[string_ - 1].spoken) + QStringLiteral(" string");
+        return QLatin1String(guitar::Strings[string_ - 1].spoken) + QStringLiteral(" string");
     }
     void setText(QAccessible::Text, const QString&) override {}
 
@@ -87,7 +87,7 @@ public:
         }
     }
 
-    int childCount() const override { return notes::StringCount; }
+    int childCount() const override { return guitar::StringCount; }
 
     QAccessibleInterface* child(int index) const override
     {
@@ -121,13 +121,13 @@ public:
     QAccessibleInterface* focusChild() const override
     {
         const int string = board()->focusString();
-        return board()->hasFocus() && string != 0 ? child(notes::StringCount - string) : nullptr;
+        return board()->hasFocus() && string != 0 ? child(guitar::StringCount - string) : nullptr;
     }
 
 private:
     FingeringBoard* board() const { return static_cast<FingeringBoard*>(widget()); }
 
-    mutable std::array<QAccessible::Id, notes::StringCount> items_{};
+    mutable std::array<QAccessible::Id, guitar::StringCount> items_{};
 };
 
 } // namespace
@@ -140,6 +140,6 @@ void installFingeringAccessibility()
 void reportFocusString(FingeringBoard* board)
 {
     QAccessibleEvent event(board, QAccessible::Focus);
-    event.setChild(notes::StringCount - board->focusString());
+    event.setChild(guitar::StringCount - board->focusString());
     QAccessible::updateAccessibility(&event);
 }

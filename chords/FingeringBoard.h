@@ -2,9 +2,7 @@
 
 #include "ChordRecord.h"
 #include "FretboardView.h"
-#include "PictureNames.h"
 
-#include <array>
 #include <optional>
 
 // The chord finder's fretboard of frets 1 to 12, showing one chord. The
@@ -23,11 +21,8 @@ class FingeringBoard : public FretboardView
 public:
     explicit FingeringBoard(QWidget* window);
 
-    // Draws the chord over the previous one and describes it.
+    // Shows the chord in place of the previous one and describes it.
     void showChord(const ChordRecord& chord);
-
-    // A picture the chords are drawn with, loaded on first use.
-    const QPixmap& picture(Picture picture);
 
     // The chord shown, or null before the first.
     const ChordRecord* shownChord() const { return chord_ ? &*chord_ : nullptr; }
@@ -47,7 +42,6 @@ private:
     // other key.
     bool moveFocusString(int key);
 
-    std::array<QPixmap, std::size(PictureFiles)> pictures_;
     std::optional<ChordRecord> chord_;
     int focusString_ = 0;
 };

@@ -4,6 +4,7 @@
 #include "CellTags.h"
 #include "FretPiece.h"
 #include "FretboardView.h"
+#include "GuitarStrings.h"
 #include "SpokenNames.h"
 
 #include <QAccessibleWidget>
@@ -17,7 +18,7 @@ class AccessibleBoard : public QAccessibleWidget
 public:
     explicit AccessibleBoard(FretboardView* board) : QAccessibleWidget(board, QAccessible::List) {}
 
-    int childCount() const override { return notes::StringCount * frets(); }
+    int childCount() const override { return guitar::StringCount * frets(); }
 
     QAccessibleInterface* child(int index) const override
     {
@@ -37,10 +38,8 @@ public:
 
     QAccessibleInterface* focusChild() const override
     {
-        if (!board()->hasFocus())
-            return nullptr;
-        const FretboardView::CellAddress at = board()->focusCell();
-        return QAccessible::queryAccessibleInterface(board()->cellWidget(at.string, at.fret));
+        QWidget* focused = board()->focusedCell();
+        return focused ? QAccessible::queryAccessibleInterface(focused) : nullptr;
     }
 
 private:
@@ -57,7 +56,7 @@ public:
     {
         if (t == QAccessible::Name)
             return QStringLiteral("%1 string, fret %2")
-                .arg(QLatin1String(notes::Strings[cell()->string() - 1].spoken))
+                .arg(QLatin1String(guitar::Strings[cell()->string() - 1].spoken))
                 .arg(cell()->fret());
         if (t == QAccessible::Description)
             return notes::spokenCellNote(notes::cellTag(cell()->string(), cell()->fret()));
@@ -70,9 +69,7 @@ public:
         s.focusable = true;
         s.selectable = true;
         s.selected = board()->cellSelected(cell()->string(), cell()->fret());
-        s.focused =
-            board()->hasFocus() &&
-            board()->focusCell() == FretboardView::CellAddress{cell()->string(), cell()->fret()};
+        s.focused = board()->focusedCell() == cell();
         return s;
     }
 

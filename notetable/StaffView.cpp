@@ -30,9 +30,6 @@ QLabel* noteImage(const char* name, int left, QWidget* parent)
     return image;
 }
 
-// The highest staff position a press chooses.
-constexpr int HighestPosition = 26;
-
 // The staff as one picture whose value is the note shown: in words with the
 // octave of its sound ("G sharp 3") as its text value and its description
 // (assistive technology on the desktop reads no text value of its own), and
@@ -62,7 +59,7 @@ public:
 
     QVariant currentValue() const override { return staff()->spokenPosition(); }
     void setCurrentValue(const QVariant&) override {} // chosen by keys and clicks only
-    QVariant maximumValue() const override { return HighestPosition; }
+    QVariant maximumValue() const override { return staff::HighestPosition; }
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }
 
@@ -80,7 +77,7 @@ StaffView::StaffView(QWidget* parent)
     setObjectName(QStringLiteral("picStave"));
     setAccessibleName(QStringLiteral("Staff"));
     setFocusPolicy(Qt::TabFocus);
-    setGeometry(look::twipsRect(120, 360, 3630, 2250));
+    setGeometry(platform::TwipsRect(120, 360, 3630, 2250));
     setCursor(handCursor());
     setToolTip(QStringLiteral("Right click for note type"));
     head_ = noteImage("ImgNote", staff::HeadLeft, this);
@@ -126,7 +123,7 @@ void StaffView::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     if (event->button() == Qt::LeftButton)
-        emit positionPressed(event->position().y());
+        emit positionChosen(staff::positionAt(event->position().y()));
     else if (event->button() == Qt::RightButton)
         emit menuRequested(event->globalPosition().toPoint());
 }
@@ -147,7 +144,8 @@ void StaffView::keyPressEvent(QKeyEvent* event)
         // With no note yet the head stands above the staff, so either key
         // chooses the top position, as any press above the staff does.
         const int step = event->key() == Qt::Key_Up ? 1 : -1;
-        emit positionPressed(staff::centreOf(staffPosition_ + step));
+        emit positionChosen(
+            std::clamp(staffPosition_ + step, staff::LowestPosition, staff::HighestPosition));
     } else if (menuKey && !event->isAutoRepeat()) {
         look::noteKeyboardUse(this);
         // At the middle of the head, or at the staff's edge while the head
