@@ -10,9 +10,12 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -42,6 +45,10 @@ private slots:
     void reopensAtItsStartValues();
     void keyboard_data();
     void keyboard();
+    void whatOpensTheWindowsMenu_data();
+    void whatOpensTheWindowsMenu();
+    void tapTempo_data();
+    void tapTempo();
     void screenReaderNames();
     void beatsFollowTheWindow_data();
     void beatsFollowTheWindow();
@@ -61,6 +68,7 @@ private:
     void choose(const QString& entry) { window->findChild<QAction*>(entry)->trigger(); }
     QString checkedEntry();
     void onSlider(const QString& gestures);
+    void tap(const char* control, qint64 ms, bool autoRepeat = false);
 
     QTemporaryDir dir;
     QPointer<MetronomeWindow> window;
@@ -266,6 +274,147 @@ void tst_Metronome::keyboard()
         QCOMPARE(find<QTimer>("Timer1")->isActive(), running);
 }
 
+void tst_Metronome::whatOpensTheWindowsMenu_data()
+{
+    // A right click at a point of the window, or a key on a control; the
+    // menu that opens then.
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("background, top left") << "right 3,3"
+                                          << "mnuBeats";
+    QTest::newRow("background between the controls") << "right 120,70"
+                                                     << "mnuBeats";
+    QTest::newRow("the slider's pointer below the bar") << "right 98,50"
+                                                        << "mnuBeats";
+    QTest::newRow("the golden bar beside the name") << "right 10,110"
+                                                    << "mnuBeats";
+    QTest::newRow("slider") << "right 50,25"
+                            << "";
+    QTest::newRow("tempo box: its text menu") << "right 250,25"
+                                              << "";
+    QTest::newRow("the tempo box's frame") << "right 233,17"
+                                           << "";
+    QTest::newRow("Start/Stop") << "right 150,72"
+                                << "";
+    QTest::newRow("Close") << "right 250,72"
+                           << "";
+    QTest::newRow("sound name") << "right 50,100"
+                                << "";
+    QTest::newRow("Menu on the slider") << "Menu imgSlider"
+                                        << "mnuBeats";
+    QTest::newRow("Shift+F10 on Start/Stop") << "Shift+F10 lblStartStop"
+                                             << "mnuBeats";
+    QTest::newRow("Menu on Close") << "Menu lblClose"
+                                   << "mnuBeats";
+    QTest::newRow("Menu in the tempo box") << "Menu txtValue"
+                                           << "";
+    QTest::newRow("Shift+F10 in the tempo box") << "Shift+F10 txtValue"
+                                                << "";
+    QTest::newRow("Menu on the sound name") << "Menu lblExp"
+                                            << "mnuSound";
+    QTest::newRow("Shift+F10 on the sound name") << "Shift+F10 lblExp"
+                                                 << "mnuSound";
+}
+
+void tst_Metronome::whatOpensTheWindowsMenu()
+{
+    QFETCH(QString, gesture);
+    QFETCH(QString, menu);
+    const QString how = gesture.section(u' ', 0, 0);
+    const QString where = gesture.section(u' ', 1);
+    if (how == "right") {
+        // As the desktop sends it: to the control under the pointer, then to
+        // its parents while none takes it.
+        const QPoint at(where.section(u',', 0, 0).toInt(), where.section(u',', 1).toInt());
+        QWidget* under = window->childAt(at) ? window->childAt(at) : window.data();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, under->mapFrom(window, at),
+                                window->mapToGlobal(at));
+        QApplication::sendEvent(under, &event);
+    } else {
+        auto* control = find<QWidget>(where.toLatin1().constData());
+        control->setFocus();
+        QTest::keyClick(control, how == "Menu" ? Qt::Key_Menu : Qt::Key_F10,
+                        how == "Menu" ? Qt::NoModifier : Qt::ShiftModifier);
+    }
+    QStringList open;
+    for (const char* name : {"mnuBeats", "mnuSound"})
+        if (find<QMenu>(name)->isVisible())
+            open.append(QLatin1String(name));
+    while (QApplication::activePopupWidget())
+        QApplication::activePopupWidget()->close();
+    QCOMPARE(open.join(u' '), menu);
+}
+
+// A T key with the time the desktop gives it, on a control.
+void tst_Metronome::tap(const char* control, qint64 ms, bool autoRepeat)
+{
+    auto* widget = find<QWidget>(control);
+    widget->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_T, Qt::NoModifier, QStringLiteral("t"), autoRepeat);
+    press.setTimestamp(quint64(ms));
+    QApplication::sendEvent(widget, &press);
+}
+
+void tst_Metronome::tapTempo_data()
+{
+    // Taps at times in ms ("r": the key held, repeating) with the T key on a
+    // control or with the menu entry; the tempo box's text and the pointer's
+    // left edge then.
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("taps");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pointer");
+    QTest::newRow("T on the slider") << "imgSlider"
+                                     << "1000 1400"
+                                     << "150" << 119;
+    QTest::newRow("T on Start/Stop") << "lblStartStop"
+                                     << "1000 1400"
+                                     << "150" << 119;
+    QTest::newRow("T on the sound name") << "lblExp"
+                                         << "1000 1400"
+                                         << "150" << 119;
+    QTest::newRow("T in the tempo box is text") << "txtValue"
+                                                << "1000 1400"
+                                                << "120tt" << 89;
+    QTest::newRow("one tap") << "imgSlider"
+                             << "1000"
+                             << "120" << 89;
+    QTest::newRow("a held T taps once") << "imgSlider"
+                                        << "1000 r1400"
+                                        << "120" << 89;
+    QTest::newRow("slower than the slider") << "imgSlider"
+                                            << "0 1500 3000"
+                                            << "40" << 9;
+    QTest::newRow("the menu entry") << "mnuTapTempo"
+                                    << "1000 1600"
+                                    << "100" << 69;
+}
+
+void tst_Metronome::tapTempo()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, taps);
+    QFETCH(QString, text);
+    QFETCH(int, pointer);
+    for (QString ms : taps.split(u' ')) {
+        const bool repeat = ms.startsWith(u'r');
+        if (where != "mnuTapTempo") {
+            tap(where.toLatin1().constData(), ms.remove(u'r').toLongLong(), repeat);
+            continue;
+        }
+        // Chosen with Return in the open menu.
+        auto* menu = find<QMenu>("mnuBeats");
+        menu->popup(window->mapToGlobal(QPoint(3, 3)));
+        menu->setActiveAction(window->findChild<QAction*>(where));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        press.setTimestamp(ms.toULongLong());
+        QApplication::sendEvent(menu, &press);
+        QVERIFY(!menu->isVisible());
+    }
+    QCOMPARE(find<QLineEdit>("txtValue")->text(), text);
+    QCOMPARE(find<QLabel>("imgSliderCursor")->x(), pointer);
+}
+
 void tst_Metronome::screenReaderNames()
 {
     QAccessibleInterface* slider =
@@ -289,6 +438,20 @@ void tst_Metronome::screenReaderNames()
     QVERIFY(startStop->state().checkable && !startStop->state().checked);
     toggleRunning();
     QVERIFY(startStop->state().checked);
+
+    // The window tells its beats per bar; its menu names its entries.
+    QAccessibleInterface* metronome = QAccessible::queryAccessibleInterface(window);
+    QCOMPARE(metronome->text(QAccessible::Description), QStringLiteral("No accent"));
+    choose(QStringLiteral("mnuBeats04"));
+    QCOMPARE(metronome->text(QAccessible::Description), QStringLiteral("4 beats per bar"));
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(find<QMenu>("mnuBeats"));
+    QCOMPARE(menu->text(QAccessible::Name), QStringLiteral("Beats per bar"));
+    QStringList entries;
+    for (int i = 0; i < menu->childCount(); ++i) {
+        QAccessibleInterface* entry = menu->child(i);
+        entries.append(entry->text(QAccessible::Name) + (entry->state().checked ? "*" : ""));
+    }
+    QCOMPARE(entries.join(u','), QStringLiteral("No accent,2,3,4*,5,6,7,,Tap tempo"));
 }
 
 void tst_Metronome::reopensAtItsStartValues()
@@ -296,6 +459,7 @@ void tst_Metronome::reopensAtItsStartValues()
     setTempoText(QStringLiteral("77"));
     toggleRunning();
     choose(QStringLiteral("mnuSound03"));
+    choose(QStringLiteral("mnuBeats05"));
     window->close();
     QTRY_VERIFY(window.isNull());
     window = new MetronomeWindow(desktop);
@@ -306,24 +470,37 @@ void tst_Metronome::reopensAtItsStartValues()
     QCOMPARE(find<QLabel>("lblExp")->text(), "Rhythm 01");
     QCOMPARE(checkedEntry(), "mnuSound01");
     QCOMPARE(state(), "stopped");
+    QVERIFY(window->findChild<QAction*>(QStringLiteral("mnuBeats00"))->isChecked());
+    desktop.output.beats.clear();
+    toggleRunning();
+    QCOMPARE(desktop.output.beats.join(u"; "_s), "bar 0; start 500");
 }
 
 void tst_Metronome::beatsFollowTheWindow_data()
 {
     // What the user does ("start" and "stop" press "Start/Stop", "type" a
-    // tempo, "slider" gestures, "close" the window) and how the output's beats
-    // are started, changed and stopped; every change of tempo while running
-    // reaches the beats at once, whatever the timer does.
+    // tempo, "slider" gestures, "bar" chooses the beats per bar, "tap" presses
+    // T at a time in ms, "close" the window) and how the output's beats are
+    // counted in bars, started, changed and stopped; every change of tempo or
+    // count while running reaches the beats at once, whatever the timer does.
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QString>("beats");
-    QTest::newRow("started") << u"start"_s << u"start 500"_s;
-    QTest::newRow("typed while running") << u"start; type 150"_s << u"start 500; period 400"_s;
-    QTest::newRow("typed while stopped") << u"type 150; start"_s << u"start 400"_s;
-    QTest::newRow("stopped") << u"start; stop; type 150"_s << u"start 500; stop"_s;
+    QTest::newRow("started") << u"start"_s << u"bar 0; start 500"_s;
+    QTest::newRow("typed while running")
+        << u"start; type 150"_s << u"bar 0; start 500; period 400"_s;
+    QTest::newRow("typed while stopped") << u"type 150; start"_s << u"bar 0; start 400"_s;
+    QTest::newRow("stopped") << u"start; stop; type 150"_s << u"bar 0; start 500; stop"_s;
     QTest::newRow("slider dragged while running")
         << u"start; slider press 100; slider move 150; slider release 150"_s
-        << u"start 500; period 462; period 333"_s;
-    QTest::newRow("closed while running") << u"start; close"_s << u"start 500; stop"_s;
+        << u"bar 0; start 500; period 462; period 333"_s;
+    QTest::newRow("tapped while running")
+        << u"start; tap 1000; tap 1400"_s << u"bar 0; start 500; period 400"_s;
+    QTest::newRow("count chosen while stopped") << u"bar 4; start"_s << u"bar 4; start 500"_s;
+    QTest::newRow("count changed while running")
+        << u"start; bar 3; bar 0"_s << u"bar 0; start 500; bar 3; bar 0"_s;
+    QTest::newRow("started again with the count")
+        << u"bar 4; start; stop; start"_s << u"bar 4; start 500; stop; bar 4; start 500"_s;
+    QTest::newRow("closed while running") << u"start; close"_s << u"bar 0; start 500; stop"_s;
     QTest::newRow("closed while stopped") << u"close"_s << QString();
 }
 
@@ -341,6 +518,10 @@ void tst_Metronome::beatsFollowTheWindow()
             setTempoText(rest);
         else if (verb == "slider")
             onSlider(rest);
+        else if (verb == "bar")
+            choose(u"mnuBeats0"_s + rest);
+        else if (verb == "tap")
+            tap("imgSlider", rest.toLongLong());
         else if (verb == "close") {
             window->close();
             QTRY_VERIFY(window.isNull());
