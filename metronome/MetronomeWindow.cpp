@@ -189,6 +189,7 @@ void MetronomeWindow::createBarMenu()
     barMenu_ = new QMenu(this);
     barMenu_->setObjectName(QStringLiteral("mnuBeats"));
     barMenu_->setAccessibleName(QStringLiteral("Beats per bar"));
+    barMenu_->addSection(QStringLiteral("Beats per bar"));
     auto* counts = new QActionGroup(this);
     for (const int beats : BeatsPerBarChoices) {
         QAction* entry =

@@ -451,7 +451,7 @@ void tst_Metronome::screenReaderNames()
         QAccessibleInterface* entry = menu->child(i);
         entries.append(entry->text(QAccessible::Name) + (entry->state().checked ? "*" : ""));
     }
-    QCOMPARE(entries.join(u','), QStringLiteral("No accent,2,3,4*,5,6,7,,Tap tempo"));
+    QCOMPARE(entries.join(u','), QStringLiteral("Beats per bar,No accent,2,3,4*,5,6,7,,Tap tempo"));
 }
 
 void tst_Metronome::reopensAtItsStartValues()
