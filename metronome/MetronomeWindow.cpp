@@ -50,6 +50,13 @@ QLabel* makePicture(QWidget* parent, const char* name, Picture picture, QPoint t
     return label;
 }
 
+// The keys that open a context menu.
+bool opensMenu(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Menu ||
+           (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+}
+
 } // namespace
 
 MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
@@ -74,9 +81,8 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
     createBarMenu();
     // The window's menu opens on its background only: the controls keep the
     // right button to themselves, and the tempo box its own text menu.
-    for (QWidget* control : {static_cast<QWidget*>(slider_), tempoBox_->parentWidget(),
-                             static_cast<QWidget*>(startStop_), static_cast<QWidget*>(closeLabel),
-                             static_cast<QWidget*>(soundName_)})
+    for (QWidget* control : std::initializer_list<QWidget*>{slider_, tempoBox_->parentWidget(),
+                                                            startStop_, closeLabel, soundName_})
         control->setContextMenuPolicy(Qt::PreventContextMenu);
 
     // The keyboard: Tab walks slider, tempo box, "Start/Stop", "Close" and the
@@ -336,16 +342,6 @@ void MetronomeWindow::showSoundName(const QString& name)
     soundName_->setText(name);
     soundName_->setAccessibleName(QStringLiteral("Sound: ") + name);
 }
-
-namespace {
-
-bool opensMenu(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Menu ||
-           (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
-}
-
-} // namespace
 
 // The menu key or Shift+F10 on the sound name opens the sound menu, as Return
 // and Space do. A tap chosen in the window's menu counts from the key or click

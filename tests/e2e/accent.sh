@@ -22,16 +22,6 @@ BEATS_HEARD=16  # clicks to collect
 BEAT_SLACK_MS=1 # the sink mixes whole frames: every interval within this of BEAT_MS
 BRIGHTER=1.2    # an accented click's centroid is at least this much above a plain one's
 
-RECORDER_PID=""
-stop_recorder() {
-    local status=$?
-    set +e
-    [[ -n "$RECORDER_PID" ]] && kill "$RECORDER_PID" 2>/dev/null
-    (exit "$status")
-    e2e_finish
-}
-trap stop_recorder EXIT
-
 xd_start_pulse e2e "$WORK/pulse" "$WINDOW_TIMEOUT" || fail "the sound server did not start"
 start_kordelix
 metronome="$(open_tool Metronome lblMetronome 900 20)"
@@ -48,9 +38,7 @@ wait_for "a right click on the background opens the menu" $((menus_before + 1)) 
 xdotool key --delay 50 Down Down Down Down Return
 
 clicks="$WORK/clicks.raw"
-parecord --device=e2e.monitor --latency-msec=10 --format=float32le --channels=1 --rate=48000 \
-    --raw "$clicks" &
-RECORDER_PID=$!
+e2e_start_recorder e2e.monitor "$clicks"
 xd_click_control "$metronome" frmMetronome lblStartStop
 wait_for "\"Start/Stop\" turns green" on label_state "$metronome" frmMetronome lblStartStop
 deadline=$((SECONDS + CHANGE_TIMEOUT + BEATS_HEARD * BEAT_MS / 1000))
@@ -61,9 +49,7 @@ while :; do
     sleep 0.2
 done
 xd_click_control "$metronome" frmMetronome lblStartStop
-kill "$RECORDER_PID"
-wait "$RECORDER_PID" 2>/dev/null || true
-RECORDER_PID=""
+e2e_stop_recorder
 # The last click may have been cut off by the end of the recording.
 heard=("${heard[@]:0:BEATS_HEARD}")
 echo "# heard (start ms, spectral centroid Hz): ${heard[*]}"
