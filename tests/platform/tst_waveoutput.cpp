@@ -359,24 +359,22 @@ void tst_WaveOutput::firstBeatOfABarIsAFifthHigher_data()
     QTest::newRow("2 beats, on the open output") << 2 << true << "x.x.x.";
 }
 
-// Beats 100 ms apart of a 1000 Hz tone of 50 ms at 0.5: a plain beat is the
-// file's samples exactly; an accented one is 1500 Hz, a third shorter, with
-// the plain one's peak.
+// Beats 100 ms apart of a 1000 Hz tone of 50 ms at 0.5: a plain beat (".")
+// is the file's samples exactly; an accented one ("x") is 1500 Hz, a third
+// shorter, with the plain one's peak ("?": neither).
 void tst_WaveOutput::firstBeatOfABarIsAFifthHigher()
 {
     QFETCH(int, beatsPerBar);
     QFETCH(bool, open);
     QFETCH(QString, accents);
     useDiskDriver();
-    QByteArray samples;
-    std::vector<float> tone;
+    QByteArray samples(2 * 2400, Qt::Uninitialized);
+    std::vector<float> tone(2400);
     for (int i = 0; i < 2400; ++i) {
-        char sample[2];
         // Half a sample off the zero crossings, so that no sample is silent.
         const auto value = qint16(std::lround(16384 * std::sin(M_PI * (i + 0.5) / 24)));
-        qToLittleEndian(value, sample);
-        samples.append(sample, 2);
-        tone.push_back(value / 32768.0f);
+        qToLittleEndian(value, samples.data() + 2 * i);
+        tone[std::size_t(i)] = value / 32768.0f;
     }
     const QString path = dir.filePath(QStringLiteral("tone.wav"));
     QVERIFY(writeFile(path, waveFileAround(1, 16, 1, Rate, samples, quint32(samples.size()))));
@@ -385,39 +383,26 @@ void tst_WaveOutput::firstBeatOfABarIsAFifthHigher()
     output.setBeatsPerBar(beatsPerBar);
     output.startBeats(path, 100);
     QTRY_VERIFY(writtenBytes() > 7 * 4800 * 8);
-    output.stopBeats();
     const QVector<float> written = writtenSamples();
-    const qsizetype first =
-        std::find_if(written.begin(), written.end(), [](float s) { return s != 0; }) -
-        written.begin();
-    QVERIFY(first + 6 * 4800 * 2 <= written.size());
-    const float plainPeak = *std::max_element(tone.begin(), tone.end());
+    const auto first = std::find_if(written.begin(), written.end(), [](float s) { return s; });
+    QVERIFY(written.end() - first >= 6 * 4800 * 2);
+    const float peak = *std::max_element(tone.begin(), tone.end());
     QString heard;
     for (int beat = 0; beat < 6; ++beat) {
         std::vector<float> left;
-        for (qsizetype i = first + beat * 4800 * 2; i < first + (beat + 1) * 4800 * 2; i += 2) {
-            QCOMPARE(written[i], written[i + 1]);
-            left.push_back(written[i]);
-        }
-        const std::vector<float> plain(left.begin(), left.begin() + 2400);
-        if (plain == tone &&
-            std::all_of(left.begin() + 2400, left.end(), [](float s) { return s == 0; })) {
-            heard += u'.';
-            continue;
-        }
+        for (auto at = first + beat * 4800 * 2; at != first + (beat + 1) * 4800 * 2; at += 2)
+            left.push_back(*at);
         const auto loud = [](float s) { return std::abs(s) > 0.05f; };
         const auto sounding = std::find_if(left.rbegin(), left.rend(), loud).base() -
                               std::find_if(left.begin(), left.end(), loud);
-        const double pitch = measure::roughFundamental(left, Rate, 200, 1000, 500);
-        const float peak = measure::peak(left, Rate);
-        QVERIFY2(std::abs(sounding - 1600) < 10 && std::abs(pitch - 1500) < 5 &&
-                     std::abs(peak - plainPeak) < 1e-6f,
-                 qPrintable(QStringLiteral("beat %1: %2 frames, %3 Hz, peak %4")
-                                .arg(beat)
-                                .arg(sounding)
-                                .arg(pitch)
-                                .arg(peak)));
-        heard += u'x';
+        if (std::equal(tone.begin(), tone.end(), left.begin()) && sounding < 2400)
+            heard += u'.';
+        else if (std::abs(sounding - 1600) < 10 &&
+                 std::abs(measure::roughFundamental(left, Rate, 200, 1000, 500) - 1500) < 5 &&
+                 std::abs(measure::peak(left, Rate) - peak) < 1e-6f)
+            heard += u'x';
+        else
+            heard += u'?';
     }
     QCOMPARE(heard, accents);
 }
