@@ -1,7 +1,6 @@
 #include "Look.h"
 
 #include "Resources.h"
-#include "Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -54,12 +53,6 @@ void centreOnScreen(QWidget* window)
         return;
     const QRect area = screen->availableGeometry();
     window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    using platform::TwipsToPixels;
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 void closeOnEscape(QWidget* window)

@@ -14,7 +14,7 @@ namespace platform {
 struct WaveSamples
 {
     std::vector<float> samples;
-    std::shared_ptr<const WaveSamples> accented;
+    std::shared_ptr<const WaveSamples> accented = nullptr;
 };
 
 // Mixes the sounds into the output's buffers. Clicks (the beats and a sound

@@ -1,11 +1,18 @@
 #include "Resources.h"
 
 #include <QDirIterator>
+#include <QPixmapCache>
 #include <QString>
 
 QPixmap loadPicture(Picture picture)
 {
-    return QPixmap(QStringLiteral(":/pictures/") + QLatin1String(pictureFile(picture)));
+    const QString path = QStringLiteral(":/pictures/") + QLatin1String(pictureFile(picture));
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        pixmap.load(path);
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
 }
 
 QIcon programIcon()

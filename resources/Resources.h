@@ -6,7 +6,9 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The picture, loaded from the program's embedded resources.
+// The picture, loaded from the program's embedded resources once and then
+// taken from the one pixmap cache the whole program shares (copies share its
+// pixels).
 QPixmap loadPicture(Picture picture);
 
 // The window icon: the window icon picture at its 16 x 16 pixels, and the
