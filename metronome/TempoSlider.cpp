@@ -71,13 +71,14 @@ TempoSlider::TempoSlider(QPoint topLeft, QWidget* parent)
     Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("imgSlider"));
     setFocusPolicy(Qt::TabFocus);
-    setGeometry(QRect(topLeft, bar_.size()));
+    setGeometry(QRect(topLeft, bar_.deviceIndependentSize().toSize()));
     setCursor(handCursor());
 
     const QPixmap pointer = loadPicture(Picture::SliderPointer);
     pointer_->setObjectName(QStringLiteral("imgSliderCursor"));
     pointer_->setPixmap(pointer);
-    pointer_->setGeometry(QRect(QPoint(0, y() + PointerDrop), pointer.size()));
+    pointer_->setGeometry(
+        QRect(QPoint(0, y() + PointerDrop), pointer.deviceIndependentSize().toSize()));
     pointer_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

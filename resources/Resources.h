@@ -6,7 +6,8 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The picture, loaded from the program's embedded resources.
+// The picture, loaded from the program's embedded resources: on a screen
+// scaled above 1, its copy drawn at twice the size (at the same size on screen).
 QPixmap loadPicture(Picture picture);
 
 // The window icon: the window icon picture at its 16 x 16 pixels, and the
