@@ -20,7 +20,8 @@ void centre(QWidget* window, QSize size)
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    window->move(area.topLeft() +
+                 QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2));
 }
 
 // A window is placed before it is shown, when its frame is not known yet; once
