@@ -23,18 +23,18 @@ stop_weston() {
 }
 trap 'stop_weston; e2e_finish' EXIT
 
-# Starts weston at a scale in a window of the X screen and the program in it.
+# Starts weston with a backend at a scale, then the program in it:
+# start_on_weston BACKEND SCALE [WESTON_OPTION...]
 start_on_weston() {
-    local scale="$1" deadline=$((SECONDS + WINDOW_TIMEOUT))
-    SCALE="$scale"
+    local backend="$1" deadline=$((SECONDS + WINDOW_TIMEOUT))
+    SCALE="$2"
+    shift 2
     stop_weston
-    xd_stop_screen
-    xd_start_display || fail "no virtual screen"
     runtime="$(mktemp -d "$WORK/runtime-XXXXXX")"
     chmod 700 "$runtime"
-    XDG_RUNTIME_DIR="$runtime" weston --backend=x11-backend.so --use-pixman --no-config \
-        --idle-time=0 --socket=kordelix-test --scale="$scale" \
-        --width=$((1200 / scale)) --height=$((960 / scale)) >"$WORK/weston.log" 2>&1 &
+    XDG_RUNTIME_DIR="$runtime" weston --backend="$backend" --use-pixman --no-config \
+        --idle-time=0 --socket=kordelix-test --scale="$SCALE" \
+        --width=$((1200 / SCALE)) --height=$((960 / SCALE)) "$@" >"$WORK/weston.log" 2>&1 &
     WESTON_PID=$!
     until [[ -S "$runtime/kordelix-test" ]]; do
         ((SECONDS <= deadline)) && kill -0 "$WESTON_PID" 2>/dev/null ||
@@ -154,21 +154,7 @@ drag() {
 }
 
 # Headless, at scale 2: the main menu in weston's own screenshot.
-SCALE=2
-runtime="$(mktemp -d "$WORK/runtime-XXXXXX")"
-chmod 700 "$runtime"
-XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --use-pixman --no-config --debug \
-    --idle-time=0 --socket=kordelix-test --scale=2 --width=600 --height=480 \
-    >"$WORK/weston.log" 2>&1 &
-WESTON_PID=$!
-XD_RUNTIME_DIR="$(mktemp -d)"
-until [[ -S "$runtime/kordelix-test" ]]; do
-    kill -0 "$WESTON_PID" 2>/dev/null || fail "weston did not start: $(cat "$WORK/weston.log")"
-    sleep 0.05
-done
-XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=kordelix-test QT_QPA_PLATFORM=wayland \
-    SDL_AUDIODRIVER=dummy "$BIN/kordelix" >"$XD_RUNTIME_DIR/program.log" 2>&1 &
-XD_PROGRAM_PID=$!
+start_on_weston headless-backend.so 2 --debug
 mkdir "$WORK/headless"
 headless_menu() {
     rm -f "$WORK"/headless/*.png
@@ -186,7 +172,9 @@ wait_for "headless, the main menu opens at scale 2 with its large pictures" show
 stop_weston
 
 for scale in 1 2; do
-    start_on_weston "$scale"
+    xd_stop_screen
+    xd_start_display || fail "no virtual screen"
+    start_on_weston x11-backend.so "$scale"
     window_at "the main menu" layout/main-guitar.png 30 100 frmMain Image1
     mx=$WX my=$WY
 
