@@ -22,13 +22,13 @@ struct ColumnRange
 constexpr ColumnRange NumberColumns{4, 7};
 constexpr ColumnRange GroupColumns{9, 18};
 constexpr ColumnRange NameColumns{20, 29};
-constexpr std::array<ColumnRange, 6> FretColumns{
+constexpr guitar::PerString<ColumnRange> FretColumns{
     {{31, 32}, {34, 35}, {37, 38}, {40, 41}, {43, 44}, {46, 47}}};
 constexpr ColumnRange DescriptionColumns{49, 68};
 constexpr ColumnRange BarreFromColumns{70, 70};
 constexpr ColumnRange BarreToColumns{72, 72};
 constexpr ColumnRange BarreFretColumns{74, 75};
-constexpr std::array<ColumnRange, 6> ExtraColumns{
+constexpr guitar::PerString<ColumnRange> ExtraColumns{
     {{77, 78}, {80, 81}, {83, 84}, {86, 87}, {89, 90}, {92, 93}}};
 
 // The part of the range that exists in the line, possibly empty.

@@ -7,25 +7,9 @@
 
 namespace {
 
-constexpr int StringCount = 6;
-
 bool onBoard(int fret)
 {
-    return fret >= 1 && fret <= ChordBoard::LastFret;
-}
-
-void clearMarks(ChordBoard& board)
-{
-    for (int s = 1; s <= StringCount; ++s) {
-        if (board.isMarked(s, 0))
-            board.setCell(s, 0, Picture::OpenString, false);
-    }
-    for (int f = 1; f <= ChordBoard::LastFret; ++f) {
-        for (int s = 1; s <= StringCount; ++s) {
-            if (board.isMarked(s, f))
-                board.setCell(s, f, Picture::PlainCell, false);
-        }
-    }
+    return fret >= 1 && fret <= ChordBoardLastFret;
 }
 
 // The barre piece the chord puts on the string at its barre fret, if any. The
@@ -45,16 +29,6 @@ std::optional<Picture> barrePiece(const ChordRecord& chord, int string)
     return std::nullopt;
 }
 
-void drawBarre(const ChordRecord& chord, ChordBoard& board)
-{
-    if (!onBoard(chord.barreFret))
-        return;
-    for (int s = 1; s <= StringCount; ++s) {
-        if (const std::optional<Picture> piece = barrePiece(chord, s))
-            board.setCell(s, chord.barreFret, *piece, true);
-    }
-}
-
 // One string of the chart: what the board shows on it.
 QString stringChart(const ChordRecord& chord, int string)
 {
@@ -71,31 +45,40 @@ QString stringChart(const ChordRecord& chord, int string)
 
 } // namespace
 
-void drawChord(const ChordRecord& chord, ChordBoard& board)
+ChordPictures chordPictures(const ChordRecord& chord)
 {
-    clearMarks(board);
-    for (int s = 1; s <= StringCount; ++s) {
-        const int fret = chord.frets[s - 1];
-        if (onBoard(fret))
-            board.setCell(s, fret, Picture::PressedCell, true);
-        else if (fret == -1)
-            board.setCell(s, 0, Picture::MutedString, true);
+    ChordPictures shown;
+    for (auto& string : shown) {
+        string.fill(Picture::PlainCell);
+        string[0] = Picture::OpenString;
     }
-    drawBarre(chord, board);
+    for (int s = 1; s <= guitar::StringCount; ++s) {
+        auto& string = shown[std::size_t(s - 1)];
+        const int fret = chord.frets[std::size_t(s - 1)];
+        if (onBoard(fret))
+            string[std::size_t(fret)] = Picture::PressedCell;
+        else if (fret == -1)
+            string[0] = Picture::MutedString;
+        if (onBoard(chord.barreFret)) {
+            if (const std::optional<Picture> piece = barrePiece(chord, s))
+                string[std::size_t(chord.barreFret)] = *piece;
+        }
+    }
+    return shown;
 }
 
 QString chordChart(const ChordRecord& chord)
 {
     QStringList strings;
-    for (int s = StringCount; s >= 1; --s)
+    for (int s = guitar::StringCount; s >= 1; --s)
         strings += stringChart(chord, s);
     return strings.join(u' ');
 }
 
-std::array<int, 6> soundingFrets(const ChordRecord& chord)
+guitar::Frets soundingFrets(const ChordRecord& chord)
 {
-    std::array<int, 6> frets{};
-    for (int s = 1; s <= StringCount; ++s) {
+    guitar::Frets frets{};
+    for (int s = 1; s <= guitar::StringCount; ++s) {
         const int fret = chord.frets[s - 1];
         const bool barred = chord.barreFret > 0 && barrePiece(chord, s);
         frets[s - 1] = fret < 0 ? -1 : barred ? std::max(fret, int(chord.barreFret)) : fret;

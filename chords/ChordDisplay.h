@@ -5,30 +5,24 @@
 
 #include <array>
 
-// The cells a chord is drawn on: strings 1 (high E) to 6 (low E), frets 1 to
-// LastFret, and fret 0 standing for the open-string piece of the string.
-class ChordBoard
-{
-public:
-    static constexpr int LastFret = 12;
+// The last fret of the board a chord is drawn on; its first is 1.
+inline constexpr int ChordBoardLastFret = 12;
 
-    virtual ~ChordBoard() = default;
-    virtual bool isMarked(int string, int fret) const = 0;
-    virtual void setCell(int string, int fret, Picture picture, bool marked) = 0;
-};
+// What the board shows of a chord, string 1 (high E) first: for each string
+// the picture of its open-string piece (fret 0) and of its cells, frets 1 to
+// ChordBoardLastFret.
+using ChordPictures = guitar::PerString<std::array<Picture, ChordBoardLastFret + 1>>;
 
-// Removes the marks of the previous chord (only the cells marked now are
-// touched: a fret cell goes back to the plain cell, an open-string piece to
-// the unmarked piece) and marks the chord: the pressed-cell dot on every
-// pressed string, the muted-string cross on every string not played, then the
-// barre pieces, which replace dots on their cells. Frets and a barre fret
-// outside the board have no cell and are left out; the rest of the chord is
-// drawn.
-void drawChord(const ChordRecord& chord, ChordBoard& board);
+// The board showing the chord: the pressed-cell dot on every pressed string,
+// the muted-string cross on every string not played, and the barre pieces,
+// which replace dots on their cells; every other cell plain and every other
+// open-string piece the plain open string. Frets and a barre fret outside the
+// board have no cell and are left out; the rest of the chord is drawn.
+ChordPictures chordPictures(const ChordRecord& chord);
 
 // The chord as a chart reads it, strings from low E to high E separated by
 // spaces: the fret pressed on each string as the board shows it ("1" to
-// LastFret, a barre counting on the strings it covers where no higher fret is
+// ChordBoardLastFret, a barre counting on the strings it covers where no higher fret is
 // pressed), "0" for an open string, "x" for a string not played and "?" for a
 // string pressed beyond the board, where the board shows nothing.
 // C major reads "x 3 2 0 1 0".
@@ -38,4 +32,4 @@ QString chordChart(const ChordRecord& chord);
 // to 6: the fret pressed, raised to the barre's fret on the strings the board
 // draws the barre on; -1 for a string not played. Frets beyond the board sound
 // where the file puts them.
-std::array<int, 6> soundingFrets(const ChordRecord& chord);
+guitar::Frets soundingFrets(const ChordRecord& chord);

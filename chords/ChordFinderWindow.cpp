@@ -10,6 +10,7 @@
 #include "GuitarSound.h"
 #include "Look.h"
 #include "Palette.h"
+#include "Twips.h"
 
 #include <QLabel>
 
@@ -36,35 +37,35 @@ ChordFinderWindow::ChordFinderWindow(platform::Desktop& desktop, QWidget* parent
     setObjectName(QStringLiteral("frmChord"));
     setAttribute(Qt::WA_DeleteOnClose);
     look::setUpFramedWindow(this, QStringLiteral("Chord finder"),
-                            look::twipsRect(0, 0, 5955, 4440).size(), palette::Cream);
+                            platform::TwipsRect(0, 0, 5955, 4440).size(), palette::Cream);
     look::closeOnEscape(this);
 
     fretboard_ = new FingeringBoard(this);
     groupList_ = new ChordList(QStringLiteral("lstGroup"), QStringLiteral("Chord groups"),
-                               look::twipsRect(330, 2280, 2415, 1395), this);
+                               platform::TwipsRect(330, 2280, 2415, 1395), this);
     chordList_ = new ChordList(QStringLiteral("lstChord"), QStringLiteral("Chords"),
-                               look::twipsRect(2955, 2280, 2655, 1395), this);
+                               platform::TwipsRect(2955, 2280, 2655, 1395), this);
 
     descriptionLabel_ = new QLabel(this);
     descriptionLabel_->setObjectName(QStringLiteral("lblDesc"));
     descriptionLabel_->setAttribute(Qt::WA_TranslucentBackground);
-    descriptionLabel_->setGeometry(look::twipsRect(240, 3945, 2775, 255));
+    descriptionLabel_->setGeometry(platform::TwipsRect(240, 3945, 2775, 255));
 
     // Part of the layout, with nothing behind it yet: never shown.
     auto* chordEditorLabel = new QLabel(QStringLiteral("Chord editor "), this);
     chordEditorLabel->setObjectName(QStringLiteral("lblChordEditor"));
     chordEditorLabel->setFont(look::comicFont(12, true));
     look::setTextColour(chordEditorLabel, palette::Action);
-    chordEditorLabel->move(look::twipsRect(1080, 3840, 0, 0).topLeft());
+    chordEditorLabel->move(platform::TwipsRect(1080, 3840, 0, 0).topLeft());
     chordEditorLabel->adjustSize();
     chordEditorLabel->hide();
 
     favoritesLabel_ = ActionLabel::create(QStringLiteral("Favorites"), this,
-                                          look::twipsRect(3600, 3840, 0, 0).topLeft(), 12,
+                                          platform::TwipsRect(3600, 3840, 0, 0).topLeft(), 12,
                                           ActionLabel::Role::Toggle);
     favoritesLabel_->setObjectName(QStringLiteral("lblFavorites"));
     auto* closeLabel = ActionLabel::create(QStringLiteral("Close"), this,
-                                           look::twipsRect(5040, 3840, 0, 0).topLeft());
+                                           platform::TwipsRect(5040, 3840, 0, 0).topLeft());
     closeLabel->setObjectName(QStringLiteral("lblClose"));
     // The window opens with the keyboard in the chord list; Tab goes on to the
     // board, the groups and the actions.

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "GuitarStrings.h"
+
 #include <QString>
 
-#include <array>
 #include <cstdint>
 
 // One chord of the chord library. Strings are numbered 1 (high E) to 6 (low E),
@@ -13,9 +14,9 @@ struct ChordRecord
     QString group;
     QString name;
     // -1 = string not played, 0 = open string, 1 to 12 = pressed at that fret.
-    std::array<std::int16_t, 6> frets{};
+    guitar::PerString<std::int16_t> frets{};
     // Further per-string numbers, carried along unread.
-    std::array<std::int16_t, 6> extras{};
+    guitar::PerString<std::int16_t> extras{};
     QString description;
     // Strings covered by the barre, first and last.
     std::int16_t barreFrom = 0;

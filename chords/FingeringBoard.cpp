@@ -3,7 +3,6 @@
 #include "ChordDisplay.h"
 #include "KeyboardFocus.h"
 #include "Palette.h"
-#include "Resources.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -34,42 +33,16 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
-// The board as seen by the chord drawing.
-class FretboardMarks : public ChordBoard
-{
-public:
-    explicit FretboardMarks(FingeringBoard& view) : view_(view) {}
-
-    bool isMarked(int string, int fret) const override
-    {
-        return fret == 0 ? view_.openMarked(string) : view_.cellMarked(string, fret);
-    }
-
-    void setCell(int string, int fret, Picture picture, bool marked) override
-    {
-        if (fret == 0) {
-            view_.setOpenPicture(string, view_.picture(picture));
-            view_.setOpenMarked(string, marked);
-        } else {
-            view_.setCellPicture(string, fret, view_.picture(picture));
-            view_.setCellMarked(string, fret, marked);
-        }
-    }
-
-private:
-    FingeringBoard& view_;
-};
-
 } // namespace
 
 FingeringBoard::FingeringBoard(QWidget* window)
-    : FretboardView(window, 1, ChordBoard::LastFret, FretboardView::Mode::DisplayOnly)
+    : FretboardView(window, 1, ChordBoardLastFret, FretboardView::Mode::DisplayOnly)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
     Q_UNUSED(factoryInstalled);
     setAccessibleName(QStringLiteral("Fingering"));
     setFocusPolicy(Qt::TabFocus);
-    buildFretboard(picture(Picture::PlainCell));
+    buildFretboard();
     // The view covers the board from the window's origin; it grows to the
     // right and below to hold the focus mark.
     resize(size() + QSize(MarkMargin, MarkMargin));
@@ -90,18 +63,15 @@ void FingeringBoard::keyPressEvent(QKeyEvent* event)
     }
 }
 
-const QPixmap& FingeringBoard::picture(Picture picture)
-{
-    QPixmap& held = pictures_[std::size_t(picture)];
-    if (held.isNull())
-        held = loadPicture(picture);
-    return held;
-}
-
 void FingeringBoard::showChord(const ChordRecord& chord)
 {
-    FretboardMarks marks(*this);
-    drawChord(chord, marks);
+    const ChordPictures shown = chordPictures(chord);
+    for (int s = 1; s <= guitar::StringCount; ++s) {
+        const auto& string = shown[std::size_t(s - 1)];
+        setOpenString(s, string[0]);
+        for (int f = 1; f <= ChordBoardLastFret; ++f)
+            setCell(s, f, string[std::size_t(f)]);
+    }
     setAccessibleDescription(chordChart(chord));
 }
 

@@ -1,9 +1,6 @@
 #pragma once
 
 #include "FretboardView.h"
-#include "PictureNames.h"
-
-#include <array>
 
 struct ChordRecord;
 
@@ -20,11 +17,8 @@ class FingeringBoard : public FretboardView
 public:
     explicit FingeringBoard(QWidget* window);
 
-    // Draws the chord over the previous one and describes it.
+    // Shows the chord in place of the previous one and describes it.
     void showChord(const ChordRecord& chord);
-
-    // A picture the chords are drawn with, loaded on first use.
-    const QPixmap& picture(Picture picture);
 
 signals:
     void strumRequested();
@@ -32,7 +26,4 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    std::array<QPixmap, std::size(PictureFiles)> pictures_;
 };

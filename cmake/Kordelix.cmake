@@ -15,11 +15,14 @@ set(KORDELIX_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
 file(MAKE_DIRECTORY ${KORDELIX_TEST_RUNTIME_DIR})
 file(CHMOD ${KORDELIX_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
-# kordelix_add_qtest(NAME name SOURCES ... LIBRARIES ... [LABELS ...] [TIMEOUT s])
+# kordelix_add_qtest(NAME name SOURCES ... LIBRARIES ... LABELS ... [TIMEOUT s])
 # A Qt Test program run by ctest on Qt's offscreen platform with SDL's dummy
 # audio driver, so that no display or sound device is needed.
 function(kordelix_add_qtest)
     cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBRARIES;LABELS;ENVIRONMENT" ${ARGN})
+    if(NOT T_LABELS)
+        message(FATAL_ERROR "test ${T_NAME} has no label")
+    endif()
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE Qt6::Test ${T_LIBRARIES})
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})

@@ -1,5 +1,7 @@
 #include "CellTags.h"
 
+#include "GuitarStrings.h"
+
 #include <array>
 
 namespace notes {
@@ -8,7 +10,7 @@ namespace {
 
 // One row per fret, columns high E, B, G, D, A, low E. The blank accidental is
 // a real blank between the commas.
-constexpr std::array<std::array<const char*, StringCount>, HighestFret + 1> Tags{{
+constexpr std::array<guitar::PerString<const char*>, HighestFret + 1> Tags{{
     {"15, ,E", "12, ,B", "10, ,G", "07, ,D", "04, ,A", "01, ,E"}, // 0
     {"16, ,F", "13, ,C", "10,#,G", "07,#,D", "04,#,A", "02, ,F"}, // 1
     {"16,#,F", "13,#,C", "11, ,A", "08, ,E", "05, ,B", "02,#,F"}, // 2
@@ -35,7 +37,7 @@ constexpr std::array<std::array<const char*, StringCount>, HighestFret + 1> Tags
 
 QString cellTag(int string, int fret)
 {
-    if (string < 1 || string > StringCount || fret < LowestFret || fret > HighestFret)
+    if (string < 1 || string > guitar::StringCount || fret < LowestFret || fret > HighestFret)
         return {};
     return QString::fromLatin1(Tags[fret][string - 1]);
 }

@@ -2,6 +2,7 @@
 
 #include "KeyboardFocus.h"
 #include "Palette.h"
+#include "Resources.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,10 +12,10 @@ FretPiece::FretPiece(const QString& name, QWidget* parent) : QWidget(parent)
     setObjectName(name);
 }
 
-void FretPiece::setPicture(const QPixmap& picture)
+void FretPiece::setPicture(Picture picture)
 {
     picture_ = picture;
-    resize(picture.deviceIndependentSize().toSize());
+    resize(loadPicture(picture).deviceIndependentSize().toSize());
     update();
 }
 
@@ -26,8 +27,8 @@ void FretPiece::setCellAddress(int string, int fret)
 
 void FretPiece::click()
 {
-    if (clickHandler_)
-        clickHandler_();
+    if (clickable_)
+        emit clicked();
 }
 
 void FretPiece::setFocusCell(bool focusCell)
@@ -39,15 +40,14 @@ void FretPiece::setFocusCell(bool focusCell)
 void FretPiece::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (!picture_.isNull())
-        painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, 0, loadPicture(picture_));
     if (focusCell_ && look::showsFocusMark(parentWidget()))
         look::drawFocusMark(painter, rect(), QColor::fromRgb(palette::Action));
 }
 
 void FretPiece::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = clickable() && event->button() == Qt::LeftButton;
+    pressed_ = clickable_ && event->button() == Qt::LeftButton;
     doublePressed_ = false;
     event->accept();
 }

@@ -1,40 +1,38 @@
 #pragma once
 
-#include <QPixmap>
+#include "PictureNames.h"
+
 #include <QWidget>
 
-#include <functional>
-
-// One picture of a fretboard, shown at its natural size, and whether a window
-// has marked it. A piece with a click handler reports a left press followed by
-// a release over it, and a double-click as a second click followed by
-// doubleClicked(). A fret cell knows its string and fret, and draws the
-// focus mark while it is its board's focus cell and the board shows the mark.
+// One picture of a fretboard, shown at its natural size. The piece knows which
+// picture it shows and paints it from the program's shared pictures. A
+// clickable piece reports a left press followed by a release over it as
+// clicked(), and a double-click as a second clicked() followed by
+// doubleClicked(). A fret cell knows its string and fret, and draws the focus
+// mark while it is its board's focus cell and the board shows the mark.
 class FretPiece : public QWidget
 {
     Q_OBJECT
 public:
     FretPiece(const QString& name, QWidget* parent);
 
-    const QPixmap& picture() const { return picture_; }
-    void setPicture(const QPixmap& picture);
-
-    bool marked() const { return marked_; }
-    void setMarked(bool marked) { marked_ = marked; }
+    Picture picture() const { return picture_; }
+    void setPicture(Picture picture);
 
     // String 1 to 6 and fret of a fret cell; string 0 for the other pieces.
     int string() const { return string_; }
     int fret() const { return fret_; }
     void setCellAddress(int string, int fret);
 
-    void setClickHandler(std::function<void()> handler) { clickHandler_ = std::move(handler); }
-    bool clickable() const { return bool(clickHandler_); }
-    // Does what a left click on the piece does.
+    bool clickable() const { return clickable_; }
+    void setClickable(bool clickable) { clickable_ = clickable; }
+    // Does what a left click on a clickable piece does.
     void click();
 
     void setFocusCell(bool focusCell);
 
 signals:
+    void clicked();
     void doubleClicked();
 
 protected:
@@ -44,12 +42,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap picture_;
-    bool marked_ = false;
+    Picture picture_ = Picture::PlainCell;
+    bool clickable_ = false;
     bool pressed_ = false;
     bool doublePressed_ = false; // the press is the second of a double-click
     bool focusCell_ = false;
     int string_ = 0;
     int fret_ = 0;
-    std::function<void()> clickHandler_;
 };

@@ -3,6 +3,7 @@
 #include "CellTags.h"
 #include "FretPiece.h"
 #include "FretboardView.h"
+#include "GuitarStrings.h"
 
 #include <QAccessibleWidget>
 
@@ -15,7 +16,7 @@ class AccessibleBoard : public QAccessibleWidget
 public:
     explicit AccessibleBoard(FretboardView* board) : QAccessibleWidget(board, QAccessible::List) {}
 
-    int childCount() const override { return notes::StringCount * frets(); }
+    int childCount() const override { return guitar::StringCount * frets(); }
 
     QAccessibleInterface* child(int index) const override
     {
@@ -35,10 +36,8 @@ public:
 
     QAccessibleInterface* focusChild() const override
     {
-        if (!board()->hasFocus())
-            return nullptr;
-        const FretboardView::CellAddress at = board()->focusCell();
-        return QAccessible::queryAccessibleInterface(board()->cellWidget(at.string, at.fret));
+        QWidget* focused = board()->focusedCell();
+        return focused ? QAccessible::queryAccessibleInterface(focused) : nullptr;
     }
 
 private:
@@ -55,7 +54,7 @@ public:
     {
         if (t == QAccessible::Name)
             return QStringLiteral("%1 string, fret %2")
-                .arg(QLatin1String(notes::Strings[cell()->string() - 1].spoken))
+                .arg(QLatin1String(guitar::Strings[cell()->string() - 1].spoken))
                 .arg(cell()->fret());
         return QAccessibleWidget::text(t); // the description is the hover text
     }
@@ -66,9 +65,7 @@ public:
         s.focusable = true;
         s.selectable = true;
         s.selected = board()->cellSelected(cell()->string(), cell()->fret());
-        s.focused =
-            board()->hasFocus() &&
-            board()->focusCell() == FretboardView::CellAddress{cell()->string(), cell()->fret()};
+        s.focused = board()->focusedCell() == cell();
         return s;
     }
 

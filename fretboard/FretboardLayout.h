@@ -1,8 +1,9 @@
 #pragma once
 
+#include "GuitarStrings.h"
+
 #include <QSize>
 
-#include <array>
 #include <vector>
 
 // Where every piece of a fretboard lies, in twips of the window's client area.
@@ -55,7 +56,7 @@ struct Layout
     std::vector<TwipRect> top;      // index 0 is the first fret shown
     std::vector<TwipRect> topLabel; // fret numbers
     TwipRect topRight;
-    std::array<StringRow, 6> rows; // high E first
+    guitar::PerString<StringRow> rows; // high E first
     TwipRect bottomLeft;
     std::vector<TwipRect> bottom;
     TwipRect bottomRight;

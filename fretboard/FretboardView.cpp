@@ -4,6 +4,7 @@
 #include "FretPiece.h"
 #include "FretboardAccessibility.h"
 #include "FretboardLayout.h"
+#include "GuitarStrings.h"
 #include "KeyboardFocus.h"
 #include "Look.h"
 #include "NoteNames.h"
@@ -40,8 +41,7 @@ QLabel* boardLabel(const QString& name, const QString& text, bool bold, QWidget*
 
 QRect pixelRect(const fretboard::TwipRect& r)
 {
-    return {platform::TwipsToPixels(r.left), platform::TwipsToPixels(r.top),
-            platform::TwipsToPixels(r.width), platform::TwipsToPixels(r.height)};
+    return platform::TwipsRect(r.left, r.top, r.width, r.height);
 }
 
 QPoint pixelPoint(const fretboard::TwipRect& r)
@@ -51,7 +51,7 @@ QPoint pixelPoint(const fretboard::TwipRect& r)
 
 QSize shownSize(const FretPiece* piece)
 {
-    return piece->picture().deviceIndependentSize().toSize();
+    return piece->size();
 }
 
 } // namespace
@@ -72,16 +72,17 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
     for (int f = firstFret_; f <= lastFret_; ++f)
         topEdge_.push_back(new FretPiece(indexedName("imgTop", f), this));
     topRight_ = new FretPiece(QStringLiteral("imgRT"), this);
-    for (int s = 1; s <= notes::StringCount; ++s) {
-        const QString row = QLatin1String(notes::Strings[s - 1].row);
+    for (int s = 1; s <= guitar::StringCount; ++s) {
+        const QString row = QLatin1String(guitar::Strings[s - 1].row);
         open_[s - 1] = new FretPiece(row + QLatin1Char('0'), this);
         for (int f = firstFret_; f <= lastFret_; ++f) {
-            auto* cell = new FretPiece(indexedName(notes::Strings[s - 1].row, f), this);
+            auto* cell = new FretPiece(indexedName(guitar::Strings[s - 1].row, f), this);
             cell->setToolTip(notes::tagToolTip(notes::cellTag(s, f)));
             cell->setCellAddress(s, f);
             if (mode == Mode::ClickableCells) {
                 cell->setCursor(hand);
-                cell->setClickHandler([this, s, f] {
+                cell->setClickable(true);
+                connect(cell, &FretPiece::clicked, this, [this, s, f] {
                     clicked_ = {s, f};
                     setFocusCell(clicked_);
                     reportFocusCell();
@@ -102,10 +103,10 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
     for (int f = firstFret_; f <= lastFret_; ++f)
         fretNumbers_.push_back(
             boardLabel(indexedName("lblTop", f), QString::number(f), boldFret(f), this));
-    for (int s = 1; s <= notes::StringCount; ++s) {
-        const QString letter = QLatin1String(notes::Strings[s - 1].letter);
+    for (int s = 1; s <= guitar::StringCount; ++s) {
+        const QString letter = QLatin1String(guitar::Strings[s - 1].letter);
         stringNames_[s - 1] = boardLabel(
-            QStringLiteral("lbl") + QLatin1String(notes::Strings[s - 1].row), letter, true, this);
+            QStringLiteral("lbl") + QLatin1String(guitar::Strings[s - 1].row), letter, true, this);
         if (mode == Mode::DisplayOnly) {
             open_[s - 1]->setToolTip(letter);
             stringNames_[s - 1]->setToolTip(letter);
@@ -113,29 +114,21 @@ FretboardView::FretboardView(QWidget* window, int firstFret, int lastFret, Mode 
     }
 }
 
-void FretboardView::buildFretboard(const QPixmap& plainCellPicture)
+void FretboardView::buildFretboard()
 {
-    plainCell_ = plainCellPicture;
-    topLeft_->setPicture(loadPicture(Picture::FrameTopLeft));
-    topRight_->setPicture(loadPicture(Picture::FrameTopRight));
-    bottomLeft_->setPicture(loadPicture(Picture::FrameBottomLeft));
-    bottomRight_->setPicture(loadPicture(Picture::FrameBottomRight));
-    const QPixmap topEdge = loadPicture(Picture::FrameTop);
-    const QPixmap bottomEdge = loadPicture(Picture::FrameBottom);
+    topLeft_->setPicture(Picture::FrameTopLeft);
+    topRight_->setPicture(Picture::FrameTopRight);
+    bottomLeft_->setPicture(Picture::FrameBottomLeft);
+    bottomRight_->setPicture(Picture::FrameBottomRight);
     for (std::size_t k = 0; k < topEdge_.size(); ++k) {
-        topEdge_[k]->setPicture(topEdge);
-        bottomEdge_[k]->setPicture(bottomEdge);
+        topEdge_[k]->setPicture(Picture::FrameTop);
+        bottomEdge_[k]->setPicture(Picture::FrameBottom);
     }
-    const QPixmap openPiece = loadPicture(Picture::OpenString);
-    const QPixmap endPiece = loadPicture(Picture::StringEnd);
-    for (int s = 0; s < notes::StringCount; ++s) {
-        open_[s]->setPicture(openPiece);
-        open_[s]->setMarked(false);
-        end_[s]->setPicture(endPiece);
-        for (FretPiece* cell : cells_[s]) {
-            cell->setPicture(plainCellPicture);
-            cell->setMarked(false);
-        }
+    for (int s = 0; s < guitar::StringCount; ++s) {
+        open_[s]->setPicture(Picture::OpenString);
+        end_[s]->setPicture(Picture::StringEnd);
+        for (FretPiece* cell : cells_[s])
+            cell->setPicture(Picture::PlainCell);
     }
 
     const fretboard::PieceSizes sizes{
@@ -154,7 +147,7 @@ void FretboardView::buildFretboard(const QPixmap& plainCellPicture)
         bottomEdge_[k]->move(pixelPoint(layout.bottom[k]));
         fretNumbers_[k]->setGeometry(pixelRect(layout.topLabel[k]));
     }
-    for (int s = 0; s < notes::StringCount; ++s) {
+    for (int s = 0; s < guitar::StringCount; ++s) {
         const fretboard::StringRow& place = layout.rows[s];
         open_[s]->move(pixelPoint(place.open));
         stringNames_[s]->setGeometry(pixelRect(place.name));
@@ -168,76 +161,59 @@ void FretboardView::buildFretboard(const QPixmap& plainCellPicture)
     resize(board.right() + 1, board.bottom() + 1);
 }
 
-FretPiece* FretboardView::cell(int string, int fret) const
+FretPiece* FretboardView::piece(int string, int fret) const
 {
-    if (string < 1 || string > notes::StringCount || fret < firstFret_ || fret > lastFret_)
+    if (string < 1 || string > guitar::StringCount || fret < firstFret_ || fret > lastFret_)
         return nullptr;
     return cells_[string - 1][fret - firstFret_];
 }
 
 FretPiece* FretboardView::open(int string) const
 {
-    return string >= 1 && string <= notes::StringCount ? open_[string - 1] : nullptr;
+    return string >= 1 && string <= guitar::StringCount ? open_[string - 1] : nullptr;
 }
 
-QPixmap FretboardView::cellPicture(int string, int fret) const
+Picture FretboardView::cell(int string, int fret) const
 {
-    const FretPiece* piece = cell(string, fret);
-    return piece ? piece->picture() : QPixmap();
+    const FretPiece* cell = piece(string, fret);
+    return cell ? cell->picture() : Picture::PlainCell;
 }
 
-void FretboardView::setCellPicture(int string, int fret, const QPixmap& picture)
+void FretboardView::setCell(int string, int fret, Picture picture)
 {
-    if (FretPiece* piece = cell(string, fret)) {
-        const bool wasSelected = cellSelected(string, fret);
-        piece->setPicture(picture);
-        if (mode_ == Mode::ClickableCells && cellSelected(string, fret) != wasSelected) {
-            QAccessibleEvent event(piece, wasSelected ? QAccessible::SelectionRemove
-                                                      : QAccessible::SelectionAdd);
-            QAccessible::updateAccessibility(&event);
-        }
+    FretPiece* cell = piece(string, fret);
+    if (!cell || cell->picture() == picture)
+        return;
+    const bool wasSelected = cellSelected(string, fret);
+    cell->setPicture(picture);
+    if (mode_ == Mode::ClickableCells && cellSelected(string, fret) != wasSelected) {
+        QAccessibleEvent event(cell, wasSelected ? QAccessible::SelectionRemove
+                                                 : QAccessible::SelectionAdd);
+        QAccessible::updateAccessibility(&event);
     }
-}
-
-bool FretboardView::cellMarked(int string, int fret) const
-{
-    const FretPiece* piece = cell(string, fret);
-    return piece && piece->marked();
-}
-
-void FretboardView::setCellMarked(int string, int fret, bool marked)
-{
-    if (FretPiece* piece = cell(string, fret))
-        piece->setMarked(marked);
 }
 
 QWidget* FretboardView::cellWidget(int string, int fret) const
 {
-    return cell(string, fret);
+    return piece(string, fret);
 }
 
 bool FretboardView::cellSelected(int string, int fret) const
 {
-    const FretPiece* piece = cell(string, fret);
-    return piece && piece->picture().cacheKey() != plainCell_.cacheKey();
+    return piece(string, fret) && cell(string, fret) != Picture::PlainCell;
 }
 
-void FretboardView::setOpenPicture(int string, const QPixmap& picture)
-{
-    if (FretPiece* piece = open(string))
-        piece->setPicture(picture);
-}
-
-bool FretboardView::openMarked(int string) const
+Picture FretboardView::openString(int string) const
 {
     const FretPiece* piece = open(string);
-    return piece && piece->marked();
+    return piece ? piece->picture() : Picture::OpenString;
 }
 
-void FretboardView::setOpenMarked(int string, bool marked)
+void FretboardView::setOpenString(int string, Picture picture)
 {
-    if (FretPiece* piece = open(string))
-        piece->setMarked(marked);
+    FretPiece* piece = open(string);
+    if (piece && piece->picture() != picture)
+        piece->setPicture(picture);
 }
 
 void FretboardView::keyPressEvent(QKeyEvent* event)
@@ -265,7 +241,7 @@ void FretboardView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Space:
         look::noteKeyboardUse(this);
         if (!event->isAutoRepeat()) {
-            cell(focus_)->click();
+            piece(focus_)->click();
             emit cellPlayed(focus_.string, focus_.fret);
         }
         return;
@@ -274,7 +250,7 @@ void FretboardView::keyPressEvent(QKeyEvent* event)
         return;
     }
     look::noteKeyboardUse(this);
-    if (cell(to)) { // the focus cell stops at the edges
+    if (piece(to)) { // the focus cell stops at the edges
         setFocusCell(to);
         reportFocusCell();
     }
@@ -294,16 +270,21 @@ void FretboardView::focusInEvent(QFocusEvent* event)
 
 void FretboardView::setFocusCell(CellAddress at)
 {
-    cell(focus_)->setFocusCell(false);
+    piece(focus_)->setFocusCell(false);
     focus_ = at;
-    cell(focus_)->setFocusCell(true);
+    piece(focus_)->setFocusCell(true);
+}
+
+QWidget* FretboardView::focusedCell() const
+{
+    return hasFocus() ? piece(focus_) : nullptr;
 }
 
 // Tells assistive technology which cell has the focus while the board has it.
 void FretboardView::reportFocusCell()
 {
-    if (!hasFocus())
-        return;
-    QAccessibleEvent event(cell(focus_), QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
+    if (QWidget* focused = focusedCell()) {
+        QAccessibleEvent event(focused, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QPixmap>
+#include "GuitarStrings.h"
+#include "PictureNames.h"
+
 #include <QWidget>
 
-#include <array>
 #include <vector>
 
 class QLabel;
@@ -12,7 +13,8 @@ class FretPiece;
 // A guitar neck drawn from small pictures: six rows of fret cells framed by
 // edge and corner pieces, fret numbers above and string names at the left.
 // Strings are numbered 1 (high E, top row) to 6 (low E); cells are addressed by
-// string and fret within the view's fret range.
+// string and fret within the view's fret range. The view holds which picture
+// every cell and open-string piece shows, and paints from that.
 //
 // Every piece is a child widget of its own, so that each cell has its own hover
 // text (the note it sounds), cursor and object name. The view lies at the top-left corner of its
@@ -54,28 +56,31 @@ public:
     int firstFret() const { return firstFret_; }
     int lastFret() const { return lastFret_; }
 
-    // Gives every frame piece its picture and every cell the plain cell
-    // picture, unmarks every cell and open-string piece, and places the pieces
+    // Gives every frame piece its picture, every cell the plain cell picture
+    // and every open-string piece the plain open string, and places the pieces
     // edge to edge from the sizes of their pictures.
-    void buildFretboard(const QPixmap& plainCellPicture);
+    void buildFretboard();
 
-    // Cells and strings outside the board read as empty and ignore changes.
-    QPixmap cellPicture(int string, int fret) const;
-    void setCellPicture(int string, int fret, const QPixmap& picture);
-    bool cellMarked(int string, int fret) const;
-    void setCellMarked(int string, int fret, bool marked);
+    // The picture a cell shows. Cells outside the board read as the plain
+    // cell and ignore changes.
+    Picture cell(int string, int fret) const;
+    void setCell(int string, int fret, Picture picture);
     QWidget* cellWidget(int string, int fret) const;
-    // Whether a cell shows a marker: any picture but the plain cell picture.
+    // Whether a cell shows a marker: any picture but the plain cell.
     bool cellSelected(int string, int fret) const;
 
     // The cell the arrows move and Return clicks (clickable mode). It is set
     // when the board gets the focus: the cell last clicked while it still
     // shows a marker, otherwise the high E string at the first fret.
     CellAddress focusCell() const { return focus_; }
+    // The focus cell while the board has the keyboard focus, otherwise none:
+    // the cell assistive technology is told has the focus.
+    QWidget* focusedCell() const;
 
-    void setOpenPicture(int string, const QPixmap& picture);
-    bool openMarked(int string) const;
-    void setOpenMarked(int string, bool marked);
+    // The picture a string's open-string piece shows; strings outside the
+    // board read as the plain open string and ignore changes.
+    Picture openString(int string) const;
+    void setOpenString(int string, Picture picture);
 
 signals:
     // A cell was clicked (clickable mode only).
@@ -90,8 +95,8 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    FretPiece* cell(int string, int fret) const;
-    FretPiece* cell(CellAddress at) const { return cell(at.string, at.fret); }
+    FretPiece* piece(int string, int fret) const;
+    FretPiece* piece(CellAddress at) const { return piece(at.string, at.fret); }
     void setFocusCell(CellAddress at);
     void reportFocusCell();
     FretPiece* open(int string) const;
@@ -99,7 +104,6 @@ private:
     Mode mode_;
     int firstFret_;
     int lastFret_;
-    QPixmap plainCell_;
     CellAddress focus_;
     CellAddress clicked_; // string 0: none yet
     FretPiece* topLeft_ = nullptr;
@@ -110,8 +114,8 @@ private:
     std::vector<FretPiece*> bottomEdge_; // index = fret - firstFret
     std::vector<QLabel*> fretNumbers_;   // index = fret - firstFret
     // Index = string - 1.
-    std::array<FretPiece*, 6> open_{};
-    std::array<FretPiece*, 6> end_{};
-    std::array<QLabel*, 6> stringNames_{};
-    std::array<std::vector<FretPiece*>, 6> cells_; // index = fret - firstFret
+    guitar::PerString<FretPiece*> open_{};
+    guitar::PerString<FretPiece*> end_{};
+    guitar::PerString<QLabel*> stringNames_{};
+    guitar::PerString<std::vector<FretPiece*>> cells_; // index = fret - firstFret
 };

@@ -1,7 +1,6 @@
 #include "Look.h"
 
 #include "Resources.h"
-#include "Twips.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -88,12 +87,6 @@ void setUpFramedWindow(QWidget* window, const QString& caption, QSize clientPixe
 void centreOnScreen(QWidget* window)
 {
     centre(window, window->size());
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    using platform::TwipsToPixels;
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 void closeOnEscape(QWidget* window)

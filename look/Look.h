@@ -31,9 +31,6 @@ void centreOnScreen(QWidget* window);
 // Escape (without modifiers) closes the tool window, as its "Close" does.
 void closeOnEscape(QWidget* window);
 
-// Converts a rectangle given in twips (left, top, width, height) to pixels.
-QRect twipsRect(int left, int top, int width, int height);
-
 // Sets a label's text colour.
 void setTextColour(QLabel* label, QRgb colour);
 

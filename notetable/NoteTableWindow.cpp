@@ -5,13 +5,14 @@
 #include "Desktop.h"
 #include "FretboardView.h"
 #include "GuitarSound.h"
+#include "GuitarStrings.h"
 #include "KeyboardFocus.h"
 #include "Look.h"
 #include "Palette.h"
 #include "Pitch.h"
 #include "Resources.h"
-#include "StaffGeometry.h"
 #include "StaffView.h"
+#include "Twips.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -30,7 +31,7 @@ public:
     {
         setObjectName(QLatin1String(name));
         setAccessibleName(hover);
-        setGeometry(QRect(look::twipsRect(leftTwips, 0, 0, 0).topLeft(), QSize(32, 32)));
+        setGeometry(QRect(platform::TwipsRect(leftTwips, 0, 0, 0).topLeft(), QSize(32, 32)));
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setToolTip(hover);
         setCursor(handCursor());
@@ -68,16 +69,12 @@ QLabel* picture(const char* name, QRect geometry, Picture shown, QWidget* parent
 } // namespace
 
 NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
-    : QWidget(parent), desktop_(desktop), plainCell_(loadPicture(Picture::PlainCell)),
-      clickedCell_(loadPicture(Picture::ClickedCell)),
-      matchingCell_(loadPicture(Picture::MatchingCell)), sharpOn_(loadPicture(Picture::SharpOn)),
-      flatOn_(loadPicture(Picture::FlatOn)), sharpOff_(loadPicture(Picture::SharpOff)),
-      flatOff_(loadPicture(Picture::FlatOff))
+    : QWidget(parent), desktop_(desktop)
 {
     setObjectName(QStringLiteral("frmNoteTable"));
     setAttribute(Qt::WA_DeleteOnClose);
     look::setUpFramedWindow(this, QStringLiteral("Note table"),
-                            look::twipsRect(0, 0, 9045, 5535).size(), palette::NoteTablePaper);
+                            platform::TwipsRect(0, 0, 9045, 5535).size(), palette::NoteTablePaper);
     look::closeOnEscape(this);
 
     fretboard_ = new FretboardView(this, notes::LowestFret, notes::HighestFret,
@@ -87,10 +84,10 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
     connect(fretboard_, &FretboardView::cellPlayed, this, &NoteTableWindow::playCell);
 
     QLabel* panel =
-        picture("picC", look::twipsRect(240, 2400, 3975, 2820), Picture::AboutPanel, this);
+        picture("picC", platform::TwipsRect(240, 2400, 3975, 2820), Picture::AboutPanel, this);
     noteName_ = new QLabel(panel);
     noteName_->setObjectName(QStringLiteral("lblNoteName"));
-    noteName_->setGeometry(look::twipsRect(120, 0, 3255, 375));
+    noteName_->setGeometry(platform::TwipsRect(120, 0, 3255, 375));
     noteName_->setFont(look::comicFont(9.75, false, true));
     noteName_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     look::setTextColour(noteName_, palette::Ink);
@@ -102,13 +99,13 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
     connect(flatToggle_, &ActionLabel::clicked, this, &NoteTableWindow::useFlatNames);
 
     staff_ = new StaffView(panel);
-    connect(staff_, &StaffView::positionPressed, this, &NoteTableWindow::selectStaffPosition);
+    connect(staff_, &StaffView::positionChosen, this, &NoteTableWindow::selectStaffPosition);
     connect(staff_, &StaffView::noteWanted, this, &NoteTableWindow::playShownNote);
 
-    picture("Image1", look::twipsRect(5160, 2400, 3585, 2415), Picture::DiagonalGuitar, this);
+    picture("Image1", platform::TwipsRect(5160, 2400, 3585, 2415), Picture::DiagonalGuitar, this);
 
     ActionLabel* close = ActionLabel::create(QStringLiteral("Close"), this,
-                                             look::twipsRect(7800, 4800, 0, 0).topLeft());
+                                             platform::TwipsRect(7800, 4800, 0, 0).topLeft());
     close->setObjectName(QStringLiteral("lblClose"));
     connect(close, &ActionLabel::clicked, this, &QWidget::close);
 
@@ -135,15 +132,15 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
     fretboard_->setFocus();
 
     showNamingToggles();
-    fretboard_->buildFretboard(plainCell_);
+    fretboard_->buildFretboard();
     // The head and its sign wait below the staff's visible part until a note
     // is chosen; showNote is not called before the first selection.
 }
 
 void NoteTableWindow::showNamingToggles()
 {
-    sharpToggle_->setPixmap(note_.flatNaming() ? sharpOff_ : sharpOn_);
-    flatToggle_->setPixmap(note_.flatNaming() ? flatOn_ : flatOff_);
+    sharpToggle_->setPixmap(loadPicture(note_.flatNaming() ? Picture::SharpOff : Picture::SharpOn));
+    flatToggle_->setPixmap(loadPicture(note_.flatNaming() ? Picture::FlatOn : Picture::FlatOff));
     sharpToggle_->setChecked(!note_.flatNaming());
     flatToggle_->setChecked(note_.flatNaming());
 }
@@ -152,12 +149,12 @@ void NoteTableWindow::selectCell(int string, int fret)
 {
     note_.selectFromTag(notes::cellTag(string, fret));
     showNote();
-    fretboard_->setCellPicture(string, fret, clickedCell_);
+    fretboard_->setCell(string, fret, Picture::ClickedCell);
 }
 
-void NoteTableWindow::selectStaffPosition(double y)
+void NoteTableWindow::selectStaffPosition(int staffPosition)
 {
-    note_.setStaffPosition(staff::positionAt(y));
+    note_.setStaffPosition(staffPosition);
     showNote();
 }
 
@@ -215,20 +212,16 @@ void NoteTableWindow::makeFlat()
     showNote();
 }
 
-// Names the current note, marks every cell that sounds it, gives the plain
-// picture back to the cells marked before, and draws the note on the staff.
+// Names the current note, marks every cell that sounds it and no other, and
+// draws the note on the staff.
 void NoteTableWindow::showNote()
 {
     noteName_->setText(note_.name());
     const notes::TagKey key = note_.key();
     for (int fret = notes::LowestFret; fret <= notes::HighestFret; ++fret) {
-        for (int string = 1; string <= notes::StringCount; ++string) {
-            if (notes::tagKeyOf(notes::cellTag(string, fret)) == key) {
-                fretboard_->setCellPicture(string, fret, matchingCell_);
-                fretboard_->setCellMarked(string, fret, true);
-            } else if (fretboard_->cellMarked(string, fret)) {
-                fretboard_->setCellPicture(string, fret, plainCell_);
-            }
+        for (int string = 1; string <= guitar::StringCount; ++string) {
+            const bool sounds = notes::tagKeyOf(notes::cellTag(string, fret)) == key;
+            fretboard_->setCell(string, fret, sounds ? Picture::MatchingCell : Picture::PlainCell);
         }
     }
     staff_->showNote(note_.staffPosition(), note_.sign(), note_.name());

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 
 #include "CurrentNote.h"
@@ -29,7 +28,7 @@ public:
 
 private:
     void selectCell(int string, int fret);
-    void selectStaffPosition(double y);
+    void selectStaffPosition(int staffPosition);
     void playCell(int string, int fret);
     void playShownNote();
     void useFlatNames();
@@ -43,16 +42,6 @@ private:
 
     platform::Desktop& desktop_;
     CurrentNote note_;
-
-    // Pictures loaded once per opening and shared by every element showing
-    // them.
-    QPixmap plainCell_;
-    QPixmap clickedCell_;
-    QPixmap matchingCell_;
-    QPixmap sharpOn_;
-    QPixmap flatOn_;
-    QPixmap sharpOff_;
-    QPixmap flatOff_;
 
     FretboardView* fretboard_ = nullptr;
     QLabel* noteName_ = nullptr;

@@ -5,25 +5,25 @@
 
 namespace staff {
 
-int headTop(int staffPosition)
-{
-    const long long top = 134 - 5LL * staffPosition;
-    return static_cast<int>(std::clamp(top, -100000LL, 100000LL));
-}
-
 double centreOf(int staffPosition)
 {
-    return 140 - 5.0 * staffPosition;
+    return PositionZeroY - double(PositionStep) * staffPosition;
+}
+
+int headTop(int staffPosition)
+{
+    const long long top =
+        PositionZeroY - HeadMiddleDrop - static_cast<long long>(PositionStep) * staffPosition;
+    return static_cast<int>(std::clamp(top, -100000LL, 100000LL));
 }
 
 int positionAt(double y)
 {
-    if (!(y >= 14)) // also a press with no usable height
-        return 26;
-    if (y > 135)
-        return 1;
-    // Halfway between two positions goes to the even one.
-    return static_cast<int>(std::nearbyint(26 - y / 5 + 2));
+    if (!(y >= HighestPressY)) // also a press with no usable height
+        return HighestPosition;
+    if (y > LowestPressY)
+        return LowestPosition;
+    return static_cast<int>(std::nearbyint((PositionZeroY - y) / PositionStep));
 }
 
 } // namespace staff

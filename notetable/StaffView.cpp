@@ -64,7 +64,7 @@ StaffView::StaffView(QWidget* parent)
     setObjectName(QStringLiteral("picStave"));
     setAccessibleName(QStringLiteral("Staff"));
     setFocusPolicy(Qt::TabFocus);
-    setGeometry(look::twipsRect(120, 360, 3630, 2250));
+    setGeometry(platform::TwipsRect(120, 360, 3630, 2250));
     setCursor(handCursor());
     setToolTip(QStringLiteral("Right click for note type"));
     head_ = noteImage("ImgNote", staff::HeadLeft, this);
@@ -107,7 +107,7 @@ void StaffView::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     if (event->button() == Qt::LeftButton)
-        emit positionPressed(event->position().y());
+        emit positionChosen(staff::positionAt(event->position().y()));
     else if (event->button() == Qt::RightButton)
         emit menuRequested(event->globalPosition().toPoint());
 }
@@ -128,7 +128,8 @@ void StaffView::keyPressEvent(QKeyEvent* event)
         // With no note yet the head stands above the staff, so either key
         // chooses the top position, as any press above the staff does.
         const int step = event->key() == Qt::Key_Up ? 1 : -1;
-        emit positionPressed(staff::centreOf(staffPosition_ + step));
+        emit positionChosen(
+            std::clamp(staffPosition_ + step, staff::LowestPosition, staff::HighestPosition));
     } else if (menuKey && !event->isAutoRepeat()) {
         look::noteKeyboardUse(this);
         // At the middle of the head, or at the staff's edge while the head

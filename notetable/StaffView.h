@@ -10,9 +10,9 @@ class QLabel;
 // The staff of the note table: a treble staff picture on which the current
 // note is drawn as a head with an optional sharp or flat. The head and sign
 // take no mouse input, so a press on them is a press on the staff at that
-// point. Positions are pixels of the picture.
+// point: it chooses the staff position there (StaffGeometry.h).
 //
-// The staff also takes the focus from Tab: Up and Down press it one position
+// The staff also takes the focus from Tab: Up and Down choose the position
 // above or below the note, the Menu key and Shift+F10 ask for the note-type
 // menu at the note. A double-click (after the press it repeats), Return or
 // Space ask for the note's sound. Assistive technology sees a picture named "Staff" whose
@@ -30,8 +30,9 @@ public:
     const QString& noteName() const { return name_; }
 
 signals:
-    // The left button was pressed at height y.
-    void positionPressed(double y);
+    // A staff position was chosen: the left button was pressed on it, or Up or
+    // Down moved to it.
+    void positionChosen(int staffPosition);
     // The right button was pressed, at a point on the screen.
     void menuRequested(QPoint globalAt);
     // The note shown is wanted as a sound.

@@ -6,6 +6,8 @@
 // generator and the tests all name pictures through this one table; the file
 // names keep the catalogue's kind and number (bitmap 101 and icon 101 are
 // different pictures), the pictures of the window layouts live in layout/.
+// Scripts name them too, through the layout table the build writes
+// (tools/layout).
 enum class Picture
 {
     // Fretboard pieces, 26 pixels wide: cells and string pieces 16 high, frame 11.
@@ -26,7 +28,6 @@ enum class Picture
     BarreMiddle,      // bitmap 122
     BarreLast,        // bitmap 123
                       // Icons.
-    ProgramIcon,      // icon 1: the yellow guitar shown for the program file
     SharpOn,          // icon 101: black sharp sign
     FlatOn,           // icon 102: black flat sign
     SharpOff,         // icon 103: brown sharp sign
@@ -49,44 +50,44 @@ enum class Picture
 struct PictureFile
 {
     Picture picture;
+    const char* name; // the enumerator's name, by which scripts find the picture
     const char* path; // relative to the pictures folder
 };
 
 // In the order of the enum, so that PictureFiles[int(p)].picture == p.
 inline constexpr PictureFile PictureFiles[] = {
-    {Picture::PlainCell, "bitmap-101.png"},
-    {Picture::ClickedCell, "bitmap-102.png"},
-    {Picture::MatchingCell, "bitmap-103.png"},
-    {Picture::FrameTopLeft, "bitmap-104.png"},
-    {Picture::OpenString, "bitmap-105.png"},
-    {Picture::FrameBottomLeft, "bitmap-106.png"},
-    {Picture::FrameTop, "bitmap-107.png"},
-    {Picture::FrameBottom, "bitmap-108.png"},
-    {Picture::FrameTopRight, "bitmap-109.png"},
-    {Picture::StringEnd, "bitmap-110.png"},
-    {Picture::FrameBottomRight, "bitmap-111.png"},
-    {Picture::MutedString, "bitmap-112.png"},
-    {Picture::PressedCell, "bitmap-120.png"},
-    {Picture::BarreFirst, "bitmap-121.png"},
-    {Picture::BarreMiddle, "bitmap-122.png"},
-    {Picture::BarreLast, "bitmap-123.png"},
-    {Picture::ProgramIcon, "icon-1.png"},
-    {Picture::SharpOn, "icon-101.png"},
-    {Picture::FlatOn, "icon-102.png"},
-    {Picture::SharpOff, "icon-103.png"},
-    {Picture::FlatOff, "icon-104.png"},
-    {Picture::NoteHead, "icon-105.png"},
-    {Picture::WindowIcon, "icon-106.png"},
-    {Picture::HandCursor, "cursor-101.png"},
-    {Picture::MainGuitar, "layout/main-guitar.png"},
-    {Picture::AboutPanel, "layout/about-panel.png"},
-    {Picture::Staff, "layout/staff.png"},
-    {Picture::DiagonalGuitar, "layout/diagonal-guitar.png"},
-    {Picture::TempoField, "layout/tempo-field.png"},
-    {Picture::SliderBar, "layout/slider-bar.png"},
-    {Picture::FilePathBar, "layout/file-path-bar.png"},
-    {Picture::SliderPointer, "layout/slider-pointer.png"},
-    {Picture::RedGuitar, "layout/red-guitar.png"},
+    {Picture::PlainCell, "PlainCell", "bitmap-101.png"},
+    {Picture::ClickedCell, "ClickedCell", "bitmap-102.png"},
+    {Picture::MatchingCell, "MatchingCell", "bitmap-103.png"},
+    {Picture::FrameTopLeft, "FrameTopLeft", "bitmap-104.png"},
+    {Picture::OpenString, "OpenString", "bitmap-105.png"},
+    {Picture::FrameBottomLeft, "FrameBottomLeft", "bitmap-106.png"},
+    {Picture::FrameTop, "FrameTop", "bitmap-107.png"},
+    {Picture::FrameBottom, "FrameBottom", "bitmap-108.png"},
+    {Picture::FrameTopRight, "FrameTopRight", "bitmap-109.png"},
+    {Picture::StringEnd, "StringEnd", "bitmap-110.png"},
+    {Picture::FrameBottomRight, "FrameBottomRight", "bitmap-111.png"},
+    {Picture::MutedString, "MutedString", "bitmap-112.png"},
+    {Picture::PressedCell, "PressedCell", "bitmap-120.png"},
+    {Picture::BarreFirst, "BarreFirst", "bitmap-121.png"},
+    {Picture::BarreMiddle, "BarreMiddle", "bitmap-122.png"},
+    {Picture::BarreLast, "BarreLast", "bitmap-123.png"},
+    {Picture::SharpOn, "SharpOn", "icon-101.png"},
+    {Picture::FlatOn, "FlatOn", "icon-102.png"},
+    {Picture::SharpOff, "SharpOff", "icon-103.png"},
+    {Picture::FlatOff, "FlatOff", "icon-104.png"},
+    {Picture::NoteHead, "NoteHead", "icon-105.png"},
+    {Picture::WindowIcon, "WindowIcon", "icon-106.png"},
+    {Picture::HandCursor, "HandCursor", "cursor-101.png"},
+    {Picture::MainGuitar, "MainGuitar", "layout/main-guitar.png"},
+    {Picture::AboutPanel, "AboutPanel", "layout/about-panel.png"},
+    {Picture::Staff, "Staff", "layout/staff.png"},
+    {Picture::DiagonalGuitar, "DiagonalGuitar", "layout/diagonal-guitar.png"},
+    {Picture::TempoField, "TempoField", "layout/tempo-field.png"},
+    {Picture::SliderBar, "SliderBar", "layout/slider-bar.png"},
+    {Picture::FilePathBar, "FilePathBar", "layout/file-path-bar.png"},
+    {Picture::SliderPointer, "SliderPointer", "layout/slider-pointer.png"},
+    {Picture::RedGuitar, "RedGuitar", "layout/red-guitar.png"},
 };
 
 constexpr const char* pictureFile(Picture picture)

@@ -1,7 +1,9 @@
 #include "Resources.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QGuiApplication>
+#include <QPixmapCache>
 #include <QString>
 
 QPixmap loadPicture(Picture picture)
@@ -10,11 +12,16 @@ QPixmap loadPicture(Picture picture)
     // On a scaled screen the copy drawn at twice the size, where there is one:
     // its device pixel ratio of 2 (from the name) shows it at the same size.
     if (qApp->devicePixelRatio() > 1) {
-        const QPixmap sharp(QString(path).insert(path.lastIndexOf(u'.'), QLatin1String("@2x")));
-        if (!sharp.isNull())
-            return sharp;
+        const QString large = QString(path).insert(path.lastIndexOf(u'.'), QLatin1String("@2x"));
+        if (QFile::exists(large))
+            path = large;
     }
-    return QPixmap(path);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        pixmap.load(path);
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
 }
 
 QIcon programIcon()

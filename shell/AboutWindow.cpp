@@ -10,30 +10,17 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QUrl>
 #include <QWindow>
 
 namespace {
 
-// The two links: the address and host shown, and what opening them asks for.
-const QString EmailAddress = QStringLiteral("kordelix@example.org");
-const QString HomeHost = QStringLiteral("kordelix.example.org");
+// The two links: the address and the home page's site shown, and what opening
+// them asks for.
+const QString EmailAddress = QString::fromLatin1(version::Email);
 const QString EmailTarget = QStringLiteral("mailto:") + EmailAddress;
-const QString HomeTarget = QStringLiteral("http://") + HomeHost + QStringLiteral("/kordelix.asp");
-
-QPointF toTwips(QPointF pixels)
-{
-    return pixels * platform::TwipsPerPixel();
-}
-
-QPoint toPixels(QPoint twips)
-{
-    return {platform::TwipsToPixels(twips.x()), platform::TwipsToPixels(twips.y())};
-}
-
-QPoint toTwips(QPoint pixels)
-{
-    return toTwips(QPointF(pixels)).toPoint();
-}
+const QString HomeTarget = QString::fromLatin1(version::HomePage);
+const QString HomeSite = QUrl(HomeTarget).adjusted(QUrl::RemovePath).toString();
 
 } // namespace
 
@@ -44,7 +31,7 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     setWindowTitle(QStringLiteral("Form1"));
     setWindowModality(Qt::ApplicationModal);
     setWindowIcon(programIcon());
-    const QRect client = look::twipsRect(0, 0, 3960, 2775);
+    const QRect client = platform::TwipsRect(0, 0, 3960, 2775);
     setFixedSize(client.size());
     look::centreOnScreen(this);
     setFont(look::sansSerifFont(8)); // 8-point MS Sans Serif in black
@@ -55,7 +42,7 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setPixmap(loadPicture(Picture::RedGuitar));
-    image1->setGeometry(look::twipsRect(360, 600, 480, 480));
+    image1->setGeometry(platform::TwipsRect(360, 600, 480, 480));
     image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const QCursor hand = handCursor();
@@ -64,10 +51,10 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     closeCross->setFont(look::sansSerifFont(12, true));
     closeCross->setToolTip(QStringLiteral("Close"));
     closeCross->setAccessibleName(QStringLiteral("Close"));
-    closeCross->setGeometry(look::twipsRect(3675, 0, 255, 255));
+    closeCross->setGeometry(platform::TwipsRect(3675, 0, 255, 255));
     closeCross->setCursor(hand);
 
-    const QPoint closeAt = look::twipsRect(2880, 2235, 0, 0).topLeft();
+    const QPoint closeAt = platform::TwipsRect(2880, 2235, 0, 0).topLeft();
     ActionLabel* closeButton = ActionLabel::create(QStringLiteral("Close"), this, closeAt);
     closeButton->setObjectName(QStringLiteral("lblClose"));
 
@@ -81,9 +68,9 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
         return label;
     };
     ActionLabel* emailLink = makeLink("lblEmail", QStringLiteral("- ") + EmailAddress,
-                                      look::twipsRect(1200, 1020, 1935, 255));
-    ActionLabel* homeLink = makeLink("lblHome", QStringLiteral("- http://") + HomeHost,
-                                     look::twipsRect(240, 1800, 3135, 255));
+                                      platform::TwipsRect(1200, 1020, 1935, 255));
+    ActionLabel* homeLink = makeLink("lblHome", QStringLiteral("- ") + HomeSite,
+                                     platform::TwipsRect(240, 1800, 3135, 255));
 
     // Tab walks the window from top to bottom; Escape closes it, as "Close" does.
     setTabOrder(closeCross, emailLink);
@@ -104,17 +91,19 @@ void AboutWindow::paintEvent(QPaintEvent*)
     painter.setPen(Qt::black);
 
     const auto at = [](int leftTwips, int topTwips) {
-        return look::twipsRect(leftTwips, topTwips, 0, 0).topLeft();
+        return platform::TwipsRect(leftTwips, topTwips, 0, 0).topLeft();
     };
     // Texts are placed by their top-left corner.
     const auto drawText = [&](QPoint topLeft, const QString& text) {
         painter.drawText(QRect(topLeft, QSize(width() - topLeft.x(), 40)),
                          Qt::AlignLeft | Qt::AlignTop, text);
     };
-    painter.drawPixmap(QRect(at(60, 60), look::twipsRect(0, 0, 240, 240).size()), programIcon_);
+    painter.drawPixmap(QRect(at(60, 60), platform::TwipsRect(0, 0, 240, 240).size()), programIcon_);
     drawText(at(375, 60), QStringLiteral("Kordelix"));
     drawText(at(1200, 480), QStringLiteral("- ") + QString::fromLatin1(version::ProductName));
-    drawText(at(1200, 750), QStringLiteral("- The Kordelix team, 2004"));
+    drawText(at(1200, 750),
+             QStringLiteral("- %1, %2")
+                 .arg(QLatin1String(version::Author), QLatin1String(version::FirstYear)));
     const QPoint lineFrom = at(240, 1395);
     const QPoint lineTo = at(3695, 1395);
     painter.drawLine(lineFrom, lineTo);
@@ -129,7 +118,7 @@ void AboutWindow::mousePressEvent(QMouseEvent* event)
         windowHandle()->startSystemMove())
         return;
     setCursor(Qt::SizeAllCursor);
-    drag_.press(toTwips(event->position()));
+    drag_.press(platform::PixelsToTwips(event->position()));
 }
 
 void AboutWindow::mouseMoveEvent(QMouseEvent* event)
@@ -139,9 +128,10 @@ void AboutWindow::mouseMoveEvent(QMouseEvent* event)
     // The pointer's position relative to the window is taken from its screen
     // position, so that a move the window system has not yet confirmed does
     // not make the window overshoot.
-    const QPoint windowTwips = toTwips(pos());
-    const QPointF pointerTwips = toTwips(event->globalPosition()) - QPointF(windowTwips);
-    move(toPixels(drag_.move(windowTwips, pointerTwips)));
+    const QPoint windowTwips = platform::PixelsToTwips(pos());
+    const QPointF pointerTwips =
+        platform::PixelsToTwips(event->globalPosition()) - QPointF(windowTwips);
+    move(platform::TwipsToPixels(drag_.move(windowTwips, pointerTwips)));
 }
 
 void AboutWindow::mouseReleaseEvent(QMouseEvent*)

@@ -17,7 +17,7 @@ void playNote(platform::WaveOutput& output, double frequencyHz)
     output.playNote(renderPluck(frequencyHz, RenderRate), RenderRate);
 }
 
-void playStrum(platform::WaveOutput& output, const std::array<int, 6>& frets)
+void playStrum(platform::WaveOutput& output, const guitar::Frets& frets)
 {
     output.playNote(renderStrum(strumNotes(frets), RenderRate), RenderRate);
 }

@@ -16,6 +16,6 @@ void playNote(platform::WaveOutput& output, double frequencyHz);
 
 // The strings strummed from the low E string to the high E string, each at
 // its fret (string 1 first; -1 for a string not played).
-void playStrum(platform::WaveOutput& output, const std::array<int, 6>& frets);
+void playStrum(platform::WaveOutput& output, const guitar::Frets& frets);
 
 } // namespace synth

@@ -1,5 +1,7 @@
 #include "Pitch.h"
 
+#include "GuitarStrings.h"
+
 #include <array>
 #include <cmath>
 
@@ -19,11 +21,9 @@ double equalTemperament(int semitonesFromLowE)
 
 double stringFrequency(int string, int fret)
 {
-    // Open strings in semitones above the low E string, string 1 first.
-    constexpr std::array<int, 6> Open{24, 19, 15, 10, 5, 0};
-    if (string < 1 || string > 6)
+    if (string < 1 || string > guitar::StringCount)
         return 0.0;
-    return equalTemperament(Open[string - 1] + fret);
+    return equalTemperament(guitar::Strings[std::size_t(string - 1)].openSemitones + fret);
 }
 
 double writtenNoteFrequency(int staffPosition, int alteration)

@@ -9,10 +9,10 @@
 
 namespace synth {
 
-std::vector<StrumNote> strumNotes(const std::array<int, 6>& frets)
+std::vector<StrumNote> strumNotes(const guitar::Frets& frets)
 {
     std::vector<StrumNote> notes;
-    for (int string = 6; string >= 1; --string) {
+    for (int string = guitar::StringCount; string >= 1; --string) {
         const int fret = frets[std::size_t(string - 1)];
         if (fret >= 0)
             notes.push_back(

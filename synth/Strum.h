@@ -1,6 +1,7 @@
 #pragma once
 
-#include <array>
+#include "GuitarStrings.h"
+
 #include <vector>
 
 namespace synth {
@@ -20,7 +21,7 @@ inline constexpr double StrumSpacing = 0.030;
 // string, StrumSpacing apart, the first at 0. The frets are those the strings
 // sound at, string 1 (high E) first; a string at -1 (or less) is not played
 // and left out.
-std::vector<StrumNote> strumNotes(const std::array<int, 6>& frets);
+std::vector<StrumNote> strumNotes(const guitar::Frets& frets);
 
 // The notes mixed into one buffer, each starting at its onset. When they add
 // up to more than a single note's peak, the whole strum is scaled down to it,

@@ -17,7 +17,7 @@ if [[ "${1:-}" == --build-only ]]; then
 fi
 if (($#)); then
     build="$(realpath "$1")"
-    cmake --build "$build" -j2 >/dev/null
+    cmake --build "$build" --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" >/dev/null
 else
     # installs what is missing, then configures and builds build/
     "$here/setup.sh" default >/dev/null

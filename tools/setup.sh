@@ -39,5 +39,7 @@ if ((${#missing[@]})); then
         apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# As many compile jobs as the machine has cores, unless the caller says otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"

@@ -198,8 +198,9 @@ xd_drag() {
 }
 
 # Reads the layout table that the build writes beside the program: where each
-# window's named controls lie (XD_LAYOUT) and the palette's colours
-# (PALETTE_<name>=R,G,B): xd_load_layout PROGRAM_FOLDER
+# window's named controls lie (XD_LAYOUT), the palette's colours
+# (PALETTE_<name>=R,G,B) and the files of the program's pictures
+# (PICTURE_<name>=path in resources/pictures): xd_load_layout PROGRAM_FOLDER
 xd_load_layout() {
     local table="$1/layout-table.sh"
     if [[ ! -s "$table" ]]; then

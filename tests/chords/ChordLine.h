@@ -1,15 +1,14 @@
 #pragma once
 
+#include "GuitarStrings.h"
+
 #include <QByteArray>
 #include <QString>
 
-#include <array>
-
 // A chord line laid out in the library's columns (93 characters).
 inline QByteArray chordLine(const char* marker, int number, const QString& group,
-                            const QString& name, std::array<int, 6> frets,
-                            const QString& description, int barreFrom = 0, int barreTo = 0,
-                            int barreFret = 0)
+                            const QString& name, guitar::Frets frets, const QString& description,
+                            int barreFrom = 0, int barreTo = 0, int barreFret = 0)
 {
     QString line = QStringLiteral("%1 %2 %3 %4 ")
                        .arg(QLatin1String(marker))

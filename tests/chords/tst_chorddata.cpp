@@ -48,8 +48,8 @@ QStringList namesOf(const std::vector<ChordRecord>& records)
     return names;
 }
 
-ChordRecord makeChord(const QString& group, const QString& name, std::array<std::int16_t, 6> frets,
-                      int from = 0, int to = 0, int fret = 0)
+ChordRecord makeChord(const QString& group, const QString& name,
+                      guitar::PerString<std::int16_t> frets, int from = 0, int to = 0, int fret = 0)
 {
     ChordRecord c;
     c.group = group;
@@ -93,7 +93,7 @@ const QList<Quality> Qualities{
 const QStringList Roots{"C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
 const QStringList SharpNames{"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 // Open strings 1 (high E) to 6 (low E) as pitch classes, C = 0.
-constexpr std::array<int, 6> OpenStrings{4, 11, 7, 2, 9, 4};
+constexpr guitar::PerString<int> OpenStrings{4, 11, 7, 2, 9, 4};
 
 // Empty when the chord is sound, else what is wrong with it.
 QString faultOf(const ChordRecord& c)
@@ -240,6 +240,11 @@ void tst_ChordData::parseLine_data()
                             << "2|Minor|C#m7|4 5 4 6 4 -1|C#m7 barre at fret 4|1 5 4|4 5 6 7 8 12";
     QTest::newRow("ends inside the description")
         << barre.left(52) << "2|Minor|C#m7|4 5 4 6 4 -1|C#m7|0 0 0|0 0 0 0 0 0";
+    // A field is read up to the line's end, also from its last character.
+    QTest::newRow("ends on the name's first letter")
+        << barre.left(20) << "2|Minor|C|0 0 0 0 0 0||0 0 0|0 0 0 0 0 0";
+    QTest::newRow("ends on the barre's first string")
+        << barre.left(70) << "2|Minor|C#m7|4 5 4 6 4 -1|C#m7 barre at fret 4|1 0 0|0 0 0 0 0 0";
     QString letters = barre + "and more after the last column";
     for (int column : {3, 8, 19, 30, 33, 48, 69, 71, 73, 76, 91})
         letters[column - 1] = u'Z';

@@ -28,22 +28,23 @@ Q_DECLARE_METATYPE(Marks)
 
 namespace {
 
-// A board that remembers the marked cells.
-struct FakeBoard : ChordBoard
+// The pieces of a chord board of frets 1 to 12 that show anything but the
+// plain cell (the plain open string at fret 0), from what each shows.
+template <typename Shown> Marks marksOf(Shown shown)
 {
-    bool isMarked(int string, int fret) const override { return marks.count({string, fret}); }
-    void setCell(int string, int fret, Picture picture, bool marked) override
-    {
-        if (marked)
-            marks[{string, fret}] = picture;
-        else
-            marks.erase({string, fret});
-    }
     Marks marks;
-};
+    for (int s = 1; s <= 6; ++s) {
+        for (int f = 0; f <= 12; ++f) {
+            const Picture picture = shown(s, f);
+            if (picture != (f == 0 ? Picture::OpenString : Picture::PlainCell))
+                marks[{s, f}] = picture;
+        }
+    }
+    return marks;
+}
 
-ChordRecord fingering(std::array<std::int16_t, 6> frets, std::int16_t from = 0, std::int16_t to = 0,
-                      std::int16_t fret = 0)
+ChordRecord fingering(guitar::PerString<std::int16_t> frets, std::int16_t from = 0,
+                      std::int16_t to = 0, std::int16_t fret = 0)
 {
     ChordRecord c;
     c.frets = frets;
@@ -195,10 +196,16 @@ void tst_ChordFinder::drawChord()
 {
     QFETCH(ChordRecord, chord);
     QFETCH(Marks, marks);
-    FakeBoard board;
-    board.marks = {{{1, 12}, Dot}, {{3, 0}, Cross}}; // the previous chord's marks go
-    ::drawChord(chord, board);
-    QCOMPARE(board.marks, marks);
+    const ChordPictures pictures = chordPictures(chord);
+    QCOMPARE(marksOf([&](int s, int f) { return pictures[s - 1][f]; }), marks);
+    // On the board the marks of the previous chord go: crosses on every open
+    // string and a barre over the last fret.
+    QWidget window;
+    FingeringBoard board(&window);
+    board.showChord(fingering({-1, -1, -1, -1, -1, -1}, 1, 6, 12));
+    board.showChord(chord);
+    QCOMPARE(marksOf([&](int s, int f) { return f == 0 ? board.openString(s) : board.cell(s, f); }),
+             marks);
 }
 
 // Strings from low E. The chart: "?" where the board shows nothing of a
@@ -241,7 +248,7 @@ void tst_ChordFinder::chordChart()
     QFETCH(ChordRecord, chord);
     QTEST(::chordChart(chord), "chart");
     QStringList sounded;
-    const std::array<int, 6> frets = soundingFrets(chord);
+    const guitar::Frets frets = soundingFrets(chord);
     for (auto fret = frets.rbegin(); fret != frets.rend(); ++fret)
         sounded += *fret < 0 ? QStringLiteral("x") : QString::number(*fret);
     QTEST(sounded.join(u' '), "sounded");

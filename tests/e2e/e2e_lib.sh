@@ -152,16 +152,24 @@ label_state() {
     fi
 }
 
+# The file of a picture the program carries, by its name in the layout table
+# (PictureNames.h): picture_file NAME
+picture_file() {
+    local file="PICTURE_$1"
+    [[ -n "${!file-}" ]] || fail "no picture $1 in the layout table"
+    echo "$PICTURES/${!file}"
+}
+
 # Names every cell of a fretboard in a window's screenshot, one line per string
 # from high E down, from the cell of the high E string named FIRST_CELL on:
-# board WINDOW WINDOW_NAME FIRST_CELL COLUMNS LETTER=BITMAP_NUMBER ...
+# board WINDOW WINDOW_NAME FIRST_CELL COLUMNS LETTER=PICTURE_NAME ...
 board() {
     local file first columns="$4" pictures=() p
     file="$(shot "$1")"
     first=($(control "$2" "$3"))
     shift 4
     for p in "$@"; do
-        pictures+=("${p%%=*}=$PICTURES/bitmap-${p#*=}.png")
+        pictures+=("${p%%=*}=$(picture_file "${p#*=}")")
     done
     "$PROBE" grid "$file" "${first[0]}" "${first[1]}" "$columns" 6 "${pictures[@]}" | paste -sd ' '
 }
@@ -172,8 +180,9 @@ board() {
 # barre): chord_board WINDOW
 chord_board() {
     local open
-    open="$(board "$1" frmChord E0 1 -=105 x=112 | tr -d ' ')"
-    echo "$open $(board "$1" frmChord 'E(1)' 12 .=101 o=120 A=121 B=122 C=123)"
+    open="$(board "$1" frmChord E0 1 -=OpenString x=MutedString | tr -d ' ')"
+    echo "$open $(board "$1" frmChord 'E(1)' 12 .=PlainCell o=PressedCell A=BarreFirst \
+        B=BarreMiddle C=BarreLast)"
 }
 
 # The same for a line of the chord file, drawn by the rules of the display:
@@ -236,7 +245,7 @@ metronome_pointer() {
     window=($(control frmMetronome frmMetronome))
     pointer=($(control frmMetronome imgSliderCursor))
     "$PROBE" find "$(shot "$1")" 0 "${pointer[1]}" "${window[2]}" "${pointer[3]}" \
-        "$PICTURES/layout/slider-pointer.png" | cut -d' ' -f1
+        "$(picture_file SliderPointer)" | cut -d' ' -f1
 }
 
 # Where the pointer stands for a tempo: offset x on the bar is tempo x + 30,
@@ -258,7 +267,7 @@ type_tempo() {
 # The fret cells of the note table ("." plain, "R" red, "b" brown), one word
 # per string from the high E down, frets 0 to 19: note_board WINDOW
 note_board() {
-    board "$1" frmNoteTable 'E(0)' 20 .=101 R=102 b=103
+    board "$1" frmNoteTable 'E(0)' 20 .=PlainCell R=ClickedCell b=MatchingCell
 }
 
 # The names of the note table's cells, E(0) to Es(19), start with their
@@ -272,10 +281,11 @@ note_cell_click() {
 
 # Where a picture the program carries shows inside a rectangle of a window,
 # as "x y" in the window, or "none" when it shows nowhere in it:
-# picture_place WINDOW X Y W H PICTURE_FILE
+# picture_place WINDOW X Y W H PICTURE_NAME
 picture_place() {
-    local x y agree opaque
-    read -r x y agree opaque < <("$PROBE" find "$(shot "$1")" "$2" "$3" "$4" "$5" "$PICTURES/$6")
+    local x y agree opaque file
+    file="$(picture_file "$6")"
+    read -r x y agree opaque < <("$PROBE" find "$(shot "$1")" "$2" "$3" "$4" "$5" "$file")
     if ((agree * 10 >= opaque * 9)); then
         echo "$x $y"
     else
@@ -284,7 +294,7 @@ picture_place() {
 }
 
 # The top of a picture on the note table's staff, in pixels of the staff, or
-# "none": staff_picture_top WINDOW PICTURE_FILE
+# "none": staff_picture_top WINDOW PICTURE_NAME
 staff_picture_top() {
     local staff place
     staff=($(control frmNoteTable picStave))

@@ -45,7 +45,7 @@ notes="$(window "Note table")"
 focus "$notes"
 keys Return
 wait_for "Return selects the open high E string: its cell turns red" "R . . . . ." \
-    board "$notes" frmNoteTable 'E(0)' 1 .=101 R=102 b=103
+    board "$notes" frmNoteTable 'E(0)' 1 .=PlainCell R=ClickedCell b=MatchingCell
 keys Escape
 xd_wait_gone "Note table" "$WINDOW_TIMEOUT" || fail "Escape did not close the note table"
 pass "Escape closes the note table"

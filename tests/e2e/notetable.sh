@@ -29,7 +29,7 @@ head_top() { echo $((134 - 5 * $1)); }
 # pictures among the toggles ("none" for each that does not show).
 toggles() {
     local picture words=()
-    for picture in icon-101.png icon-104.png icon-103.png icon-102.png; do
+    for picture in SharpOn FlatOff SharpOff FlatOn; do
         words+=("$(picture_place "$1" "${NOTE_TOGGLES[@]}" "$picture" | cut -d' ' -f1)")
     done
     echo "${words[*]}"
@@ -40,7 +40,7 @@ flat_naming="none none ${sharp[0]} ${flat[0]}"
 # The state a fresh note table starts in.
 expect_fresh() {
     wait_for "$1: no cell is marked" "$(cells_with)" note_board "$notes"
-    expect_eq "$1: no head on the staff" "$(staff_picture_top "$notes" icon-105.png)" none
+    expect_eq "$1: no head on the staff" "$(staff_picture_top "$notes" NoteHead)" none
     expect_eq "$1: sharp naming" "$(toggles "$notes")" "$sharp_naming"
 }
 
@@ -53,31 +53,31 @@ expect_fresh "at the start"
 note_cell_click "$notes" 1 0
 wait_for "the open high E marks the five cells of its note" \
     "$(cells_with 1:0:R 2:5:b 3:9:b 4:14:b 5:19:b)" note_board "$notes"
-expect_eq "the head sits on the top space" "$(staff_picture_top "$notes" icon-105.png)" \
+expect_eq "the head sits on the top space" "$(staff_picture_top "$notes" NoteHead)" \
     "$(head_top 15)"
-expect_eq "a natural note has no sign" "$(staff_picture_top "$notes" icon-101.png)" none
+expect_eq "a natural note has no sign" "$(staff_picture_top "$notes" SharpOn)" none
 
 # A press on the bottom staff line (100 pixels down the staff) chooses the E
 # there: three cells, none of them red.
 xd_click_inside "$notes" frmNoteTable picStave 60 100
 wait_for "the bottom staff line marks the three cells of its E" \
     "$(cells_with 4:2:b 5:7:b 6:12:b)" note_board "$notes"
-expect_eq "the head moves to the bottom line" "$(staff_picture_top "$notes" icon-105.png)" \
+expect_eq "the head moves to the bottom line" "$(staff_picture_top "$notes" NoteHead)" \
     "$(head_top 8)"
 
 # G sharp, then the same cells named A flat: the head goes up one step and the
 # sharp becomes a flat.
 note_cell_click "$notes" 3 1
 wait_for "G sharp marks its four cells" "$(cells_with 3:1:R 4:6:b 5:11:b 6:16:b)" note_board "$notes"
-expect_eq "G sharp's head" "$(staff_picture_top "$notes" icon-105.png)" "$(head_top 10)"
+expect_eq "G sharp's head" "$(staff_picture_top "$notes" NoteHead)" "$(head_top 10)"
 expect_eq "G sharp's sign stands 4 pixels above the head" \
-    "$(staff_picture_top "$notes" icon-101.png)" $(($(head_top 10) - 4))
+    "$(staff_picture_top "$notes" SharpOn)" $(($(head_top 10) - 4))
 xd_click_control "$notes" frmNoteTable imgFlat
 wait_for "flat naming keeps the four cells, all brown" \
     "$(cells_with 3:1:b 4:6:b 5:11:b 6:16:b)" note_board "$notes"
-expect_eq "A flat's head is one step higher" "$(staff_picture_top "$notes" icon-105.png)" \
+expect_eq "A flat's head is one step higher" "$(staff_picture_top "$notes" NoteHead)" \
     "$(head_top 11)"
-expect_eq "A flat's sign" "$(staff_picture_top "$notes" icon-102.png)" $(($(head_top 11) - 4))
+expect_eq "A flat's sign" "$(staff_picture_top "$notes" FlatOn)" $(($(head_top 11) - 4))
 expect_eq "the toggles show flat naming" "$(toggles "$notes")" "$flat_naming"
 
 # "Normal" from the staff's menu takes the sign off where the head is: A.
@@ -85,8 +85,8 @@ xd_click_inside "$notes" frmNoteTable picStave 60 30 3
 xdotool key --delay 50 Down Return
 wait_for "\"Normal\" makes the note A, with its four cells" \
     "$(cells_with 3:2:b 4:7:b 5:12:b 6:17:b)" note_board "$notes"
-expect_eq "A keeps the head's place" "$(staff_picture_top "$notes" icon-105.png)" "$(head_top 11)"
-expect_eq "A has no sign" "$(staff_picture_top "$notes" icon-102.png)" none
+expect_eq "A keeps the head's place" "$(staff_picture_top "$notes" NoteHead)" "$(head_top 11)"
+expect_eq "A has no sign" "$(staff_picture_top "$notes" FlatOn)" none
 
 # Closed and opened again, nothing of that is left.
 xd_click_control "$notes" frmNoteTable lblClose

@@ -109,7 +109,7 @@ void tst_fretboard::pieces()
     QWidget window;
     FretboardView view(&window, p.lastFret == 19 ? 0 : 1, p.lastFret,
                        FretboardView::Mode::DisplayOnly);
-    view.buildFretboard(loadPicture(Picture::PlainCell));
+    view.buildFretboard();
     const QWidget* piece = window.findChild<QWidget*>(QLatin1String(p.name));
     QVERIFY(piece);
     QCOMPARE(piece->geometry(), p.place);
@@ -133,7 +133,7 @@ void tst_fretboard::layoutRoundsEverySum()
 void tst_fretboard::clickableCells()
 {
     FretboardView view(nullptr, 0, 19, FretboardView::Mode::ClickableCells);
-    view.buildFretboard(loadPicture(Picture::PlainCell));
+    view.buildFretboard();
     QSignalSpy clicks(&view, &FretboardView::cellClicked);
     const auto piece = [&](const char* name) { return view.findChild<QWidget*>(name); };
     QTest::mouseClick(piece("G(1)"), Qt::LeftButton, {}, QPoint(10, 8));
@@ -153,7 +153,7 @@ void tst_fretboard::clickableCells()
 void tst_fretboard::displayOnlyCells()
 {
     FretboardView view(nullptr, 1, 12, FretboardView::Mode::DisplayOnly);
-    view.buildFretboard(loadPicture(Picture::PlainCell));
+    view.buildFretboard();
     QSignalSpy clicks(&view, &FretboardView::cellClicked);
     QTest::mouseClick(view.cellWidget(3, 1), Qt::LeftButton, {}, QPoint(10, 8));
     QCOMPARE(clicks.size(), 0);

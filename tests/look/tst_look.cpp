@@ -1,25 +1,12 @@
 #include "ActionLabel.h"
+#include "FocusMarkSides.h"
 #include "Palette.h"
+#include "Twips.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QSignalSpy>
 #include <QTest>
-
-namespace {
-
-// Whether any pixel of the label's rim has the given colour.
-bool rimHas(QWidget* label, QRgb colour)
-{
-    const QImage image = label->grab().toImage();
-    for (int x = 0; x < image.width(); ++x) {
-        if (image.pixel(x, 0) == colour || image.pixel(x, image.height() - 1) == colour)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 // An action label clicks as a button does: the left button pressed and
 // released over it, or a key that presses a button. Anything else is no click.
@@ -67,22 +54,29 @@ private slots:
     void keysThatPressAButtonClick_data()
     {
         QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("held"); // long enough to repeat
         QTest::addColumn<int>("clicks");
-        QTest::newRow("Return") << int(Qt::Key_Return) << 1;
-        QTest::newRow("Enter") << int(Qt::Key_Enter) << 1;
-        QTest::newRow("Space") << int(Qt::Key_Space) << 1;
-        QTest::newRow("Tab") << int(Qt::Key_Tab) << 0;
-        QTest::newRow("a letter") << int(Qt::Key_A) << 0;
+        QTest::newRow("Return") << int(Qt::Key_Return) << false << 1;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << false << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << false << 1;
+        QTest::newRow("Return held") << int(Qt::Key_Return) << true << 1;
+        QTest::newRow("Space held") << int(Qt::Key_Space) << true << 1;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << false << 0;
+        QTest::newRow("a letter") << int(Qt::Key_A) << false << 0;
     }
     void keysThatPressAButtonClick()
     {
         QFETCH(int, key);
+        QFETCH(bool, held);
         QFETCH(int, clicks);
         QWidget window;
         ActionLabel* label = ActionLabel::create(QStringLiteral("Close"), &window, {0, 0});
         window.show();
         QSignalSpy clicked(label, &ActionLabel::clicked);
-        QTest::keyClick(label, Qt::Key(key));
+        QTest::keyPress(label, Qt::Key(key));
+        for (int repeat = 0; held && repeat < 3; ++repeat)
+            QTest::simulateEvent(label, true, key, {}, QString(), true);
+        QTest::keyRelease(label, Qt::Key(key));
         QCOMPARE(clicked.count(), clicks);
     }
 
@@ -95,11 +89,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         first->setFocus();
         QVERIFY(first->hasFocus());
-        QVERIFY(!rimHas(first, palette::Action)); // focused, but no key pressed yet
+        // Focused, but no key pressed yet.
+        QCOMPARE(measure::sidesShowing(first, palette::Action), 0);
         QTest::keyClick(&window, Qt::Key_Tab);
         QTest::keyClick(&window, Qt::Key_Backtab);
         QVERIFY(first->hasFocus());
-        QVERIFY(rimHas(first, palette::Action));
+        // The mark lies within the label, on all four sides.
+        QCOMPARE(measure::sidesShowing(first, palette::Action), 4);
     }
 
     void mouseNeverTakesTheFocus()
@@ -148,6 +144,27 @@ private slots:
         QVERIFY(actions);
         actions->doAction(actions->actionNames().first());
         QCOMPARE(clicked.count(), 1);
+    }
+
+    // At 96 dots per inch a pixel is 15 twips: lengths go to the nearest
+    // pixel, halves to the even one.
+    void twipsToPixels_data()
+    {
+        QTest::addColumn<double>("twips");
+        QTest::addColumn<int>("pixels");
+        const std::pair<double, int> rows[] = {{0, 0},      {15, 1},    {22, 1},   {23, 2},
+                                               {7.5, 0},    {22.5, 2},  {37.5, 2}, {-23, -2},
+                                               {9045, 603}, {5000, 333}};
+        for (const auto& [twips, pixels] : rows)
+            QTest::addRow("%g", twips) << twips << pixels;
+    }
+    void twipsToPixels()
+    {
+        QFETCH(double, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(platform::TwipsPerPixel(), 15.0);
+        QCOMPARE(platform::TwipsToPixels(twips), pixels);
+        QCOMPARE(platform::TwipsRect(twips, 0, 0, twips), QRect(pixels, 0, 0, pixels));
     }
 
     void switchReportsItsState()

@@ -133,6 +133,7 @@ void tst_Metronome::typedTempo_data()
     QTest::newRow("13.5 to even") << "13.5" << 4286 << 9;
     QTest::newRow("just above a half") << "12.5000001" << 4615 << 9;
     QTest::newRow("half with zeros") << "12.50000" << 5000 << 9;
+    QTest::newRow("a half and a digit beyond") << "12.5010" << 4615 << 9;
     QTest::newRow("fraction only") << ".7" << 60000 << 9;
     QTest::newRow("leading zeros") << "0000000000000000000130" << 462 << 99;
     QTest::newRow("blanks, sign, trailing text") << "  +77x" << 779 << 46;

@@ -1,9 +1,11 @@
 #include "CellTags.h"
 #include "CurrentNote.h"
 #include "FakeDesktop.h"
+#include "FocusMarkSides.h"
 #include "FretboardView.h"
 #include "Look.h"
 #include "NoteTableWindow.h"
+#include "Palette.h"
 #include "Resources.h"
 #include "SoundMeasures.h"
 #include "StaffGeometry.h"
@@ -24,7 +26,8 @@ namespace {
 // string 3 at fret 1, "y60" press the staff 60 pixels down, "h" press the
 // lower part of the head, "f"/"s" the flat/sharp toggles, "N", "S", "F" the
 // menu's Normal, Sharp (#) and Flat (b), "kRight" a key typed into the window
-// (the fretboard has the focus when it opens, two Shift+Tabs reach the staff).
+// (the fretboard has the focus when it opens, two Shift+Tabs reach the staff),
+// "rSpace" a key held down until it repeats.
 // A "D" before c, y or h double-clicks instead. Shown: the note's name, the red and the brown
 // cells, the top of the head in the staff (333: hidden below it), the sign beside the head and the
 // naming toggles ("(b)": the unlit flat).
@@ -100,6 +103,9 @@ constexpr Played UserPlays[] = {
     {"c2,2 F Dy75", "246.94"},
     {"c1,0 kShift+Tab kShift+Tab kReturn kDown kSpace", "329.63 293.66"},
     {"kShift+Tab kShift+Tab kReturn", ""},
+    // A key held down plays once.
+    {"rReturn", "329.63"},
+    {"c1,0 kShift+Tab kShift+Tab rSpace", "329.63"},
 };
 
 // What assistive technology reads after some actions: the object, its role,
@@ -124,6 +130,9 @@ const Heard UserHears[] = {
     {"c3,1", "G(1)", QAccessible::ListItem, "G string, fret 1", "G# / Ab", "", "selected focused"},
     {"c3,1", "A(11)", QAccessible::ListItem, "A string, fret 11", "G# / Ab", "", "selected"},
     {"c3,1 y100", "G(1)", QAccessible::ListItem, "G string, fret 1", "G# / Ab", "", "focused"},
+    // The focus cell has the focus only while the board has it.
+    {"c3,1 kTab", "G(1)", QAccessible::ListItem, "G string, fret 1", "G# / Ab", "", "selected"},
+    {"kShift+Tab", "fretboard", QAccessible::List, "Fretboard", "", "", ""},
     {"", "imgSharp", QAccessible::Button, "Sharp", "Sharp", "", "checked"},
     {"", "imgFlat", QAccessible::Button, "Flat", "Flat", "", ""},
     {"f", "imgFlat", QAccessible::Button, "Flat", "Flat", "", "checked"},
@@ -193,6 +202,7 @@ private:
     void click(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                bool twice = false);
     void type(const QString& keys);
+    void hold(const QString& keys);
     void perform(const QString& actions);
     void choose(const char* item);
     QString cellsShowing(Picture picture) const;
@@ -228,6 +238,17 @@ void tst_notetable::type(const QString& keys)
     QTest::keyClick(window_->windowHandle(), key.key(), key.keyboardModifiers());
 }
 
+// Holds a key down until it repeats, then lets it go.
+void tst_notetable::hold(const QString& keys)
+{
+    const QKeyCombination key = QKeySequence::fromString(keys)[0];
+    QTest::keyPress(window_->windowHandle(), key.key(), key.keyboardModifiers());
+    for (int repeat = 0; repeat < 3; ++repeat)
+        QTest::simulateEvent(QApplication::focusWidget(), true, key.key(), key.keyboardModifiers(),
+                             QString(), true);
+    QTest::keyRelease(window_->windowHandle(), key.key(), key.keyboardModifiers());
+}
+
 void tst_notetable::perform(const QString& actions)
 {
     for (QString action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -254,6 +275,9 @@ void tst_notetable::perform(const QString& actions)
         case 'k':
             type(arg);
             break;
+        case 'r':
+            hold(arg);
+            break;
         default:
             choose(action == u"N" ? "mnuComp" : action == u"S" ? "mnuSharp" : "mnuFlat");
         }
@@ -275,11 +299,10 @@ void tst_notetable::choose(const char* item)
 QString tst_notetable::cellsShowing(Picture picture) const
 {
     const auto* board = window_->findChild<FretboardView*>();
-    const QImage shown = loadPicture(picture).toImage();
     QStringList names;
     for (int s = 1; s <= 6; ++s) {
         for (int f = 0; f <= 19; ++f) {
-            if (board->cellPicture(s, f).toImage() == shown)
+            if (board->cell(s, f) == picture)
                 names << cell(s, f)->objectName();
         }
     }
@@ -468,9 +491,11 @@ void tst_notetable::focusCell()
     perform(actions);
     auto* board = window_->findChild<FretboardView*>();
     QVERIFY(board->hasFocus());
-    const QWidget* at = cell(board->focusCell().string, board->focusCell().fret);
+    QWidget* at = cell(board->focusCell().string, board->focusCell().fret);
     QCOMPARE(at->objectName(), focusCell);
     QCOMPARE(QAccessible::queryAccessibleInterface(board)->focusChild()->object(), at);
+    // The focus cell shows the mark once the keyboard has been used.
+    QCOMPARE(measure::sidesShowing(at, palette::Action), actions.contains(u'k') ? 4 : 0);
 }
 
 // Tab walks the window from the fretboard, where the keyboard starts.

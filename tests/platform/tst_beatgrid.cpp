@@ -64,7 +64,11 @@ class tst_BeatGrid : public QObject
 private slots:
     void beatsFallOnTheGrid_data();
     void beatsFallOnTheGrid();
+    void loudMomentPassesWithoutClipping_data();
     void loudMomentPassesWithoutClipping();
+    void theOldestNoteGivesWay();
+    void silenceIsCountedInFrames_data();
+    void silenceIsCountedInFrames();
 };
 
 void tst_BeatGrid::beatsFallOnTheGrid_data()
@@ -139,9 +143,17 @@ void tst_BeatGrid::beatsFallOnTheGrid()
 // Three notes at 0.6 and one at 0.4 reach 2.2 for 100 frames: that moment is
 // held at full scale, the quiet note after it dips for a moment and comes back
 // to its own level (within 0.1 % after three quarters of a second), and the peak
-// never goes beyond full scale.
+// never goes beyond full scale, above it or below.
+void tst_BeatGrid::loudMomentPassesWithoutClipping_data()
+{
+    QTest::addColumn<float>("sign");
+    QTest::newRow("above") << 1.0f;
+    QTest::newRow("below") << -1.0f;
+}
+
 void tst_BeatGrid::loudMomentPassesWithoutClipping()
 {
+    QFETCH(float, sign);
     platform::WaveMixer mixer(48000, 2);
     const auto note = [](float level, std::size_t frames) {
         auto wave = std::make_shared<platform::WaveSamples>();
@@ -149,15 +161,67 @@ void tst_BeatGrid::loudMomentPassesWithoutClipping()
         return wave;
     };
     for (int i = 0; i < 3; ++i)
-        mixer.addNote(note(0.6f, 100));
-    mixer.addNote(note(0.4f, 48000));
+        mixer.addNote(note(sign * 0.6f, 100));
+    mixer.addNote(note(sign * 0.4f, 48000));
     std::vector<float> out(2 * 48000);
     mixer.render(out.data(), 48000);
+    for (float& s : out)
+        s *= sign;
     QCOMPARE(*std::max_element(out.begin(), out.end()), 1.0f);
     QCOMPARE(out[0], 1.0f);
     QVERIFY(out[2 * 100] < 0.3f);
     QVERIFY(std::abs(out[2 * 36000] - 0.4f) < 0.0004f);
     QCOMPARE(out[2 * 36000], out[2 * 36000 + 1]);
+}
+
+// Seventeen notes at once, the k-th at k/1024: the first gives way to the
+// last, and the other sixteen sound together.
+void tst_BeatGrid::theOldestNoteGivesWay()
+{
+    platform::WaveMixer mixer(48000, 1);
+    for (int k = 1; k <= 17; ++k)
+        mixer.addNote(std::make_shared<platform::WaveSamples>(
+            platform::WaveSamples{std::vector<float>(10, float(k) / 1024)}));
+    float out = 0;
+    mixer.render(&out, 1);
+    QCOMPARE(out * 1024, 152.0f); // 2 + 3 + ... + 17
+}
+
+void tst_BeatGrid::silenceIsCountedInFrames_data()
+{
+    // A click and a note of some frames, started before some frames are
+    // rendered: the frames left until the last of them ends.
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("click");
+    QTest::addColumn<int>("note");
+    QTest::addColumn<int>("rendered");
+    QTest::addColumn<int>("left");
+    QTest::newRow("mono note") << 1 << 0 << 300 << 100 << 200;
+    QTest::newRow("stereo note") << 2 << 0 << 300 << 100 << 200;
+    QTest::newRow("stereo click") << 2 << 300 << 0 << 0 << 300;
+    QTest::newRow("stereo click outlasts the note") << 2 << 500 << 300 << 100 << 400;
+    QTest::newRow("all played") << 2 << 300 << 300 << 400 << 0;
+}
+
+void tst_BeatGrid::silenceIsCountedInFrames()
+{
+    QFETCH(int, channels);
+    QFETCH(int, click);
+    QFETCH(int, note);
+    QFETCH(int, rendered);
+    QFETCH(int, left);
+    platform::WaveMixer mixer(48000, channels);
+    const auto wave = [channels](int frames) {
+        return std::make_shared<platform::WaveSamples>(
+            platform::WaveSamples{std::vector<float>(std::size_t(frames * channels), 0.25f)});
+    };
+    if (click > 0)
+        mixer.play(wave(click));
+    if (note > 0)
+        mixer.addNote(wave(note));
+    std::vector<float> out(std::size_t(rendered * channels));
+    mixer.render(out.data(), rendered);
+    QCOMPARE(mixer.framesToSilence(), std::optional<std::int64_t>(left));
 }
 
 QTEST_GUILESS_MAIN(tst_BeatGrid)

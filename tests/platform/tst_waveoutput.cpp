@@ -161,6 +161,10 @@ void tst_WaveOutput::whichFilesPlay_data()
     QTest::newRow("100 MB of sound") << waveFile(480, 0.5, Rate, 50 * mb) << 100 * mb + 44 << true;
     QTest::newRow("odd size, cut to whole frames")
         << waveFile(480, 0.5, Rate, 10 * mb) << 20 * mb + 45 << true;
+    // Of 32-bit stereo, the part read holds half a frame past its last whole one.
+    QTest::newRow("large, read up to half a frame")
+        << waveFileAround(1, 32, 2, Rate, QByteArray(480 * 8, '\x10'), quint32(10 * mb)) << 20 * mb
+        << true;
     QTest::newRow("large, data chunk beyond the end")
         << waveFile(480, 0.5, Rate, 50 * mb) << 30 * mb << false;
     QTest::newRow("large text file") << QByteArray("text") << 20 * mb << false;
@@ -279,15 +283,19 @@ void tst_WaveOutput::formatsPlayWithinFullScale()
 
 void tst_WaveOutput::notesPlayAtTheOutputsRate_data()
 {
-    // A quarter of a second of mono samples at 0.5 and at some rate.
+    // A quarter of a second of mono samples at 0.5 and at some rate, after
+    // some samples at 1.5, beyond full scale.
     QTest::addColumn<int>("rate");
     QTest::addColumn<int>("samples");
+    QTest::addColumn<int>("loud");
     QTest::addColumn<bool>("plays");
-    QTest::newRow("48 000 Hz") << 48000 << 12000 << true;
-    QTest::newRow("22 050 Hz") << 22050 << 5513 << true;
-    QTest::newRow("96 000 Hz") << 96000 << 24000 << true;
-    QTest::newRow("no samples") << 48000 << 0 << false;
-    QTest::newRow("no rate") << 0 << 12000 << false;
+    QTest::newRow("48 000 Hz") << 48000 << 12000 << 0 << true;
+    QTest::newRow("22 050 Hz") << 22050 << 5513 << 0 << true;
+    QTest::newRow("96 000 Hz") << 96000 << 24000 << 0 << true;
+    // Clipped to full scale, the loud start leaves the rest at its level.
+    QTest::newRow("after a moment beyond full scale") << 48000 << 12000 << 100 << true;
+    QTest::newRow("no samples") << 48000 << 0 << 0 << false;
+    QTest::newRow("no rate") << 0 << 12000 << 0 << false;
 }
 
 // A note plays on both channels at its level, a quarter of a second long at
@@ -296,10 +304,12 @@ void tst_WaveOutput::notesPlayAtTheOutputsRate()
 {
     QFETCH(int, rate);
     QFETCH(int, samples);
+    QFETCH(int, loud);
     QFETCH(bool, plays);
     useDiskDriver();
-    QCOMPARE(desktop.waveOutput().playNote(std::vector<float>(std::size_t(samples), 0.5f), rate),
-             plays);
+    std::vector<float> note(std::size_t(loud), 1.5f);
+    note.resize(note.size() + std::size_t(samples), 0.5f);
+    QCOMPARE(desktop.waveOutput().playNote(note, rate), plays);
     if (plays) {
         const qint64 before = writtenBytes();
         QTRY_VERIFY(writtenBytes() > before + qint64(Rate) / 2 * 8);

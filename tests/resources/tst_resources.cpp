@@ -131,7 +131,6 @@ void tst_Resources::everyPictureHasItsSize_data()
         {Picture::BarreFirst, stringRow, true},
         {Picture::BarreMiddle, stringRow, true},
         {Picture::BarreLast, stringRow, true},
-        {Picture::ProgramIcon, smallIcon, false},
         {Picture::SharpOn, icon, false},
         {Picture::FlatOn, icon, false},
         {Picture::SharpOff, icon, false},

@@ -1,3 +1,4 @@
+#include "GuitarStrings.h"
 #include "Pitch.h"
 #include "Pluck.h"
 #include "SoundMeasures.h"
@@ -8,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-using Frets = std::array<int, 6>; // string 1 (high E) first
+using Frets = guitar::Frets;
 Q_DECLARE_METATYPE(Frets)
 
 namespace {
@@ -47,7 +48,8 @@ private slots:
 
     // Every note is in tune, loud but below -3 dBFS, starts without a click
     // (the first half millisecond stays quiet), is still heard after a second
-    // and has died away by the end.
+    // and has died away by the end, where it fades out without a click (the
+    // last half millisecond far quieter than the moment before the fade).
     void note()
     {
         QFETCH(int, string);
@@ -59,6 +61,8 @@ private slots:
         QVERIFY(peak(x) <= MinusThreeDb && peak(x) >= 0.5f);
         QVERIFY(peak(x, 0.0, 0.0005) < 0.1f * peak(x));
         QVERIFY(rms(x, 1.0) > rms(x, 0.1) / 100 && rms(x, 1.35) < rms(x, 0.1) / 10);
+        const double end = double(x.size()) / Rate;
+        QVERIFY(peak(x, end - 0.0005, end) < 0.01f * peak(x, end - 0.07, end - 0.05));
     }
 
     void writtenNote_data()
@@ -119,6 +123,26 @@ private slots:
         QCOMPARE(peak(x) >= 0.5f, !struck.empty());
         QVERIFY(peak(x) <= MinusThreeDb);
         QVERIFY(peak(x, 0.0, 0.0005) <= 0.1f * peak(x));
+    }
+
+    // Notes that add up to more than one note's peak, though not to full
+    // scale, are turned down to that peak; one note is left as it is.
+    void strumAsLoudAsANote_data()
+    {
+        QTest::addColumn<double>("second"); // onset of the same note again; < 0 for none
+        QTest::newRow("one note") << -1.0;
+        QTest::newRow("the note again half a second later") << 0.5;
+        QTest::newRow("the note twice at once") << 0.0;
+    }
+
+    void strumAsLoudAsANote()
+    {
+        QFETCH(double, second);
+        std::vector<synth::StrumNote> notes{{1, 329.63, 0.0}};
+        if (second >= 0)
+            notes.push_back({1, 329.63, second});
+        const std::vector<float> x = synth::renderStrum(notes, Rate);
+        QVERIFY(std::abs(peak(x) - 0.7f) < 1e-6f);
     }
 
     // A note is silent until its onset and sounds from there.

@@ -7,7 +7,9 @@
 // of it that a person can see are written as
 //   XD_LAYOUT[window/control]="x y width height"
 // in the window's client area, window and control by object name (the window's
-// own entry is keyed window/window); each colour as PALETTE_<name>=R,G,B.
+// own entry is keyed window/window); each colour as PALETTE_<name>=R,G,B; and
+// each picture the program carries as PICTURE_<name>=<file in the pictures
+// folder>.
 
 #include "AboutWindow.h"
 #include "ChordFinderWindow.h"
@@ -17,6 +19,7 @@
 #include "MetronomeWindow.h"
 #include "NoteTableWindow.h"
 #include "Palette.h"
+#include "PictureNames.h"
 
 #include <QApplication>
 #include <QFile>
@@ -95,6 +98,8 @@ int main(int argc, char* argv[])
     for (const auto& [name, rgb] : Colours)
         out << "PALETTE_" << name << '=' << qRed(rgb) << ',' << qGreen(rgb) << ',' << qBlue(rgb)
             << '\n';
+    for (const PictureFile& picture : PictureFiles)
+        out << "PICTURE_" << picture.name << '=' << picture.path << '\n';
 
     MainMenu mainMenu(desktop);
     AboutWindow about(desktop, &mainMenu);

@@ -50,7 +50,6 @@ const Drawing Drawings[] = {
     {Picture::BarreFirst, fretboard_art::BarreFirst},
     {Picture::BarreMiddle, fretboard_art::BarreMiddle},
     {Picture::BarreLast, fretboard_art::BarreLast},
-    {Picture::ProgramIcon, [] { return guitar_art::GuitarIcon(16); }},
     {Picture::SharpOn, [] { return sign_art::Sharp(Black); }},
     {Picture::FlatOn, [] { return sign_art::Flat(Black); }},
     {Picture::SharpOff, [] { return sign_art::Sharp(Brown); }},
