@@ -44,6 +44,12 @@ public:
             module()->setBeatPeriod(periodMs);
     }
 
+    void setBeatsPerBar(int beats) override
+    {
+        if (module())
+            module()->setBeatsPerBar(beats);
+    }
+
     void stopBeats() override
     {
         if (module())
