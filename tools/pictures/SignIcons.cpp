@@ -19,15 +19,21 @@ QImage transparentSquare()
 }
 
 // The signs at a larger scale: the same strokes as their pixel maps, drawn as
-// shapes, so that the slanted bars and the round bowl come out smooth.
+// shapes, so that the slanted bars and the round bowl come out smooth. Each
+// starts with its upright stroke.
+void drawStem(QPainter& painter, QColor ink, QRectF stem)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    painter.drawRect(stem);
+}
+
 QImage largeSharp(QColor ink)
 {
     QImage image = transparentSquare();
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ink);
-    painter.drawRect(QRectF(5, 3, 1, 16));
+    drawStem(painter, ink, QRectF(5, 3, 1, 16));
     painter.drawRect(QRectF(8, 2, 1, 15));
     for (const qreal drop : {0.0, 6.0}) {
         painter.drawPolygon(
@@ -40,10 +46,7 @@ QImage largeFlat(QColor ink)
 {
     QImage image = transparentSquare();
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ink);
-    painter.drawRect(QRectF(3, 2, 1, 16));
+    drawStem(painter, ink, QRectF(3, 2, 1, 16));
     QPainterPath bowl(QPointF(4, 11.5));
     bowl.cubicTo(QPointF(5.5, 9.2), QPointF(8.5, 8.6), QPointF(9.6, 10.8));
     bowl.cubicTo(QPointF(10.4, 12.6), QPointF(8.5, 15.2), QPointF(4, 17.8));
