@@ -49,7 +49,7 @@ QLabel* makePicture(QWidget* parent, const char* name, Picture picture, QPoint t
     const QPixmap pixmap = loadPicture(picture);
     label->setObjectName(QString::fromLatin1(name));
     label->setPixmap(pixmap);
-    label->setGeometry(QRect(topLeft, pixmap.size()));
+    label->setGeometry(QRect(topLeft, pixmap.deviceIndependentSize().toSize()));
     look::hideFromAssistiveTechnology(label);
     return label;
 }

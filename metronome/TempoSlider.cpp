@@ -64,13 +64,14 @@ TempoSlider::TempoSlider(QPoint topLeft, QWidget* parent)
     look::installAccessible<TempoSlider, AccessibleTempoSlider>();
     setObjectName(QStringLiteral("imgSlider"));
     setFocusPolicy(Qt::TabFocus);
-    setGeometry(QRect(topLeft, bar_.size()));
+    setGeometry(QRect(topLeft, bar_.deviceIndependentSize().toSize()));
     setCursor(handCursor());
 
     const QPixmap pointer = loadPicture(Picture::SliderPointer);
     pointer_->setObjectName(QStringLiteral("imgSliderCursor"));
     pointer_->setPixmap(pointer);
-    pointer_->setGeometry(QRect(QPoint(0, y() + PointerDrop), pointer.size()));
+    pointer_->setGeometry(
+        QRect(QPoint(0, y() + PointerDrop), pointer.deviceIndependentSize().toSize()));
     pointer_->setAttribute(Qt::WA_TransparentForMouseEvents);
     look::hideFromAssistiveTechnology(pointer_);
 }

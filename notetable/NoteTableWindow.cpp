@@ -46,7 +46,12 @@ protected:
         const QPixmap shown = pixmap();
         painter.drawPixmap(0, 0, shown);
         if (look::showsFocusMark(this)) {
-            const QRect sign = QRegion(shown.mask()).boundingRect();
+            // The mask counts the picture's own pixels, two to a point when
+            // it was drawn at twice the size.
+            const qreal scale = shown.devicePixelRatio();
+            const QRect mask = QRegion(shown.mask()).boundingRect();
+            const QRect sign = QRectF(QPointF(mask.topLeft()) / scale, QSizeF(mask.size()) / scale)
+                                   .toAlignedRect();
             look::drawFocusMark(painter, sign.adjusted(-2, -2, 3, 3),
                                 palette().color(QPalette::WindowText));
         }

@@ -8,9 +8,11 @@
 #include "Twips.h"
 #include "Version.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 
@@ -123,6 +125,11 @@ void AboutWindow::paintEvent(QPaintEvent*)
 
 void AboutWindow::mousePressEvent(QMouseEvent* event)
 {
+    // A Wayland window cannot place itself: the compositor moves it, keeping
+    // the grabbed point under the pointer, and shows its own move pointer.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        windowHandle()->startSystemMove())
+        return;
     setCursor(Qt::SizeAllCursor);
     drag_.press(platform::PixelsToTwips(event->position()));
 }
