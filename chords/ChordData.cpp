@@ -1,7 +1,12 @@
 #include "ChordData.h"
 
+#include <QFile>
 #include <QIODevice>
 #include <QStringDecoder>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -199,7 +204,7 @@ std::vector<ChordRecord> parseChordData(QByteArrayView bytes, ChordSet set)
     return parser.takeRecords();
 }
 
-ChordLoad readChordData(QIODevice& device, ChordSet set)
+ChordLoad readChordData(QIODevice& device, ChordSet set, qint64 byteLimit)
 {
     ChordLoad load;
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) {
@@ -208,10 +213,15 @@ ChordLoad readChordData(QIODevice& device, ChordSet set)
     }
     ChordDataParser parser(set);
     QByteArray buffer(64 * 1024, Qt::Uninitialized);
+    qint64 left = byteLimit;
     for (;;) {
-        const qint64 count = device.read(buffer.data(), buffer.size());
-        if (count < 0) {
+        // One byte asked for beyond the limit tells data of exactly the limit
+        // from longer data.
+        const qint64 count = device.read(buffer.data(), std::min<qint64>(buffer.size(), left + 1));
+        if (count < 0 || count > left) {
             // An unfinished line may be cut short: only complete lines count.
+            if (count > 0)
+                parser.feed(QByteArrayView(buffer.constData(), left));
             load.failed = true;
             break;
         }
@@ -220,7 +230,29 @@ ChordLoad readChordData(QIODevice& device, ChordSet set)
             break;
         }
         parser.feed(QByteArrayView(buffer.constData(), count));
+        left -= count;
     }
     load.records = parser.takeRecords();
     return load;
+}
+
+ChordLoad readChordFile(const QString& path, ChordSet set)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before opening, so that no device is opened at all; looked at
+    // again once open, in case the name was changed in between. Opening does
+    // not block, so a pipe cannot stop the program however it got there.
+    struct stat info = {};
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {{}, true};
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return {{}, true};
+    QFile file;
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return {{}, true};
+    }
+    return readChordData(file, set);
 }

@@ -3,6 +3,7 @@
 #include "ChordRecord.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QStringView>
 
 #include <vector>
@@ -62,11 +63,21 @@ struct ChordLoad
 {
     // The chord lines read before the end of the data or a failure.
     std::vector<ChordRecord> records;
-    // The device could not be opened or a read failed.
+    // The device could not be opened, a read failed or the data ran past the
+    // size limit.
     bool failed = false;
 };
 
+// The most a chord library may hold: far beyond any real library, small enough
+// that a file that never ends (or a huge one) is given up on in a moment.
+inline constexpr qint64 ChordDataByteLimit = 16 * 1024 * 1024;
+
 // Reads the chord lines of one set from a device, opening it for reading when
-// it is not open yet. A read failure ends the reading; the complete lines read
-// before it are kept.
-ChordLoad readChordData(QIODevice& device, ChordSet set);
+// it is not open yet. A read failure, or data beyond byteLimit, ends the
+// reading as a failure; the complete lines read before it are kept.
+ChordLoad readChordData(QIODevice& device, ChordSet set, qint64 byteLimit = ChordDataByteLimit);
+
+// The same from the file at path. Only a regular file (or a link to one) is
+// read: a named pipe, a device or a socket is a failure, and opening never
+// waits for a writer.
+ChordLoad readChordFile(const QString& path, ChordSet set);

@@ -75,12 +75,17 @@ QString chordChart(const ChordRecord& chord)
     return strings.join(u' ');
 }
 
+bool underBarre(const ChordRecord& chord, int string)
+{
+    return chord.barreFret > 0 && barrePiece(chord, string);
+}
+
 guitar::Frets soundingFrets(const ChordRecord& chord)
 {
     guitar::Frets frets{};
     for (int s = 1; s <= guitar::StringCount; ++s) {
         const int fret = chord.frets[s - 1];
-        const bool barred = chord.barreFret > 0 && barrePiece(chord, s);
+        const bool barred = underBarre(chord, s);
         frets[s - 1] = fret < 0 ? -1 : barred ? std::max(fret, int(chord.barreFret)) : fret;
     }
     return frets;

@@ -28,6 +28,10 @@ ChordPictures chordPictures(const ChordRecord& chord);
 // C major reads "x 3 2 0 1 0".
 QString chordChart(const ChordRecord& chord);
 
+// Whether the chord's barre lies across the string (strings 1 to 6); its fret
+// may lie beyond the board.
+bool underBarre(const ChordRecord& chord, int string);
+
 // The fret each string sounds at when the chord is played, strings 1 (high E)
 // to 6: the fret pressed, raised to the barre's fret on the strings the board
 // draws the barre on; -1 for a string not played. Frets beyond the board sound

@@ -5,11 +5,13 @@
 #include "ChordFile.h"
 #include "ChordList.h"
 #include "ChordLists.h"
+#include "ChordSpeech.h"
 #include "Desktop.h"
 #include "FingeringBoard.h"
 #include "GuitarSound.h"
 #include "Look.h"
 #include "Palette.h"
+#include "SpokenNames.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -99,7 +101,7 @@ void ChordFinderWindow::loadChords()
     chords_ = loadChordFile(
         desktop_, this, favoritesLabel_->isChecked() ? ChordSet::Favorites : ChordSet::Ordinary);
     groupList_->clear();
-    groupList_->addItems(groupEntries(chords_));
+    groupList_->addSpokenEntries(groupEntries(chords_), [](const QString&) { return QString(); });
     if (groupList_->count() > 0)
         groupList_->setCurrentRow(0);
 }
@@ -109,7 +111,13 @@ void ChordFinderWindow::showGroup()
     const QListWidgetItem* selected = selectedItem(chordList_);
     const int remembered = selected ? chordList_->row(selected) : -1;
     chordList_->clear();
-    chordList_->addItems(chordNames(chords_, selectedText(groupList_)));
+    const QString group = selectedText(groupList_);
+    // A chord is described as the board describes it, so that moving through
+    // the list reads each chord's fingering.
+    chordList_->addSpokenEntries(chordNames(chords_, group), [this, &group](const QString& name) {
+        const ChordRecord* chord = findChord(chords_, group, name);
+        return chord ? spokenChord(*chord) : QString();
+    });
     const int row = keptChordRow(remembered, chordList_->count());
     if (row >= 0)
         chordList_->setCurrentRow(row);
@@ -127,6 +135,7 @@ void ChordFinderWindow::showChord()
         return;
     fretboard_->showChord(*chord);
     descriptionLabel_->setText(chord->description);
+    descriptionLabel_->setAccessibleName(notes::spokenText(chord->description));
 }
 
 void ChordFinderWindow::strumChord()

@@ -7,9 +7,9 @@
 #include <vector>
 
 class ActionLabel;
+class ChordList;
 class FingeringBoard;
 class QLabel;
-class QListWidget;
 namespace platform {
 class Desktop;
 }
@@ -47,8 +47,8 @@ private:
     std::vector<ChordRecord> chords_;
 
     FingeringBoard* fretboard_ = nullptr;
-    QListWidget* groupList_ = nullptr;
-    QListWidget* chordList_ = nullptr;
+    ChordList* groupList_ = nullptr;
+    ChordList* chordList_ = nullptr;
     QLabel* descriptionLabel_ = nullptr;
     ActionLabel* favoritesLabel_ = nullptr;
 };

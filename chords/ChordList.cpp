@@ -1,6 +1,7 @@
 #include "ChordList.h"
 
 #include "Palette.h"
+#include "SpokenNames.h"
 
 #include <QItemSelectionModel>
 
@@ -64,6 +65,27 @@ ChordList::ChordList(const QString& objectName, const QString& spokenName, QRect
     const int row = measuredRowHeight(this);
     place.setHeight(wholeRowsHeight(place.height(), row, frameWidth()));
     setGeometry(place);
+}
+
+void ChordList::addSpokenEntries(const QStringList& texts,
+                                 const std::function<QString(const QString&)>& describe)
+{
+    for (const QString& text : texts) {
+        auto* entry = new QListWidgetItem(text, this);
+        entry->setData(Qt::AccessibleTextRole, notes::spokenText(text));
+        entry->setData(Qt::AccessibleDescriptionRole, describe(text));
+    }
+}
+
+void ChordList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    // The list view reports every new current row as focused, also while
+    // another control has the focus (when the other list fills this one, or
+    // while the window opens); the view's own work is done either way.
+    if (hasFocus())
+        QListWidget::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
 }
 
 int wholeRowsHeight(int height, int rowHeight, int frameWidth)

@@ -1,45 +1,28 @@
 #include "FingeringBoard.h"
 
 #include "ChordDisplay.h"
+#include "ChordSpeech.h"
+#include "FingeringAccessibility.h"
+#include "GuitarStrings.h"
 #include "KeyboardFocus.h"
 #include "Palette.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
 // Room between the board's pieces and the focus mark, and for the mark.
 constexpr int MarkMargin = 2;
 
-// The board as assistive technology sees it: one picture, named and described
-// by the widget's accessible name and description.
-class AccessibleFingering : public QAccessibleWidget
-{
-public:
-    explicit AccessibleFingering(QWidget* board) : QAccessibleWidget(board, QAccessible::Graphic) {}
-
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-};
-
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("FingeringBoard") && object && object->isWidgetType())
-        return new AccessibleFingering(static_cast<QWidget*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 FingeringBoard::FingeringBoard(QWidget* window)
     : FretboardView(window, 1, ChordBoardLastFret, FretboardView::Mode::DisplayOnly)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
-    Q_UNUSED(factoryInstalled);
+    installFingeringAccessibility();
     setAccessibleName(QStringLiteral("Fingering"));
     setFocusPolicy(Qt::TabFocus);
     buildFretboard();
@@ -59,8 +42,45 @@ void FingeringBoard::keyPressEvent(QKeyEvent* event)
             emit strumRequested();
         break;
     default:
-        FretboardView::keyPressEvent(event);
+        if (!moveFocusString(event->key()))
+            FretboardView::keyPressEvent(event);
     }
+}
+
+bool FingeringBoard::moveFocusString(int key)
+{
+    constexpr int LowE = guitar::StringCount;
+    constexpr int HighE = 1;
+    int to = focusString_;
+    switch (key) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        to = focusString_ == 0 ? LowE : std::max(HighE, focusString_ - 1);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        to = focusString_ == 0 ? HighE : std::min(LowE, focusString_ + 1);
+        break;
+    case Qt::Key_Home:
+        to = LowE;
+        break;
+    case Qt::Key_End:
+        to = HighE;
+        break;
+    default:
+        return false;
+    }
+    if (to != focusString_) { // the focus string stops at the edges
+        focusString_ = to;
+        reportFocusString(this);
+    }
+    return true;
+}
+
+void FingeringBoard::focusInEvent(QFocusEvent* event)
+{
+    focusString_ = 0;
+    FretboardView::focusInEvent(event);
 }
 
 void FingeringBoard::showChord(const ChordRecord& chord)
@@ -72,7 +92,8 @@ void FingeringBoard::showChord(const ChordRecord& chord)
         for (int f = 1; f <= ChordBoardLastFret; ++f)
             setCell(s, f, string[std::size_t(f)]);
     }
-    setAccessibleDescription(chordChart(chord));
+    chord_ = chord;
+    setAccessibleDescription(spokenChord(chord));
 }
 
 void FingeringBoard::paintEvent(QPaintEvent* event)

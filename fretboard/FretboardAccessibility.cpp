@@ -1,9 +1,11 @@
 #include "FretboardAccessibility.h"
 
+#include "Accessibility.h"
 #include "CellTags.h"
 #include "FretPiece.h"
 #include "FretboardView.h"
 #include "GuitarStrings.h"
+#include "SpokenNames.h"
 
 #include <QAccessibleWidget>
 
@@ -56,7 +58,9 @@ public:
             return QStringLiteral("%1 string, fret %2")
                 .arg(QLatin1String(guitar::Strings[cell()->string() - 1].spoken))
                 .arg(cell()->fret());
-        return QAccessibleWidget::text(t); // the description is the hover text
+        if (t == QAccessible::Description)
+            return notes::spokenCellNote(notes::cellTag(cell()->string(), cell()->fret()));
+        return QAccessibleWidget::text(t);
     }
 
     QAccessible::State state() const override
@@ -85,25 +89,24 @@ private:
     }
 };
 
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("FretboardView")) {
-        auto* board = static_cast<FretboardView*>(object);
-        if (board->mode() == FretboardView::Mode::ClickableCells)
-            return new AccessibleBoard(board);
-    } else if (className == QLatin1String("FretPiece")) {
-        auto* piece = static_cast<FretPiece*>(object);
-        if (piece->string() != 0 && piece->clickable())
-            return new AccessibleCell(piece);
-    }
-    return nullptr;
-}
-
 } // namespace
 
 void installAccessibility()
 {
-    QAccessible::installFactory(accessibleFactory);
+    look::installAccessible(FretboardView::staticMetaObject,
+                            [](QObject* object) -> QAccessibleInterface* {
+                                auto* board = static_cast<FretboardView*>(object);
+                                if (board->mode() != FretboardView::Mode::ClickableCells)
+                                    return nullptr;
+                                return new AccessibleBoard(board);
+                            });
+    look::installAccessible(FretPiece::staticMetaObject,
+                            [](QObject* object) -> QAccessibleInterface* {
+                                auto* piece = static_cast<FretPiece*>(object);
+                                if (piece->string() == 0 || !piece->clickable())
+                                    return nullptr;
+                                return new AccessibleCell(piece);
+                            });
 }
 
 } // namespace fretboard

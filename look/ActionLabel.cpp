@@ -1,5 +1,6 @@
 #include "ActionLabel.h"
 
+#include "Accessibility.h"
 #include "KeyboardFocus.h"
 #include "Look.h"
 #include "Palette.h"
@@ -58,20 +59,12 @@ private:
     ActionLabel* label() const { return static_cast<ActionLabel*>(widget()); }
 };
 
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("ActionLabel") && object && object->isWidgetType())
-        return new AccessibleActionLabel(static_cast<ActionLabel*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 ActionLabel::ActionLabel(const QString& text, QWidget* parent, Role role)
     : QLabel(text, parent), role_(role)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
-    Q_UNUSED(factoryInstalled);
+    look::installAccessible<ActionLabel, AccessibleActionLabel>();
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setFocusPolicy(Qt::TabFocus);

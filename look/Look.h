@@ -20,7 +20,8 @@ QFont comicFont(qreal pointSize, bool italic, bool bold = false);
 QFont sansSerifFont(qreal pointSize, bool bold = false);
 
 // Gives a framed window its caption, fixed client size in pixels, background
-// colour and the program icon, and centres it on the screen.
+// colour and the program icon, and centres it on the screen: its whole frame
+// once the window manager has framed it.
 void setUpFramedWindow(QWidget* window, const QString& caption, QSize clientPixels,
                        QRgb background);
 

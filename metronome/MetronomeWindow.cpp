@@ -1,5 +1,6 @@
 #include "MetronomeWindow.h"
 
+#include "Accessibility.h"
 #include "ActionLabel.h"
 #include "Desktop.h"
 #include "Look.h"
@@ -11,15 +12,20 @@
 #include "WaveOutput.h"
 
 #include <QActionGroup>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int StartTempo = 120;
+// The counts of the window's menu; 0 is "No accent".
+constexpr int BeatsPerBarChoices[] = {0, 2, 3, 4, 5, 6, 7};
 const QString ErrorCaption = QStringLiteral("Error..!");
 
 // The built-in click sounds: the menu entry, its caption, which is also the
@@ -43,8 +49,16 @@ QLabel* makePicture(QWidget* parent, const char* name, Picture picture, QPoint t
     const QPixmap pixmap = loadPicture(picture);
     label->setObjectName(QString::fromLatin1(name));
     label->setPixmap(pixmap);
-    label->setGeometry(QRect(topLeft, pixmap.size()));
+    label->setGeometry(QRect(topLeft, pixmap.deviceIndependentSize().toSize()));
+    look::hideFromAssistiveTechnology(label);
     return label;
+}
+
+// The keys that open a context menu.
+bool opensMenu(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Menu ||
+           (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
 }
 
 } // namespace
@@ -68,11 +82,19 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
     connect(closeLabel, &ActionLabel::clicked, this, &QWidget::close);
 
     createSoundControls();
+    createBarMenu();
+    // The window's menu opens on its background only: the controls keep the
+    // right button to themselves, and the tempo box its own text menu.
+    for (QWidget* control : std::initializer_list<QWidget*>{slider_, tempoBox_->parentWidget(),
+                                                            startStop_, closeLabel, soundName_})
+        control->setContextMenuPolicy(Qt::PreventContextMenu);
 
     // The keyboard: Tab walks slider, tempo box, "Start/Stop", "Close" and the
     // sound name; Space starts and stops wherever the focus is but in the tempo
     // box (which takes it as text) or on another button (which it presses);
-    // Escape closes the window as "Close" does.
+    // Escape closes the window as "Close" does. T taps the tempo and the Menu
+    // key or Shift+F10 open the window's menu, but in the tempo box (text and
+    // its own menu) and on the sound name (its sound menu).
     setTabOrder(slider_, tempoBox_);
     setTabOrder(tempoBox_, startStop_);
     setTabOrder(startStop_, closeLabel);
@@ -82,7 +104,9 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
             &MetronomeWindow::toggleRunning);
     look::closeOnEscape(this);
 
-    // The default coarse timer may stretch every period by up to 5 %.
+    // The beats are counted by the output; the timer only ticks once a period
+    // to check their sound. The default coarse timer may stretch every period
+    // by up to 5 %.
     beatTimer_ = new QTimer(this);
     beatTimer_->setObjectName(QStringLiteral("Timer1"));
     beatTimer_->setTimerType(Qt::PreciseTimer);
@@ -94,7 +118,7 @@ MetronomeWindow::MetronomeWindow(platform::Desktop& desktop, QWidget* parent)
 // The beats end with the window; a click already sounding plays to its end.
 MetronomeWindow::~MetronomeWindow()
 {
-    if (running())
+    if (running_)
         desktop_.waveOutput().stopBeats();
 }
 
@@ -157,9 +181,11 @@ void MetronomeWindow::createSoundControls()
     // A click opens the menu at the pointer; Return, Space or the menu key open
     // it below the name.
     connect(soundName_, &ActionLabel::clicked, this, [this, menu] {
-        menu->popup(soundName_->hasFocus() && !soundName_->underMouse()
-                        ? soundName_->mapToGlobal(soundName_->rect().bottomLeft())
-                        : QCursor::pos());
+        const bool fromKeyboard = soundName_->hasFocus() && !soundName_->underMouse();
+        look::popUpMenu(menu,
+                        fromKeyboard ? soundName_->mapToGlobal(soundName_->rect().bottomLeft())
+                                     : QCursor::pos(),
+                        chosenSound_, fromKeyboard);
     });
 
     chosenSound_ = sounds->actions().first();
@@ -168,16 +194,44 @@ void MetronomeWindow::createSoundControls()
     soundFile_ = desktop_.programFile(chosenSound_->data().toString());
 }
 
+// The window's menu: the beats per bar, checked, and tap tempo. Every opening
+// of the window starts without an accent.
+void MetronomeWindow::createBarMenu()
+{
+    barMenu_ = new QMenu(this);
+    barMenu_->setObjectName(QStringLiteral("mnuBeats"));
+    barMenu_->setAccessibleName(QStringLiteral("Beats per bar"));
+    barMenu_->addSection(QStringLiteral("Beats per bar"));
+    auto* counts = new QActionGroup(this);
+    for (const int beats : BeatsPerBarChoices) {
+        QAction* entry =
+            barMenu_->addAction(beats ? QString::number(beats) : QStringLiteral("No accent"));
+        entry->setObjectName(QStringLiteral("mnuBeats%1").arg(beats, 2, 10, QLatin1Char('0')));
+        entry->setCheckable(true);
+        entry->setData(beats);
+        counts->addAction(entry);
+    }
+    counts->actions().first()->setChecked(true);
+    connect(counts, &QActionGroup::triggered, this,
+            [this](QAction* entry) { setBeatsPerBar(entry->data().toInt()); });
+    barMenu_->addSeparator()->setObjectName(QStringLiteral("mnuBeatsS1"));
+    QAction* tapEntry = barMenu_->addAction(QStringLiteral("Tap tempo"));
+    tapEntry->setObjectName(QStringLiteral("mnuTapTempo"));
+    connect(tapEntry, &QAction::triggered, this, [this] { tap(menuInputMs_); });
+    barMenu_->installEventFilter(this);
+    setBeatsPerBar(0);
+}
+
 void MetronomeWindow::setTempo(int value)
 {
     if (!tempo::isAcceptedTempo(value))
         return;
-    // The beats themselves are counted by the output, which takes the new
-    // period from the next beat on; the timer, restarted by a new interval,
-    // only hands them their sound.
-    if (const int period = tempo::beatPeriod(value); beatTimer_->interval() != period) {
+    // The output takes the new period from the next beat on; the timer,
+    // restarted by a new interval, only checks their sound.
+    if (const int period = tempo::beatPeriod(value); period != periodMs_) {
+        periodMs_ = period;
         beatTimer_->setInterval(period);
-        if (running())
+        if (running_)
             desktop_.waveOutput().setBeatPeriod(period);
     }
     slider_->showTempo(value);
@@ -196,17 +250,15 @@ void MetronomeWindow::readTempoText(const QString& text)
         setTempo(*value);
 }
 
-// The beat timer runs exactly while the metronome does.
-bool MetronomeWindow::running() const
-{
-    return beatTimer_->isActive();
-}
-
+// Each start begins a bar.
 void MetronomeWindow::setRunning(bool running)
 {
+    running_ = running;
     startStop_->setSwitchedOn(running);
     if (running) {
-        desktop_.waveOutput().startBeats(soundFile_, beatTimer_->interval());
+        platform::WaveOutput& output = desktop_.waveOutput();
+        output.setBeatsPerBar(beatsPerBar_);
+        output.startBeats(soundFile_, periodMs_);
         beatTimer_->start();
     } else {
         beatTimer_->stop();
@@ -216,7 +268,7 @@ void MetronomeWindow::setRunning(bool running)
 
 void MetronomeWindow::toggleRunning()
 {
-    setRunning(!running());
+    setRunning(!running_);
 }
 
 // A sound file that cannot be played shows the error and stops the metronome;
@@ -229,7 +281,27 @@ void MetronomeWindow::checkSound(platform::PlayResult result)
     if (result != platform::PlayResult::CannotPlay)
         return;
     showSoundName(ErrorCaption);
+    look::announceAlert(this, ErrorCaption);
     setRunning(false);
+}
+
+// Running beats take the new count at the next bar line; screen readers hear
+// it with the window.
+void MetronomeWindow::setBeatsPerBar(int beats)
+{
+    beatsPerBar_ = beats;
+    if (running_)
+        desktop_.waveOutput().setBeatsPerBar(beats);
+    setAccessibleDescription(beats ? QStringLiteral("%1 beats per bar").arg(beats)
+                                   : QStringLiteral("No accent"));
+}
+
+// A tap at a time in milliseconds of the desktop's input events; from the
+// second tap of a series on it sets the tempo as if typed.
+void MetronomeWindow::tap(std::int64_t ms)
+{
+    if (const std::optional<int> tapped = taps_.tap(ms))
+        tempoBox_->setText(QString::number(*tapped));
 }
 
 void MetronomeWindow::chooseSound(QAction* entry)
@@ -268,7 +340,7 @@ void MetronomeWindow::setSoundFile(const QString& path)
     platform::WaveOutput& output = desktop_.waveOutput();
     checkSound(output.play(path));
     soundFile_ = path;
-    if (running())
+    if (running_)
         output.setBeatSound(path);
 }
 
@@ -278,13 +350,45 @@ void MetronomeWindow::showSoundName(const QString& name)
     soundName_->setAccessibleName(QStringLiteral("Sound: ") + name);
 }
 
-// The menu key on the sound name opens the sound menu, as Return and Space do.
+// The menu key or Shift+F10 on the sound name opens the sound menu, as Return
+// and Space do. A tap chosen in the window's menu counts from the key or click
+// that chose it.
 bool MetronomeWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == soundName_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Menu) {
+        opensMenu(static_cast<QKeyEvent*>(event))) {
         emit soundName_->clicked();
         return true;
     }
+    if (watched == barMenu_ &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonRelease))
+        menuInputMs_ = std::int64_t(static_cast<QInputEvent*>(event)->timestamp());
     return QWidget::eventFilter(watched, event);
+}
+
+// A right click on the background opens the window's menu at the pointer; the
+// keyboard's requests come as keys.
+void MetronomeWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse)
+        barMenu_->popup(event->globalPos());
+}
+
+// Keys no control took: T taps, the menu key and Shift+F10 open the window's
+// menu below the focused control.
+void MetronomeWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_T && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            tap(std::int64_t(event->timestamp()));
+    } else if (opensMenu(event) && focusWidget() != tempoBox_) {
+        const QWidget* below = focusWidget() ? focusWidget() : this;
+        const QList<QAction*> entries = barMenu_->actions();
+        const auto checked = std::find_if(entries.begin(), entries.end(),
+                                          [](const QAction* entry) { return entry->isChecked(); });
+        look::popUpMenu(barMenu_, below->mapToGlobal(below->rect().bottomLeft()),
+                        checked == entries.end() ? nullptr : *checked, true);
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "TapTempo.h"
+
 #include <QWidget>
 
 class ActionLabel;
 class QAction;
 class QLineEdit;
+class QMenu;
 class QTimer;
 class TempoSlider;
 namespace platform {
@@ -14,7 +17,9 @@ enum class PlayResult;
 
 // The metronome: a tempo chosen on the slider or typed into the tempo box, a
 // start/stop switch, and a click sound played once per beat. The sound menu
-// offers three built-in sounds and any wave file the user picks.
+// offers three built-in sounds and any wave file the user picks. The window's
+// own menu, opened on its background, counts the beats in bars, the first of
+// each accented, and takes the tempo from taps, as the T key does.
 class MetronomeWindow : public QWidget
 {
     Q_OBJECT
@@ -24,18 +29,22 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createTempoControls();
     void createSoundControls();
+    void createBarMenu();
 
     void setTempo(int value);
     void setTempoFromSlider(int value);
     void readTempoText(const QString& text);
-    bool running() const;
     void setRunning(bool running);
     void toggleRunning();
     void checkSound(platform::PlayResult result);
+    void setBeatsPerBar(int beats);
+    void tap(std::int64_t ms);
 
     void chooseSound(QAction* entry);
     void chooseOtherSound();
@@ -44,6 +53,11 @@ private:
 
     platform::Desktop& desktop_;
     QString soundFile_;
+    bool running_ = false;
+    int periodMs_ = 0;
+    int beatsPerBar_ = 0; // 0: no accent
+    tempo::TapTempo taps_;
+    std::int64_t menuInputMs_ = 0; // when the last key or click reached the window's menu
 
     TempoSlider* slider_ = nullptr;
     QLineEdit* tempoBox_ = nullptr;
@@ -52,4 +66,5 @@ private:
     QTimer* beatTimer_ = nullptr;
     QAction* otherSound_ = nullptr;
     QAction* chosenSound_ = nullptr; // the entry of the sound in use
+    QMenu* barMenu_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "TempoSlider.h"
 
+#include "Accessibility.h"
 #include "KeyboardFocus.h"
 #include "Resources.h"
 #include "Tempo.h"
@@ -55,30 +56,24 @@ private:
     TempoSlider* slider() const { return static_cast<TempoSlider*>(widget()); }
 };
 
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("TempoSlider") && object && object->isWidgetType())
-        return new AccessibleTempoSlider(static_cast<TempoSlider*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 TempoSlider::TempoSlider(QPoint topLeft, QWidget* parent)
     : QWidget(parent), bar_(loadPicture(Picture::SliderBar)), pointer_(new QLabel(parent))
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
-    Q_UNUSED(factoryInstalled);
+    look::installAccessible<TempoSlider, AccessibleTempoSlider>();
     setObjectName(QStringLiteral("imgSlider"));
     setFocusPolicy(Qt::TabFocus);
-    setGeometry(QRect(topLeft, bar_.size()));
+    setGeometry(QRect(topLeft, bar_.deviceIndependentSize().toSize()));
     setCursor(handCursor());
 
     const QPixmap pointer = loadPicture(Picture::SliderPointer);
     pointer_->setObjectName(QStringLiteral("imgSliderCursor"));
     pointer_->setPixmap(pointer);
-    pointer_->setGeometry(QRect(QPoint(0, y() + PointerDrop), pointer.size()));
+    pointer_->setGeometry(
+        QRect(QPoint(0, y() + PointerDrop), pointer.deviceIndependentSize().toSize()));
     pointer_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    look::hideFromAssistiveTechnology(pointer_);
 }
 
 void TempoSlider::showTempo(int tempo)

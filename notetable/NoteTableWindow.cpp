@@ -1,5 +1,6 @@
 #include "NoteTableWindow.h"
 
+#include "Accessibility.h"
 #include "ActionLabel.h"
 #include "CellTags.h"
 #include "Desktop.h"
@@ -14,6 +15,7 @@
 #include "StaffView.h"
 #include "Twips.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -44,7 +46,12 @@ protected:
         const QPixmap shown = pixmap();
         painter.drawPixmap(0, 0, shown);
         if (look::showsFocusMark(this)) {
-            const QRect sign = QRegion(shown.mask()).boundingRect();
+            // The mask counts the picture's own pixels, two to a point when
+            // it was drawn at twice the size.
+            const qreal scale = shown.devicePixelRatio();
+            const QRect mask = QRegion(shown.mask()).boundingRect();
+            const QRect sign = QRectF(QPointF(mask.topLeft()) / scale, QSizeF(mask.size()) / scale)
+                                   .toAlignedRect();
             look::drawFocusMark(painter, sign.adjusted(-2, -2, 3, 3),
                                 palette().color(QPalette::WindowText));
         }
@@ -58,6 +65,7 @@ QLabel* picture(const char* name, QRect geometry, Picture shown, QWidget* parent
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setPixmap(loadPicture(shown));
+    look::hideFromAssistiveTechnology(label);
     return label;
 }
 
@@ -86,6 +94,8 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
     noteName_->setFont(look::comicFont(9.75, false, true));
     noteName_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     look::setTextColour(noteName_, palette::Ink);
+    // Read as the staff's value.
+    look::hideFromAssistiveTechnology(noteName_);
 
     // The flat toggle lies above the sharp toggle where they overlap.
     sharpToggle_ = new NamingToggle("imgSharp", 3480, QStringLiteral("Sharp"), panel);
@@ -111,12 +121,21 @@ NoteTableWindow::NoteTableWindow(platform::Desktop& desktop, QWidget* parent)
         QAction* item = noteTypeMenu_->addAction(text);
         item->setObjectName(QLatin1String(name));
         connect(item, &QAction::triggered, this, slot);
+        return item;
     };
-    addItem("mnuComp", QStringLiteral("Normal"), &NoteTableWindow::makeNatural);
-    addItem("mnuSharp", QStringLiteral("Sharp (#)"), &NoteTableWindow::makeSharp);
-    addItem("mnuFlat", QStringLiteral("Flat (b)"), &NoteTableWindow::makeFlat);
-    connect(staff_, &StaffView::menuRequested, this,
-            [this](QPoint globalAt) { noteTypeMenu_->popup(globalAt); });
+    QAction* natural = addItem("mnuComp", QStringLiteral("Normal"), &NoteTableWindow::makeNatural);
+    QAction* sharp = addItem("mnuSharp", QStringLiteral("Sharp (#)"), &NoteTableWindow::makeSharp);
+    QAction* flat = addItem("mnuFlat", QStringLiteral("Flat (b)"), &NoteTableWindow::makeFlat);
+    // From the keyboard the menu opens on the note's present sign; a right
+    // click, which holds a button down, opens it as before.
+    connect(staff_, &StaffView::menuRequested, this, [=, this](QPoint globalAt) {
+        const CurrentNote::Sign sign = note_.sign();
+        QAction* present = sign == CurrentNote::Sign::Sharp  ? sharp
+                           : sign == CurrentNote::Sign::Flat ? flat
+                                                             : natural;
+        look::popUpMenu(noteTypeMenu_, globalAt, present,
+                        QGuiApplication::mouseButtons() == Qt::NoButton);
+    });
 
     // Tab walks the window from top to bottom, left to right; the keyboard
     // starts on the fretboard.

@@ -1,12 +1,15 @@
 #include "StaffView.h"
 
+#include "Accessibility.h"
 #include "KeyboardFocus.h"
 #include "Look.h"
 #include "Palette.h"
 #include "Resources.h"
+#include "SpokenNames.h"
 #include "StaffGeometry.h"
 #include "Twips.h"
 
+#include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,31 +30,42 @@ QLabel* noteImage(const char* name, int left, QWidget* parent)
     return image;
 }
 
-// The staff as one picture: the head and sign are read as its value, the name
-// of the note, which is also its description since assistive technology on
-// the desktop carries no text value for a picture.
-class AccessibleStaff : public QAccessibleWidget
+// The staff as one picture whose value is the note shown: in words with the
+// octave of its sound ("G sharp 3") as its text value and its description
+// (assistive technology on the desktop reads no text value of its own), and
+// as a number, its staff position (1, the open low E string, to 26; 0 before
+// any note), which Up and Down step.
+class AccessibleStaff : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:
     explicit AccessibleStaff(StaffView* staff) : QAccessibleWidget(staff, QAccessible::Graphic) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value || t == QAccessible::Description)
-            return static_cast<StaffView*>(widget())->noteName();
+            return staff()->spokenNote();
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-};
 
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("StaffView"))
-        return new AccessibleStaff(static_cast<StaffView*>(object));
-    return nullptr;
-}
+    QVariant currentValue() const override { return staff()->spokenPosition(); }
+    void setCurrentValue(const QVariant&) override {} // chosen by keys and clicks only
+    QVariant maximumValue() const override { return staff::HighestPosition; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    StaffView* staff() const { return static_cast<StaffView*>(widget()); }
+};
 
 } // namespace
 
@@ -59,8 +73,7 @@ StaffView::StaffView(QWidget* parent)
     : QWidget(parent), picture_(loadPicture(Picture::Staff)), sharp_(loadPicture(Picture::SharpOn)),
       flat_(loadPicture(Picture::FlatOn))
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
-    Q_UNUSED(factoryInstalled);
+    look::installAccessible<StaffView, AccessibleStaff>();
     setObjectName(QStringLiteral("picStave"));
     setAccessibleName(QStringLiteral("Staff"));
     setFocusPolicy(Qt::TabFocus);
@@ -88,10 +101,13 @@ void StaffView::showNote(int staffPosition, CurrentNote::Sign sign, const QStrin
         sign_->clear();
         break;
     }
-    if (name != name_) {
-        name_ = name;
-        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
+    const QString spoken = notes::spokenNote(name, staffPosition);
+    if (spoken != spokenNote_) {
+        spokenNote_ = spoken;
+        QAccessibleValueChangeEvent valueChanged(this, spokenPosition());
+        QAccessible::updateAccessibility(&valueChanged);
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
     }
 }
 

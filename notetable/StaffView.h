@@ -15,8 +15,10 @@ class QLabel;
 // The staff also takes the focus from Tab: Up and Down choose the position
 // above or below the note, the Menu key and Shift+F10 ask for the note-type
 // menu at the note. A double-click (after the press it repeats), Return or
-// Space ask for the note's sound. Assistive technology sees a picture named "Staff" whose
-// value and description are the name of the note shown.
+// Space ask for the note's sound. Assistive technology sees a picture named
+// "Staff" whose value and description are the note shown, spoken with the
+// octave of its sound ("G sharp 3"); each new note is reported as a change of
+// value and of description.
 class StaffView : public QWidget
 {
     Q_OBJECT
@@ -27,7 +29,10 @@ public:
     // tells assistive technology the note's name.
     void showNote(int staffPosition, CurrentNote::Sign sign, const QString& name);
 
-    const QString& noteName() const { return name_; }
+    // The note shown as assistive technology reads it, and its position as a
+    // number (0 before any note).
+    const QString& spokenNote() const { return spokenNote_; }
+    int spokenPosition() const { return spokenNote_.isEmpty() ? 0 : staffPosition_; }
 
 signals:
     // A staff position was chosen: the left button was pressed on it, or Up or
@@ -51,5 +56,5 @@ private:
     QLabel* head_ = nullptr;
     QLabel* sign_ = nullptr;
     int staffPosition_ = CurrentNote::NoNote;
-    QString name_;
+    QString spokenNote_;
 };

@@ -10,6 +10,40 @@ void BeatGrid::start(std::int64_t first, int periodMs)
     periodMs_ = std::max(periodMs, 1);
     origin_ = first;
     next_ = 0;
+    counted_ = 0;
+    beatsPerBar_ = wantedBeatsPerBar_;
+    barStart_ = 0;
+}
+
+void BeatGrid::beatSounded()
+{
+    ++next_;
+    ++counted_;
+    takeNewCountAtBarLine();
+}
+
+void BeatGrid::setBeatsPerBar(int beats)
+{
+    wantedBeatsPerBar_ = beats < 2 ? 0 : beats;
+    takeNewCountAtBarLine();
+}
+
+bool BeatGrid::nextIsAccented() const
+{
+    return beatsPerBar_ > 0 && (counted_ - barStart_) % beatsPerBar_ == 0;
+}
+
+// A new count waits for the next beat that begins a bar of the count under way,
+// or without an accent for the next beat whose number is a multiple of it.
+void BeatGrid::takeNewCountAtBarLine()
+{
+    if (wantedBeatsPerBar_ == beatsPerBar_)
+        return;
+    const int bar = beatsPerBar_ > 0 ? beatsPerBar_ : wantedBeatsPerBar_;
+    if ((counted_ - barStart_) % bar != 0)
+        return;
+    beatsPerBar_ = wantedBeatsPerBar_;
+    barStart_ = beatsPerBar_ > 0 ? counted_ : 0;
 }
 
 void BeatGrid::setPeriod(int periodMs, std::int64_t now)

@@ -10,7 +10,8 @@
 namespace platform {
 
 // Forwards to the real output and notes each sound asked for, each note with
-// its samples, and how the beats were started, changed and stopped.
+// its samples, and how the beats were started, changed, counted in bars and
+// stopped.
 class RecordingOutput : public WaveOutput
 {
 public:
@@ -47,6 +48,11 @@ public:
         beats.append(QStringLiteral("period %1").arg(periodMs));
         real_.setBeatPeriod(periodMs);
     }
+    void setBeatsPerBar(int count) override
+    {
+        beats.append(QStringLiteral("bar %1").arg(count));
+        real_.setBeatsPerBar(count);
+    }
     void stopBeats() override
     {
         beats.append(QStringLiteral("stop"));
@@ -76,10 +82,7 @@ public:
         return folder_.isEmpty() ? SystemDesktop::programFolder() : folder_;
     }
 
-    void showCriticalMessage(QWidget*, const QString& text) override
-    {
-        messages.append(text);
-    }
+    void showCriticalMessage(QWidget*, const QString& text) override { messages.append(text); }
 
     std::optional<QString> chooseOpenFile(QWidget*, const OpenFileRequest& request) override
     {

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <optional>
 
@@ -78,8 +79,8 @@ std::optional<QByteArray> readWaveBytes(const QString& path)
 
 // Samples in the given format converted to the output's. Nothing when SDL
 // cannot convert between them.
-std::shared_ptr<const WaveSamples> converted(const Uint8* data, Uint32 bytes,
-                                             const SDL_AudioSpec& from, const SDL_AudioSpec& output)
+std::shared_ptr<WaveSamples> converted(const Uint8* data, Uint32 bytes, const SDL_AudioSpec& from,
+                                       const SDL_AudioSpec& output)
 {
     SDL_AudioCVT cvt;
     if (SDL_BuildAudioCVT(&cvt, from.format, from.channels, from.freq, output.format,
@@ -106,6 +107,33 @@ std::shared_ptr<const WaveSamples> converted(const Uint8* data, Uint32 bytes,
     return wave;
 }
 
+float peakOf(const std::vector<float>& samples)
+{
+    float peak = 0.0f;
+    for (float sample : samples)
+        peak = std::max(peak, std::abs(sample));
+    return peak;
+}
+
+// The sound for the first beat of a bar: the same samples taken as if
+// recorded at 1.5 times their rate, so a fifth higher and shorter, at the peak
+// level of the plain sound (resampling moves it a little).
+std::shared_ptr<const WaveSamples> accentOf(const WaveSamples& plain, const Uint8* data,
+                                            Uint32 bytes, SDL_AudioSpec from,
+                                            const SDL_AudioSpec& output)
+{
+    from.freq = from.freq * 3 / 2;
+    std::shared_ptr<WaveSamples> accented = converted(data, bytes, from, output);
+    if (!accented)
+        return nullptr;
+    if (const float peak = peakOf(accented->samples); peak > 0.0f) {
+        const float scale = peakOf(plain.samples) / peak;
+        for (float& sample : accented->samples)
+            sample *= scale;
+    }
+    return accented;
+}
+
 // Reads a wave file and converts it to the output's format. Nothing when the
 // file cannot be read, is not a wave file, is truncated or holds no samples.
 std::shared_ptr<const WaveSamples> decode(const QString& path, const SDL_AudioSpec& output)
@@ -129,7 +157,10 @@ std::shared_ptr<const WaveSamples> decode(const QString& path, const SDL_AudioSp
     if (used == 0)
         return nullptr;
 
-    return converted(buffer, used, spec, output);
+    std::shared_ptr<WaveSamples> wave = converted(buffer, used, spec, output);
+    if (wave)
+        wave->accented = accentOf(*wave, buffer, used, spec, output);
+    return wave;
 }
 
 } // namespace
@@ -235,6 +266,13 @@ void SdlWaveOutput::setBeatPeriod(int periodMs)
         withMixer(clicks_, [&] { clicks_.mixer->setBeatPeriod(periodMs); });
 }
 
+void SdlWaveOutput::setBeatsPerBar(int beats)
+{
+    beatsPerBar_ = beats;
+    if (isOpen())
+        withMixer(clicks_, [&] { clicks_.mixer->setBeatsPerBar(beats); });
+}
+
 void SdlWaveOutput::stopBeats()
 {
     beatPeriodMs_ = 0;
@@ -289,6 +327,7 @@ bool SdlWaveOutput::open()
     }
     failedAt_.reset();
     // The callbacks do not run before the devices are unpaused.
+    clicks_.mixer->setBeatsPerBar(beatsPerBar_);
     if (beatPeriodMs_ > 0) {
         clicks_.mixer->setBeatSound(load(beatPath_));
         clicks_.mixer->startBeats(beatPeriodMs_);

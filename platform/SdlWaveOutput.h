@@ -42,6 +42,7 @@ public:
     void startBeats(const QString& path, int periodMs) override;
     PlayResult setBeatSound(const QString& path) override;
     void setBeatPeriod(int periodMs) override;
+    void setBeatsPerBar(int beats) override;
     void stopBeats() override;
     void close() override;
 
@@ -91,6 +92,7 @@ private:
     QHash<QString, DecodedFile> files_;
     int beatPeriodMs_ = 0;            // 0 while no beats are wanted
     QString beatPath_;                // their sound, decoded anew for each device
+    int beatsPerBar_ = 0;             // as asked for, given to each new device
     std::optional<qint64> failedAt_;  // the last open that failed, while none succeeded
     std::optional<qint64> releaseAt_; // when to close the output if it is silent then
     QTimer watch_;

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPluginLoader>
+#include <QSettings>
 #include <QUrl>
 
 namespace platform {
@@ -46,6 +47,12 @@ public:
             module()->setBeatPeriod(periodMs);
     }
 
+    void setBeatsPerBar(int beats) override
+    {
+        if (module())
+            module()->setBeatsPerBar(beats);
+    }
+
     void stopBeats() override
     {
         if (module())
@@ -76,7 +83,15 @@ private:
     WaveOutput* module_ = nullptr; // owned by the plugin loader, never unloaded
 };
 
-SystemDesktop::SystemDesktop() : output_(std::make_unique<ModuleOutput>()) {}
+SystemDesktop::SystemDesktop() : output_(std::make_unique<ModuleOutput>())
+{
+    // The program keeps no settings, but Qt's file dialog keeps its history in
+    // the user's settings folder and cannot be told not to. User settings are
+    // looked for below a file, where no folder can be made: the dialog reads
+    // nothing and its writes fail without a word.
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null/settings"));
+}
 
 SystemDesktop::~SystemDesktop() = default;
 

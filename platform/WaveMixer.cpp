@@ -68,7 +68,9 @@ void WaveMixer::renderClicks(float* out, int frames)
         done = until;
         if (done < frames) {
             if (beatSound_)
-                click_ = {beatSound_, 0};
+                click_ = {grid_.nextIsAccented() && beatSound_->accented ? beatSound_->accented
+                                                                         : beatSound_,
+                          0};
             grid_.beatSounded();
         }
     }

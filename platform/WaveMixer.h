@@ -9,10 +9,12 @@
 
 namespace platform {
 
-// A decoded sound in the output's own format: interleaved float samples.
+// A decoded sound in the output's own format: interleaved float samples, and
+// for a sound that may be the beats' the one the first beat of a bar plays.
 struct WaveSamples
 {
     std::vector<float> samples;
+    std::shared_ptr<const WaveSamples> accented = nullptr;
 };
 
 // Mixes the sounds into the output's buffers. Clicks (the beats and a sound
@@ -36,10 +38,12 @@ public:
     void addNote(std::shared_ptr<const WaveSamples> wave);
 
     // Starts the beats with the next frame rendered, one every periodMs; each
-    // plays the beat sound, none while there is none.
+    // plays the beat sound (the first of a bar its accented one, where it has
+    // one), none while there is none.
     void startBeats(int periodMs) { grid_.start(rendered_, periodMs); }
     void setBeatSound(std::shared_ptr<const WaveSamples> wave) { beatSound_ = std::move(wave); }
     void setBeatPeriod(int periodMs) { grid_.setPeriod(periodMs, rendered_); }
+    void setBeatsPerBar(int beats) { grid_.setBeatsPerBar(beats); }
     void stopBeats() { grid_.stop(); }
 
     // Frames still to render before the output falls silent for good; nothing

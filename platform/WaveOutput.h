@@ -59,6 +59,13 @@ public:
     // that sounded, or at once when that moment has passed.
     virtual void setBeatPeriod(int periodMs) = 0;
 
+    // Beats per bar, from the next bar line on and for the beats started later:
+    // the first beat of each bar plays its sound a fifth higher (at 1.5 times
+    // its rate, so also shorter) at the same peak level; fewer than 2 beats is
+    // no accent, every beat as it is. A start begins a bar, and a new period
+    // keeps counting the beats.
+    virtual void setBeatsPerBar(int beats) = 0;
+
     // No more beats; a beat still sounding plays to its end.
     virtual void stopBeats() = 0;
 
@@ -71,5 +78,5 @@ public:
 
 // The audio module implements this interface; a module built against another
 // version of it does not load.
-#define KordelixWaveOutput_iid "org.example.kordelix.WaveOutput/4"
+#define KordelixWaveOutput_iid "org.example.kordelix.WaveOutput/5"
 Q_DECLARE_INTERFACE(platform::WaveOutput, KordelixWaveOutput_iid)

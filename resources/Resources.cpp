@@ -1,12 +1,21 @@
 #include "Resources.h"
 
 #include <QDirIterator>
+#include <QFile>
+#include <QGuiApplication>
 #include <QPixmapCache>
 #include <QString>
 
 QPixmap loadPicture(Picture picture)
 {
-    const QString path = QStringLiteral(":/pictures/") + QLatin1String(pictureFile(picture));
+    QString path = QStringLiteral(":/pictures/") + QLatin1String(pictureFile(picture));
+    // On a scaled screen the copy drawn at twice the size, where there is one:
+    // its device pixel ratio of 2 (from the name) shows it at the same size.
+    if (qApp->devicePixelRatio() > 1) {
+        const QString large = QString(path).insert(path.lastIndexOf(u'.'), QLatin1String("@2x"));
+        if (QFile::exists(large))
+            path = large;
+    }
     QPixmap pixmap;
     if (!QPixmapCache::find(path, &pixmap)) {
         pixmap.load(path);

@@ -8,7 +8,8 @@
 
 // The picture, loaded from the program's embedded resources once and then
 // taken from the one pixmap cache the whole program shares (copies share its
-// pixels).
+// pixels). On a screen scaled above 1 it is the copy drawn at twice the size,
+// which shows at the same size.
 QPixmap loadPicture(Picture picture);
 
 // The window icon: the window icon picture at its 16 x 16 pixels, and the

@@ -1,5 +1,6 @@
 #include "AboutWindow.h"
 
+#include "Accessibility.h"
 #include "ActionLabel.h"
 #include "Desktop.h"
 #include "Look.h"
@@ -7,9 +8,11 @@
 #include "Twips.h"
 #include "Version.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 
@@ -19,6 +22,13 @@ const QString EmailAddress = QString::fromLatin1(version::Email);
 const QString EmailTarget = QStringLiteral("mailto:") + EmailAddress;
 const QString HomeTarget = QString::fromLatin1(version::HomePage);
 const QString HomeSite = QUrl(HomeTarget).adjusted(QUrl::RemovePath).toString();
+
+// The texts drawn on the window, top to bottom.
+const QString ProgramText = QStringLiteral("Kordelix");
+const QString ProductText = QString::fromLatin1(version::ProductName);
+const QString AuthorText =
+    QStringLiteral("%1, %2").arg(QLatin1String(version::Author), QLatin1String(version::FirstYear));
+const QString SourceText = QStringLiteral("The source code is on the home page:");
 
 } // namespace
 
@@ -42,13 +52,20 @@ AboutWindow::AboutWindow(platform::Desktop& desktop, QWidget* owner)
     image1->setPixmap(loadPicture(Picture::RedGuitar));
     image1->setGeometry(platform::TwipsRect(360, 600, 480, 480));
     image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    look::hideFromAssistiveTechnology(image1);
+
+    // Assistive technology reads the window by a name of its own (the caption
+    // stays) and the texts drawn on it as its description.
+    setAccessibleName(QStringLiteral("About ") + ProgramText);
+    setAccessibleDescription(
+        QStringList{ProgramText, ProductText, AuthorText, SourceText}.join(QStringLiteral(". ")));
 
     const QCursor hand = handCursor();
     auto* closeCross = new ActionLabel(QStringLiteral("x"), this);
     closeCross->setObjectName(QStringLiteral("lblX"));
     closeCross->setFont(look::sansSerifFont(12, true));
     closeCross->setToolTip(QStringLiteral("Close"));
-    closeCross->setAccessibleName(QStringLiteral("Close"));
+    closeCross->setAccessibleName(QStringLiteral("Close window"));
     closeCross->setGeometry(platform::TwipsRect(3675, 0, 255, 255));
     closeCross->setCursor(hand);
 
@@ -97,19 +114,22 @@ void AboutWindow::paintEvent(QPaintEvent*)
                          Qt::AlignLeft | Qt::AlignTop, text);
     };
     painter.drawPixmap(QRect(at(60, 60), platform::TwipsRect(0, 0, 240, 240).size()), programIcon_);
-    drawText(at(375, 60), QStringLiteral("Kordelix"));
-    drawText(at(1200, 480), QStringLiteral("- ") + QString::fromLatin1(version::ProductName));
-    drawText(at(1200, 750),
-             QStringLiteral("- %1, %2")
-                 .arg(QLatin1String(version::Author), QLatin1String(version::FirstYear)));
+    drawText(at(375, 60), ProgramText);
+    drawText(at(1200, 480), QStringLiteral("- ") + ProductText);
+    drawText(at(1200, 750), QStringLiteral("- ") + AuthorText);
     const QPoint lineFrom = at(240, 1395);
     const QPoint lineTo = at(3695, 1395);
     painter.drawLine(lineFrom, lineTo);
-    drawText(at(240, 1500), QStringLiteral("The source code is on the home page:"));
+    drawText(at(240, 1500), SourceText);
 }
 
 void AboutWindow::mousePressEvent(QMouseEvent* event)
 {
+    // A Wayland window cannot place itself: the compositor moves it, keeping
+    // the grabbed point under the pointer, and shows its own move pointer.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        windowHandle()->startSystemMove())
+        return;
     setCursor(Qt::SizeAllCursor);
     drag_.press(platform::PixelsToTwips(event->position()));
 }

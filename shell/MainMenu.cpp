@@ -1,6 +1,7 @@
 #include "MainMenu.h"
 
 #include "AboutWindow.h"
+#include "Accessibility.h"
 #include "ActionLabel.h"
 #include "ChordFinderWindow.h"
 #include "Look.h"
@@ -18,12 +19,15 @@ namespace {
 const QRect Panel(88, 16, 233, 161);
 
 // Shows a tool window: creates it when it is not open, otherwise brings the
-// open one forward without touching its state.
+// open one forward without touching its state, restoring it when it is
+// minimised (show() alone leaves a minimised window as it is). On Wayland the
+// compositor decides: activating asks it to bring the window forward.
 template <typename Window, typename... Arguments>
 void showTool(QPointer<Window>& window, Arguments&... arguments)
 {
     if (!window)
         window = new Window(arguments...);
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
@@ -41,6 +45,7 @@ MainMenu::MainMenu(platform::Desktop& desktop, QWidget* parent) : QWidget(parent
     guitar->setObjectName(QStringLiteral("Image1"));
     guitar->setPixmap(guitar_);
     guitar->setGeometry(8, 8, 71, 214);
+    look::hideFromAssistiveTechnology(guitar);
 
     const auto addEntry = [this](const char* name, const QString& text, QPoint at, auto action) {
         auto* entry = ActionLabel::create(text, this, at);

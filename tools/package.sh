@@ -39,6 +39,11 @@ debs=("$out"/kordelix_*.deb)
 deb="${debs[0]}"
 echo "package: $deb"
 echo "Depends: $(dpkg-deb -f "$deb" Depends)"
+echo "Recommends: $(dpkg-deb -f "$deb" Recommends)"
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *qt6-wayland* ]] || {
+    echo "the package does not recommend qt6-wayland: Wayland sessions would fall back to XWayland" >&2
+    exit 1
+}
 
 if command -v lintian >/dev/null; then
     # lintian fails on errors; its warnings are shown

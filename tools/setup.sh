@@ -16,7 +16,9 @@ packages=(
     pipewire pipewire-pulse wireplumber  # the other desktop sound server, for the timing benches
     dpkg-dev file lintian                # the Debian package: library dependencies, checks
     desktop-file-utils appstream         # validators of the desktop entry and AppStream file
-    x11-utils                            # xprop: the window icons a window offers
+    x11-utils                            # xprop, xwininfo: window icons, frames, positions
+    openbox                              # a window manager: frames, minimised windows
+    weston qt6-wayland                   # a Wayland desktop and Qt's client for it
     dbus at-spi2-core python3-pyatspi    # the accessibility bus, read as a screen reader does
 )
 

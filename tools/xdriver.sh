@@ -190,11 +190,11 @@ xd_wait_gone() {
     return 1
 }
 
-# Prints the screen position of a window's client area as "X Y".
+# Prints the screen position of a window's client area as "X Y". (xdotool's
+# own position counts the frame twice once a window manager has framed it.)
 xd_window_origin() {
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo "$X $Y"
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        END { print x, y }'
 }
 
 # Clicks the left (or given) button COUNT times (default once; 2 is a

@@ -14,7 +14,9 @@
 # Environment: BENCH_SERVER (pulse or pipewire; default pulse), BENCH_LOADS
 # (any of quiet, build, four, see bench_load; default "quiet four"),
 # BENCH_SECONDS (each run's length; default BENCH_BEATS beats), BENCH_BEATS
-# (default 120), BENCH_KEEP (a folder to keep the recordings in).
+# (default 120), BENCH_KEEP (a folder to keep the recordings in),
+# BENCH_BEATS_PER_BAR (2 to 7: the first beat of each bar accented, chosen in
+# the window's menu before the runs).
 # Needs pulseaudio or pipewire, pipewire-pulse and wireplumber,
 # pulseaudio-utils (parecord), Xvfb and xdotool. Controls are found by name in
 # the layout table the build writes beside the program.
@@ -29,6 +31,12 @@ bench_start
 
 xd_click_control "$main" frmMain lblMetronome
 metronome=$(xd_wait_window Metronome 20)
+if [ -n "${BENCH_BEATS_PER_BAR:-}" ]; then
+    # A right click on the background; the first Down reaches "No accent".
+    xd_click "$metronome" 60 70 3
+    sleep 0.5
+    xdotool key --delay 50 $(printf 'Down %.0s' $(seq "$BENCH_BEATS_PER_BAR")) Return
+fi
 
 # Clicks the middle of one of the metronome's controls: click CONTROL
 click() {

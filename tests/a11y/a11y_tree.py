@@ -2,7 +2,10 @@
 
 Each step presses keys (xdotool, into the window that has the focus) and then
 checks what the accessibility tree reports: names, roles, states, values and
-descriptions. Prints one line per check and a closing 'N passed, N failed'.
+descriptions, and what an event listener hears, as a screen reader would:
+focus moves, value and state changes. Steps wait for the event they expect
+(with generous deadlines), never for a time. Prints one line per check, the
+events heard while walking the chord finder, and a closing 'N passed, N failed'.
 """
 import os
 import subprocess
@@ -11,8 +14,12 @@ import time
 
 import pyatspi
 
+from gi.repository import GLib
+
 passed = 0
 failed = 0
+# What the listener heard: (event type, role, name, description).
+heard = []
 
 
 def check(what, ok, detail=""):
@@ -25,14 +32,58 @@ def check(what, ok, detail=""):
         print(f"FAIL {what} {detail}")
 
 
-def wait_for(find, timeout=10.0):
+def on_event(event):
+    try:
+        source = event.source
+        heard.append((event.type, source.getRoleName(), source.name or "",
+                      source.description or "", event.detail1))
+    except Exception:  # the source went away
+        heard.append((event.type, "", "", "", event.detail1))
+
+
+def listen():
+    """Registers the listener once the program is on the bus, as a screen reader
+    started after it would (the program learns of each registration by a
+    signal, which it misses while it is still starting). Focus comes last: the
+    program handles the registrations in order, so once a focus event is heard
+    it sends every kind."""
+    for kind in ("object:property-change:accessible-value",
+                 "object:property-change:accessible-description", "object:state-changed:checked",
+                 "object:state-changed:selected", "focus:"):
+        pyatspi.Registry.registerEventListener(on_event, kind)
+
+
+def pump(seconds):
+    """Delivers the events that arrive within seconds."""
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while True:
+        while context.pending():
+            context.iteration(False)
+        if time.monotonic() > deadline:
+            return
+        time.sleep(0.02)
+
+
+def wait_for(find, timeout=20.0):
     """Calls find() until it returns something, or gives up after timeout."""
     deadline = time.monotonic() + timeout
     while True:
         found = find()
         if found is not None or time.monotonic() > deadline:
             return found
-        time.sleep(0.05)
+        pump(0.05)
+
+
+def wait_heard(since, kind, name, timeout=20.0):
+    """The first event of a kind from an object of that name heard since the
+    given count of events, once it comes."""
+    return wait_for(lambda: next((e for e in heard[since:]
+                                  if e[0].startswith(kind) and e[2] == name), None), timeout)
+
+
+def focus_names(events):
+    return [e[2] for e in events if e[0].startswith("focus:")]
 
 
 def application():
@@ -90,7 +141,7 @@ def keys(*names):
     """Presses keys into whatever window has the keyboard focus."""
     for name in names:
         subprocess.run(["xdotool", "key", "--delay", "40", name], check=True)
-    time.sleep(0.3)
+    pump(0.3)
 
 
 def focus_window(title):
@@ -98,7 +149,7 @@ def focus_window(title):
                          capture_output=True, text=True).stdout.split()
     if ids:
         subprocess.run(["xdotool", "windowfocus", "--sync", ids[0]], check=False)
-    time.sleep(0.3)
+    pump(0.3)
 
 
 def expect_buttons(where, node, rows):
@@ -143,24 +194,85 @@ def library(marker):
         return [l.rstrip("\r\n") for l in data if l.startswith(marker)]
 
 
-def chord_finder():
+# The strings of two chords as the board's items read them, low E first.
+STRINGS = {
+    "C": ["low E string, muted", "A string, fret 3, C 3", "D string, fret 2, E 3",
+          "G string, open, G 3", "B string, fret 1, C 4", "high E string, open, E 4"],
+    "F": ["low E string, fret 1, barre, F 2", "A string, fret 3, C 3", "D string, fret 3, F 3",
+          "G string, fret 2, A 3", "B string, fret 1, barre, C 4",
+          "high E string, fret 1, barre, F 4"],
+}
+# The first chords of "Major" as the list speaks them.
+MAJOR = ["C", "C sharp", "D", "E flat", "E", "F", "F sharp", "G", "A flat", "A", "B flat", "B"]
+
+
+def walk(since, steps):
+    """Presses each key and waits for the focus event of the object named."""
+    for key, name in steps:
+        keys(key)
+        if wait_heard(since, "focus:", name) is None:
+            return False
+        since = len(heard)
+    return True
+
+
+def check_strings(finder, chord):
+    board = named(finder, "Fingering", "list")
+    names = [item.name for item in board] if board is not None else []
+    check(f"'Fingering' lists the strings of {chord}", names == STRINGS[chord], str(names))
+
+
+def chord_finder(since):
     finder = opened("Chord finder", "the chord finder")
     if finder is None:
         return
     for name in ("Chord groups", "Chords"):
         check(f"chord finder: list '{name}'", named(finder, name, "list") is not None)
-    now = focused(finder)
-    check("the chord finder opens in 'Chords'", now is not None and now.name == "Chords",
-          f"focused: {now.name if now else None}")
-    board = named(finder, "Fingering")
+    no_unnamed_images("chord finder", finder)
+    check("opening: the focus event for 'Chords'", wait_heard(since, "focus:", "Chords"))
+    board = named(finder, "Fingering", "list")
     chords = library("!C")
     check("'Fingering' describes the first chord", board is not None
-          and board.description == chart(chords[0]), board.description if board else "")
-    keys("Down")
-    board = named(finder, "Fingering")
-    check("Down in 'Chords': 'Fingering' describes the second chord",
-          board is not None and board.description == chart(chords[1]),
+          and board.description == "C major: " + chart(chords[0]),
           board.description if board else "")
+    check_strings(finder, "C")
+    chord_list = named(finder, "Chords", "list")
+    names = [item.name for item in chord_list][:len(MAJOR)] if chord_list else []
+    check("the chords are spoken with sharps and flats", names == MAJOR, str(names))
+    groups = named(finder, "Chord groups", "list")
+    names = {item.name for item in groups} if groups else set()
+    check("the groups are spoken in words",
+          {"major 7", "7 sus 4", "minor 7 flat 5"} <= names, str(names))
+
+    walked = walk(len(heard), [("Down", "C sharp"), ("Down", "D"), ("Tab", "Fingering"),
+                               ("Right", "low E string, muted"), ("Right", "A string, muted"),
+                               ("Right", "D string, open, D 3")])
+    print("heard: opening the chord finder, Down twice in 'Chords', Tab, Right three times")
+    for event in heard[since:]:
+        print("     ", *event)
+    check("one focus event per focus change, each for the focused object", walked and
+          focus_names(heard[since:]) == ["Chords", "C sharp", "D", "Fingering",
+                                         "low E string, muted", "A string, muted",
+                                         "D string, open, D 3"],
+          str(focus_names(heard[since:])))
+    item = next((e for e in heard[since:] if e[2] == "C sharp"), None)
+    check("a chord's focus event carries its fingering",
+          item is not None and item[3] == "C sharp major, barre: x 4 6 6 6 4", str(item))
+
+    since = len(heard)
+    walk(since, [("shift+Tab", "Chords"), ("Down", "E flat"), ("Down", "E"), ("Down", "F")])
+    check_strings(finder, "F")
+    since = len(heard)
+    walk(since, [("Tab", "Fingering"), ("Tab", "Chord groups"), ("Down", "Minor"),
+                 ("Tab", "Favorites")])
+    switched = len(heard)
+    keys("space")
+    wait_heard(switched, "object:state-changed:checked", "Favorites")
+    # Shift+Tab's focus event comes after any the switch might have sent.
+    walk(len(heard), [("shift+Tab", "Chord groups")])
+    check("groups and 'Favorites' move no focus but their own",
+          focus_names(heard[since:]) == ["Fingering", "Chord groups", "Minor", "Favorites",
+                                         "Chord groups"], str(focus_names(heard[since:])))
     closes_on_escape("Chord finder", "the chord finder")
 
 
@@ -168,22 +280,44 @@ def note_table():
     found = opened("Note table", "the note table")
     if found is None:
         return
+    no_unnamed_images("note table", found)
     now = focused(found)
     check("the note table opens on the fretboard", now is not None and now.name == "Fretboard")
-    cell = named(found, "G string, fret 1", "list item")
-    check("a cell is named by string and fret and described by its note",
-          cell is not None and cell.description == "G# / Ab",
-          cell.description if cell else "")
+    for name, note in [("G string, fret 1", "G sharp 3 or A flat 3"),
+                       ("A string, fret 1", "A sharp 2 or B flat 2"),
+                       ("low E string, fret 0", "E 2"), ("high E string, fret 0", "E 4"),
+                       ("B string, fret 3", "D 4")]:
+        cell = named(found, name, "list item")
+        check(f"cell '{name}' is described by its note '{note}'",
+              cell is not None and cell.description == note, cell.description if cell else "")
+    since = len(heard)
     keys("Return")
     open_e = named(found, "high E string, fret 0", "list item")
     check("Return selects the open high E string",
           open_e is not None and "selected" in states(open_e))
+    check("the staff reports its new value",
+          wait_heard(since, "object:property-change:accessible-value", "Staff"))
     staff = named(found, "Staff")
-    check("the staff tells the note shown", staff is not None and staff.description == "E",
+    check("the staff's value is the note shown", staff is not None
+          and staff.description == "E 4" and staff.queryValue().currentValue == 15,
           staff.description if staff else "")
     sharp, flat = named(found, "Sharp", "push button"), named(found, "Flat", "push button")
     check("'Sharp' is on and 'Flat' off", sharp is not None and flat is not None
           and "checked" in states(sharp) and "checked" not in states(flat))
+    since = len(heard)
+    keys("Tab", "Tab", "Tab")
+    check("Tab reaches the staff", wait_heard(since, "focus:", "Staff"))
+    since = len(heard)
+    keys("Up")
+    check("Up on the staff reports the value 'F 4'",
+          wait_heard(since, "object:property-change:accessible-value", "Staff")
+          and staff.description == "F 4", staff.description)
+    since = len(heard)
+    keys("Menu")
+    active = wait_heard(since, "focus:", "Normal")
+    check("the note-type menu opens on the present sign", active is not None
+          and active[1] == "menu item", str(heard[since:]))
+    keys("Escape")  # closes the menu
     closes_on_escape("Note table", "the note table")
 
 
@@ -191,6 +325,7 @@ def metronome():
     found = opened("Metronome", "the metronome")
     if found is None:
         return
+    no_unnamed_images("metronome", found)
     slider = next((n for n in descendants(found) if n.getRoleName() == "slider"), None)
     check("metronome: a slider", slider is not None)
     if slider is not None:
@@ -208,10 +343,12 @@ def metronome():
     expect_buttons("metronome", found, [("Start/Stop", "push button"),
                                         ("Close", "push button"),
                                         ("Sound: Rhythm 01", "push button")])
+    since = len(heard)
     keys("space")
     switch = named(found, "Start/Stop")
-    check("Space starts: 'Start/Stop' is checked", switch is not None
-          and "checked" in states(switch))
+    change = wait_heard(since, "object:state-changed:checked", "Start/Stop")
+    check("Space starts: 'Start/Stop' reports it is checked", switch is not None
+          and change is not None and change[4] == 1 and "checked" in states(switch))
     keys("space")
     check("Space again stops it", switch is not None and "checked" not in states(switch))
     closes_on_escape("Metronome", "the metronome")
@@ -222,15 +359,31 @@ def about():
     check("About opens from the keyboard", link is not None)
     if link is None:
         return
-    expect_buttons("About", link.parent, [
+    about_window = link.parent
+    expect_buttons("About", about_window, [
         ("Close", "push button"),
         ("kordelix@example.org", "link"),
         ("http://kordelix.example.org", "link"),
     ])
+    check("About is named for assistive technology", about_window.name == "About Kordelix",
+          about_window.name)
+    check("About reads its drawn texts", "Kordelix" in about_window.description
+          and "The Kordelix team, 2004" in about_window.description, about_window.description)
+    closes = [n for n in descendants(about_window) if n.name == "Close"]
+    check("About has one 'Close'", len(closes) == 1, str(len(closes)))
+    no_unnamed_images("About", about_window)
     keys("Escape")
     gone = wait_for(lambda: None if named(application(), "kordelix@example.org", "link")
                     else True)
     check("Escape closes About", gone is True)
+
+
+def no_unnamed_images(where, node):
+    """Decorative pictures are left out: no unnamed picture, label or empty
+    panel is listed."""
+    images = [n.getRoleName() for n in descendants(node) if not n.name and n.childCount == 0
+              and n.getRoleName() in ("image", "label", "panel")]
+    check(f"{where}: no unnamed pictures", not images, str(images))
 
 
 def main():
@@ -242,6 +395,7 @@ def main():
 
     menu = wait_for(lambda: window("Kordelix"))
     check("main menu window", menu is not None)
+    listen()
     focus_window("Kordelix")
     expect_buttons("main menu", menu, [
         ("Chord finder", "push button"),
@@ -257,8 +411,14 @@ def main():
     keys("Tab")
     now = focused(menu)
     check("Tab moves to 'Note table'", now is not None and now.name == "Note table")
-    keys("shift+Tab", "Return")
-    chord_finder()
+    no_unnamed_images("main menu", menu)
+    since = len(heard)
+    keys("shift+Tab")
+    check("the listener hears the focus move back to 'Chord finder'",
+          wait_heard(since, "focus:", "Chord finder"))
+    since = len(heard)
+    keys("Return")
+    chord_finder(since)
     focus_window("Kordelix")
     keys("Tab", "Return")
     note_table()

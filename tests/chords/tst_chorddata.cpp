@@ -3,11 +3,18 @@
 #include "ChordLists.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -189,6 +196,8 @@ private slots:
     void lineSelection();
     void anySplitOfTheBytes();
     void readFailureKeepsCompleteLines();
+    void chordFileKinds_data();
+    void chordFileKinds();
     void chordFault_data();
     void chordFault();
     void shippedLibrary();
@@ -332,6 +341,72 @@ void tst_ChordData::readFailureKeepsCompleteLines()
     const ChordLoad load = readChordData(device, ChordSet::Ordinary);
     QVERIFY(load.failed);
     QCOMPARE(namesOf(load.records), (QStringList{"C", "D"}));
+}
+
+// What lies at the chord library's path: a file, a link, a folder or a special
+// file, and how long a file is.
+void tst_ChordData::chordFileKinds_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("failed");
+    QTest::addColumn<QStringList>("names");
+    const QStringList both{"C", "D"};
+    QTest::newRow("file") << "file" << false << both;
+    QTest::newRow("link to a file") << "link to file" << false << both;
+    QTest::newRow("file of exactly the size limit") << "file at limit" << false << both;
+    QTest::newRow("file one byte past the limit") << "file past limit" << true << both;
+    QTest::newRow("missing") << "missing" << true << QStringList();
+    QTest::newRow("folder") << "folder" << true << QStringList();
+    QTest::newRow("pipe nothing writes to") << "pipe" << true << QStringList();
+    QTest::newRow("link to an endless device") << "/dev/zero" << true << QStringList();
+    QTest::newRow("link to an empty device") << "/dev/null" << true << QStringList();
+    QTest::newRow("socket") << "socket" << true << QStringList();
+}
+
+void tst_ChordData::chordFileKinds()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, failed);
+    QFETCH(QStringList, names);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("ChordData.txt"));
+    const QByteArray name = QFile::encodeName(path);
+    const auto writeChords = [](const QString& to, qint64 size) {
+        QFile file(to);
+        const QByteArray lines = chordLine("!C", 1, "Major", "C", {0}, "") + "\r\n" +
+                                 chordLine("!C", 2, "Major", "D", {2}, "") + "\r\n";
+        // The rest is a hole of NUL bytes, a line of no set.
+        return file.open(QIODevice::WriteOnly) && file.write(lines) == lines.size() &&
+               (size < 0 || file.resize(size));
+    };
+    if (kind == "file") {
+        QVERIFY(writeChords(path, -1));
+    } else if (kind == "link to file") {
+        QVERIFY(writeChords(folder.filePath("real.txt"), -1));
+        QVERIFY(QFile::link(folder.filePath("real.txt"), path));
+    } else if (kind == "file at limit" || kind == "file past limit") {
+        QVERIFY(writeChords(path, ChordDataByteLimit + (kind == "file past limit")));
+    } else if (kind == "folder") {
+        QVERIFY(QDir(folder.path()).mkdir("ChordData.txt"));
+    } else if (kind == "pipe") {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else if (kind.startsWith('/')) {
+        QVERIFY(QFile::link(kind, path));
+    } else if (kind == "socket") {
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(name.size()) < sizeof address.sun_path);
+        std::copy(name.begin(), name.end(), address.sun_path);
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(socket >= 0);
+        const int bound = ::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        ::close(socket);
+        QCOMPARE(bound, 0);
+    }
+    const ChordLoad load = readChordFile(path, ChordSet::Ordinary);
+    QCOMPARE(load.failed, failed);
+    QCOMPARE(namesOf(load.records), names);
 }
 
 void tst_ChordData::chordFault_data()

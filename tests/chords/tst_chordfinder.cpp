@@ -4,6 +4,7 @@
 #include "ChordLine.h"
 #include "ChordList.h"
 #include "ChordLists.h"
+#include "ChordSpeech.h"
 #include "FingeringBoard.h"
 #include "Look.h"
 #include "Palette.h"
@@ -113,6 +114,8 @@ private slots:
     void drawChord();
     void chordChart_data();
     void chordChart();
+    void spokenStrings_data();
+    void spokenStrings();
     void groupEntries();
     void steps_data();
     void steps();
@@ -254,6 +257,78 @@ void tst_ChordFinder::chordChart()
     QTEST(sounded.join(u' '), "sounded");
 }
 
+// Each string of a chord as a screen reader says it, low E first, with the
+// note it sounds; raised notes in the names of the chord's key.
+void tst_ChordFinder::spokenStrings_data()
+{
+    QTest::addColumn<ChordRecord>("chord");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QStringList>("strings");
+    const auto chord = [](const char* name, std::array<std::int16_t, 6> frets,
+                          const char* description, int from = 0, int to = 0, int fret = 0) {
+        ChordRecord c;
+        c.name = QString::fromLatin1(name);
+        c.frets = frets;
+        c.description = QString::fromLatin1(description);
+        c.barreFrom = std::int16_t(from);
+        c.barreTo = std::int16_t(to);
+        c.barreFret = std::int16_t(fret);
+        return c;
+    };
+    QTest::newRow("C") << chord("C", {0, 1, 0, 2, 3, -1}, "C major") << "C major: x 3 2 0 1 0"
+                       << QStringList{"low E string, muted",   "A string, fret 3, C 3",
+                                      "D string, fret 2, E 3", "G string, open, G 3",
+                                      "B string, fret 1, C 4", "high E string, open, E 4"};
+    QTest::newRow("F, barre") << chord("F", {1, 1, 2, 3, 3, 1}, "F major, barre", 1, 6, 1)
+                              << "F major, barre: 1 3 3 2 1 1"
+                              << QStringList{"low E string, fret 1, barre, F 2",
+                                             "A string, fret 3, C 3",
+                                             "D string, fret 3, F 3",
+                                             "G string, fret 2, A 3",
+                                             "B string, fret 1, barre, C 4",
+                                             "high E string, fret 1, barre, F 4"};
+    QTest::newRow("Eb: flats") << chord("Eb", {6, 8, 8, 8, 6, -1}, "Eb major, barre", 1, 5, 6)
+                               << "E flat major, barre: x 6 8 8 8 6"
+                               << QStringList{"low E string, muted",
+                                              "A string, fret 6, barre, E flat 3",
+                                              "D string, fret 8, B flat 3",
+                                              "G string, fret 8, E flat 4",
+                                              "B string, fret 8, G 4",
+                                              "high E string, fret 6, barre, B flat 4"};
+    QTest::newRow("Gm: flats") << chord("Gm", {3, 3, 3, 5, 5, 3}, "G minor, barre", 1, 6, 3)
+                               << "G minor, barre: 3 5 5 3 3 3"
+                               << QStringList{"low E string, fret 3, barre, G 2",
+                                              "A string, fret 5, D 3",
+                                              "D string, fret 5, G 3",
+                                              "G string, fret 3, barre, B flat 3",
+                                              "B string, fret 3, barre, D 4",
+                                              "high E string, fret 3, barre, G 4"};
+    QTest::newRow("Bm/F#: low E outside the barre")
+        << chord("Bm/F#", {2, 3, 4, 4, 2, 2}, "B minor over F#", 1, 5, 2)
+        << "B minor over F sharp: 2 2 4 4 3 2"
+        << QStringList{
+               "low E string, fret 2, F sharp 2", "A string, fret 2, barre, B 2",
+               "D string, fret 4, F sharp 3",     "G string, fret 4, B 3",
+               "B string, fret 3, D 4",           "high E string, fret 2, barre, F sharp 4"};
+    QTest::newRow("D/F#: sharps") << chord("D/F#", {2, 3, 2, 0, -1, 2}, "") << "2 x 0 2 3 2"
+                                  << QStringList{"low E string, fret 2, F sharp 2",
+                                                 "A string, muted",
+                                                 "D string, open, D 3",
+                                                 "G string, fret 2, A 3",
+                                                 "B string, fret 3, D 4",
+                                                 "high E string, fret 2, F sharp 4"};
+}
+
+void tst_ChordFinder::spokenStrings()
+{
+    QFETCH(ChordRecord, chord);
+    QTEST(spokenChord(chord), "spoken");
+    QStringList strings;
+    for (int string = 6; string >= 1; --string)
+        strings += spokenString(chord, string);
+    QTEST(strings, "strings");
+}
+
 void tst_ChordFinder::groupEntries()
 {
     const std::vector<ChordRecord> chords{named("", "a"), named("Major", "C"), named("Minor", "Am"),
@@ -351,7 +426,9 @@ void tst_ChordFinder::steps()
     QTEST(groups_->count(), "groupCount");
     QTEST(selectedRows(groups_) + u' ' + selectedRows(chords_), "selected");
     QTEST(description_->text(), "description");
-    QTEST(accessibleText(board_, QAccessible::Description), "chart");
+    QFETCH(QString, description);
+    QFETCH(QString, chart);
+    QCOMPARE(accessibleText(board_, QAccessible::Description), description + ": " + chart);
     QCOMPARE(favorites_->isChecked(), steps.count(QStringLiteral("favorites")) % 2 == 1);
     QCOMPARE(desktop_.messages.size(), 0);
 }
@@ -424,12 +501,14 @@ void tst_ChordFinder::unreadableFile()
 }
 
 // The keyboard starts in "Chords" and Tab walks the window; the board is one
-// object, marked round its edge when it has the focus, with no cell of its own
-// to focus or move with the arrows; Escape closes the window.
+// control, marked round its edge when it has the focus, whose arrows move
+// through the strings for assistive technology alone; Escape closes the
+// window.
 void tst_ChordFinder::keyboardWalk()
 {
     open();
-    QCOMPARE(QAccessible::queryAccessibleInterface(board_)->childCount(), 0);
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(board_);
+    QCOMPARE(board->childCount(), 6);
     QWidget* first = QApplication::focusWidget();
     board_->setFocus(); // no key pressed yet: no mark
     QCOMPARE(markDots(board_), 0);
@@ -446,9 +525,16 @@ void tst_ChordFinder::keyboardWalk()
     QVERIFY(markDots(board_) > 0);
     const QRect inside = board_->childrenRect().adjusted(1, 1, -1, -1);
     const QImage focused = board_->grab(inside).toImage();
+    QCOMPARE(board->focusChild(), nullptr); // the board itself until an arrow
     QTest::keyClick(board_, Qt::Key_Right);
     QTest::keyClick(board_, Qt::Key_Down);
     QCOMPARE(board_->grab(inside).toImage(), focused);
+    QVERIFY(board->focusChild());
+    QCOMPARE(board->focusChild()->text(QAccessible::Name), QStringLiteral("A string, fret 3, C 3"));
+    QVERIFY(board->focusChild()->state().focused);
+    QTest::keyClick(board_, Qt::Key_Left);
+    QTest::keyClick(board_, Qt::Key_Left); // stops at the low E string
+    QCOMPARE(board->indexOfChild(board->focusChild()), 0);
     chords_->setFocus();
     QCOMPARE(board_->grab(inside).toImage(), focused);
 

@@ -30,14 +30,9 @@ xd_load_layout "$BIN" || exit 1
 WINDOW_TIMEOUT=20
 CHANGE_TIMEOUT=10
 
-# A script that records sound keeps its recorder's id here while it runs.
-RECORDER_PID=""
-
 e2e_finish() {
     local status=$?
-    if [[ -n "$RECORDER_PID" ]]; then
-        kill "$RECORDER_PID" 2>/dev/null || true
-    fi
+    e2e_stop_recorder
     xd_stop
     rm -rf "$WORK"
     if ((status == 0)); then
@@ -46,6 +41,24 @@ e2e_finish() {
     exit "$status"
 }
 trap e2e_finish EXIT
+
+# Records a sound server's source (a sink's monitor) into a file, 32-bit float,
+# one channel, 48 000 frames a second, until e2e_stop_recorder or the end of the
+# script: e2e_start_recorder SOURCE FILE
+E2E_RECORDER_PID=""
+e2e_start_recorder() {
+    parecord --device="$1" --latency-msec=10 --format=float32le --channels=1 --rate=48000 \
+        --raw "$2" &
+    E2E_RECORDER_PID=$!
+}
+
+e2e_stop_recorder() {
+    if [[ -n "$E2E_RECORDER_PID" ]]; then
+        kill "$E2E_RECORDER_PID" 2>/dev/null || true
+        wait "$E2E_RECORDER_PID" 2>/dev/null || true
+    fi
+    E2E_RECORDER_PID=""
+}
 
 fail() {
     local picture="${TMPDIR:-/tmp}/kordelix-e2e-$E2E_NAME-failure.png"

@@ -14,6 +14,7 @@
 //                                                  names each cell of a grid of pictures
 //   e2e_probe onsets SOUND GAP_MS                  start of each click in milliseconds
 //   e2e_probe notes RECORDING                      "start_ms pitch_hz" of each plucked note
+//   e2e_probe clicks RECORDING GAP_MS              "start_ms centroid_hz" of each click
 //
 // Pictures are compared by their opaque pixels only, each allowed to differ by
 // 8 in a channel.
@@ -29,7 +30,9 @@
 // frames a second. A note starts where the sound turns much brighter; its
 // pitch is that of the string newly struck there, measured until the next
 // note starts, so that the strings of a strum 30 ms apart are told apart even
-// while the earlier ones ring on.
+// while the earlier ones ring on. A click in a recording starts as in SOUND;
+// its spectral centroid, the mean of the frequencies weighted by their
+// magnitude, is taken over the ClickWindow samples from its start.
 
 #include <QColor>
 #include <QFile>
@@ -434,10 +437,49 @@ int notes(char** argv)
 
 } // namespace
 
+constexpr std::size_t ClickWindow = 512;
+
+double spectralCentroid(const std::vector<float>& sound, std::size_t from)
+{
+    std::vector<double> windowed(ClickWindow);
+    for (std::size_t i = 0; i < ClickWindow && from + i < sound.size(); ++i)
+        windowed[i] = sound[from + i] * (0.5 - 0.5 * std::cos(2 * M_PI * double(i) / ClickWindow));
+    double weighted = 0, total = 0;
+    for (std::size_t k = 1; k < ClickWindow / 2; ++k) {
+        double re = 0, im = 0;
+        for (std::size_t i = 0; i < ClickWindow; ++i) {
+            re += windowed[i] * std::cos(2 * M_PI * double(k * i) / ClickWindow);
+            im -= windowed[i] * std::sin(2 * M_PI * double(k * i) / ClickWindow);
+        }
+        const double magnitude = std::hypot(re, im);
+        weighted += magnitude * double(k) * SoundRate / ClickWindow;
+        total += magnitude;
+    }
+    return total > 0 ? weighted / total : 0;
+}
+
+int clicks(char** argv)
+{
+    const std::vector<float> sound = recording(argv[0]);
+    const auto gap = std::size_t(number(argv[1]) * SoundRate / 1000);
+    float peak = 0;
+    for (float s : sound)
+        peak = std::max(peak, std::abs(s));
+    std::optional<std::size_t> lastLoud;
+    for (std::size_t i = 0; peak > 0 && i < sound.size(); ++i) {
+        if (std::abs(sound[i]) < peak / 10)
+            continue;
+        if (!lastLoud || i - *lastLoud > gap)
+            std::printf("%.3f %.0f\n", double(i) * 1000 / SoundRate, spectralCentroid(sound, i));
+        lastLoud = i;
+    }
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2)
-        fail("usage: e2e_probe pixel|count|bbox|runs|differ|find|grid|onsets|notes ...");
+        fail("usage: e2e_probe pixel|count|bbox|runs|differ|find|grid|onsets|notes|clicks ...");
     const std::string command = argv[1];
     const int rest = argc - 2;
     char** args = argv + 2;
@@ -459,5 +501,7 @@ int main(int argc, char** argv)
         return onsets(args);
     if (command == "notes" && rest == 1)
         return notes(args);
+    if (command == "clicks" && rest == 2)
+        return clicks(args);
     fail("unknown command or wrong number of arguments");
 }

@@ -34,14 +34,12 @@ clicks_heard() {
     local deadline=$((SECONDS + CHANGE_TIMEOUT + LISTEN_MS / 1000))
     parecord --device=e2e.monitor --latency-msec=10 --format=float32le --channels=2 \
         --rate=48000 --raw "$1" &
-    RECORDER_PID=$!
+    E2E_RECORDER_PID=$!
     until (($(recorded_ms "$1") >= LISTEN_MS)); do
         ((SECONDS <= deadline)) || fail "the recorder recorded $(recorded_ms "$1") ms"
         sleep 0.1
     done
-    kill "$RECORDER_PID"
-    wait "$RECORDER_PID" 2>/dev/null || true
-    RECORDER_PID=""
+    e2e_stop_recorder
     "$PROBE" onsets "$1" $((BEAT_MS / 3)) | paste -sd' '
 }
 

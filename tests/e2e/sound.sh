@@ -24,6 +24,18 @@ C_MAJOR_PITCHES=(130.81 164.81 196.00 261.63 329.63)
 STRUM_MIN_MS=20
 STRUM_MAX_MS=40
 
+RECORDER_PID=""
+
+# Ends a recorder still running; e2e_finish ends the sound server.
+stop_recorder() {
+    local status=$?
+    set +e
+    [[ -n "$RECORDER_PID" ]] && kill "$RECORDER_PID" 2>/dev/null
+    (exit "$status")
+    e2e_finish
+}
+trap stop_recorder EXIT
+
 xd_start_pulse e2e "$WORK/pulse" "$WINDOW_TIMEOUT" || fail "the sound server did not start"
 
 # Milliseconds of sound in a recording.

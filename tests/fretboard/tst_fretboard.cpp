@@ -4,8 +4,11 @@
 #include "Look.h"
 #include "NoteNames.h"
 #include "Resources.h"
+#include "SpokenNames.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -68,6 +71,11 @@ private slots:
     void layoutRoundsEverySum();
     void clickableCells();
     void displayOnlyCells();
+    void spokenText_data();
+    void spokenText();
+    void spokenNote_data();
+    void spokenNote();
+    void libraryNamesSpoken();
 };
 
 // The cells of the table, and every cell one semitone above the one before
@@ -169,6 +177,99 @@ void tst_fretboard::displayOnlyCells()
     QCOMPARE(QAccessible::queryAccessibleInterface(&view)->role(), QAccessible::Client);
     QCOMPARE(QAccessible::queryAccessibleInterface(view.cellWidget(3, 1))->role(),
              QAccessible::Client);
+}
+
+void tst_fretboard::spokenText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("spoken");
+    const char* const rows[][2] = {
+        {"C", "C"},
+        {"C#", "C sharp"},
+        {"Ab", "A flat"},
+        {"Eb7sus4", "E flat 7 sus 4"},
+        {"C#m7b5", "C sharp minor 7 flat 5"},
+        {"Bbmaj7", "B flat major 7"},
+        {"Abdim7", "A flat diminished 7"},
+        {"F#aug", "F sharp augmented"},
+        {"Cadd9", "C add 9"},
+        {"Gsus2", "G sus 2"},
+        {"G5", "G 5"},
+        {"C/G", "C over G"},
+        {"D/F#", "D over F sharp"},
+        {"Am/G", "A minor over G"},
+        {"Maj7", "major 7"},
+        {"m7b5", "minor 7 flat 5"},
+        {"Slash", "Slash"},
+        {"Ab 7sus4, barre", "A flat 7 sus 4, barre"},
+        {"C# major: x 4 6 6 6 4", "C sharp major: x 4 6 6 6 4"},
+        {"A 7th suspended 4th", "A 7th suspended 4th"},
+        {"Bb half-diminished", "B flat half-diminished"},
+        {"E added ninth", "E added ninth"},
+        {"C/ /G Cbb H", "C/ /G Cbb H"},
+        {"", ""},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
+}
+
+void tst_fretboard::spokenText()
+{
+    QFETCH(QString, text);
+    QTEST(notes::spokenText(text), "spoken");
+}
+
+// Notes as the staff and the cells name them, with the octave of their sound:
+// the number goes up at C; a note off the staff is not spoken.
+void tst_fretboard::spokenNote_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("open low E") << "E" << 1 << "E 2";
+    QTest::newRow("B below middle C's octave") << "B" << 5 << "B 2";
+    QTest::newRow("C starts the octave") << "C" << 6 << "C 3";
+    QTest::newRow("G sharp") << "G#" << 10 << "G sharp 3";
+    QTest::newRow("A flat") << "Ab" << 11 << "A flat 3";
+    QTest::newRow("open high E") << "E" << 15 << "E 4";
+    QTest::newRow("top of the staff") << "B" << 26 << "B 5";
+    QTest::newRow("no note yet") << "E" << 50 << "";
+    QTest::newRow("below the staff") << "D" << 0 << "";
+}
+
+void tst_fretboard::spokenNote()
+{
+    QFETCH(QString, name);
+    QFETCH(int, position);
+    QTEST(notes::spokenNote(name, position), "spoken");
+}
+
+// Every chord name and group of the shipped library is spoken in words a
+// voice reads as meant: letters, numbers and the words for the signs and
+// qualities; no "#" and no flat "b" is left.
+void tst_fretboard::libraryNamesSpoken()
+{
+    QFile file(QCoreApplication::applicationDirPath() + QStringLiteral("/ChordData.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList words{"A",     "B",    "C",     "D",     "E",          "F",         "G",
+                            "sharp", "flat", "minor", "major", "diminished", "augmented", "sus",
+                            "add",   "over", "Major", "Minor", "Slash"};
+    int names = 0;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (!line.startsWith("!C") && !line.startsWith("!F"))
+            continue;
+        for (const QString& name : {QString::fromLatin1(line.mid(8, 10)).trimmed(),
+                                    QString::fromLatin1(line.mid(19, 10)).trimmed()}) {
+            ++names;
+            for (const QString& word : notes::spokenText(name).split(QLatin1Char(' '))) {
+                bool number = false;
+                word.toInt(&number);
+                QVERIFY2(number || words.contains(word),
+                         qPrintable(name + " -> " + notes::spokenText(name)));
+            }
+        }
+    }
+    QVERIFY(names > 400);
 }
 
 QTEST_MAIN(tst_fretboard)

@@ -5,14 +5,18 @@
 #include "Look.h"
 #include "MetronomeWindow.h"
 #include "Palette.h"
+#include "TapTempo.h"
 #include "WaveOutput.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -42,6 +46,10 @@ private slots:
     void reopensAtItsStartValues();
     void keyboard_data();
     void keyboard();
+    void whatOpensTheWindowsMenu_data();
+    void whatOpensTheWindowsMenu();
+    void tapRules_data();
+    void tapRules();
     void screenReaderNames();
     void beatsFollowTheWindow_data();
     void beatsFollowTheWindow();
@@ -61,6 +69,7 @@ private:
     void choose(const QString& entry) { window->findChild<QAction*>(entry)->trigger(); }
     QString checkedEntry();
     void onSlider(const QString& gestures);
+    void tap(const QString& how, qint64 ms);
 
     QTemporaryDir dir;
     QPointer<MetronomeWindow> window;
@@ -267,6 +276,132 @@ void tst_Metronome::keyboard()
         QCOMPARE(find<QTimer>("Timer1")->isActive(), running);
 }
 
+void tst_Metronome::whatOpensTheWindowsMenu_data()
+{
+    // A right click at a point of the window, or a key on a control; the
+    // menu that opens then.
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("background, top left") << "right 3,3"
+                                          << "mnuBeats";
+    QTest::newRow("the golden bar beside the name") << "right 10,110"
+                                                    << "mnuBeats";
+    QTest::newRow("slider") << "right 50,25"
+                            << "";
+    QTest::newRow("the tempo box's frame") << "right 233,17"
+                                           << "";
+    QTest::newRow("Start/Stop") << "right 150,72"
+                                << "";
+    QTest::newRow("Close") << "right 250,72"
+                           << "";
+    QTest::newRow("sound name") << "right 50,100"
+                                << "";
+    QTest::newRow("Menu on the slider") << "Menu imgSlider"
+                                        << "mnuBeats";
+    QTest::newRow("Shift+F10 on Start/Stop") << "Shift+F10 lblStartStop"
+                                             << "mnuBeats";
+    QTest::newRow("Menu in the tempo box") << "Menu txtValue"
+                                           << "";
+    QTest::newRow("Shift+F10 on the sound name") << "Shift+F10 lblExp"
+                                                 << "mnuSound";
+}
+
+void tst_Metronome::whatOpensTheWindowsMenu()
+{
+    QFETCH(QString, gesture);
+    QFETCH(QString, menu);
+    const QString how = gesture.section(u' ', 0, 0);
+    const QString where = gesture.section(u' ', 1);
+    if (how == "right") {
+        // As the desktop sends it: to the control under the pointer, then to
+        // its parents while none takes it.
+        const QPoint at(where.section(u',', 0, 0).toInt(), where.section(u',', 1).toInt());
+        QWidget* under = window->childAt(at) ? window->childAt(at) : window.data();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, under->mapFrom(window, at),
+                                window->mapToGlobal(at));
+        QApplication::sendEvent(under, &event);
+    } else {
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto* control = find<QWidget>(where.toLatin1().constData());
+        control->setFocus();
+        QTest::keyClick(control, how == "Menu" ? Qt::Key_Menu : Qt::Key_F10,
+                        how == "Menu" ? Qt::NoModifier : Qt::ShiftModifier);
+    }
+    QStringList open;
+    for (const char* name : {"mnuBeats", "mnuSound"}) {
+        if (find<QMenu>(name)->isVisible()) {
+            open.append(QLatin1String(name));
+            // The keyboard opens a menu on its checked entry, the mouse on none.
+            const QAction* active = find<QMenu>(name)->activeAction();
+            QCOMPARE(active && active->isChecked(), how != "right");
+            QCOMPARE(active == nullptr, how == "right");
+        }
+    }
+    while (QApplication::activePopupWidget())
+        QApplication::activePopupWidget()->close();
+    QCOMPARE(open.join(u' '), menu);
+}
+
+// Taps at a time in ms: the T key on the slider or in the tempo box, held
+// (repeating), or the menu entry chosen with Return.
+void tst_Metronome::tap(const QString& how, qint64 ms)
+{
+    if (how == "menu") {
+        auto* menu = find<QMenu>("mnuBeats");
+        menu->popup(window->mapToGlobal(QPoint(3, 3)));
+        menu->setActiveAction(window->findChild<QAction*>(u"mnuTapTempo"_s));
+    }
+    QWidget* target = how == "menu"  ? find<QWidget>("mnuBeats")
+                      : how == "box" ? find<QWidget>("txtValue")
+                                     : find<QWidget>("imgSlider");
+    target->setFocus();
+    QKeyEvent press(QEvent::KeyPress, how == "menu" ? Qt::Key_Return : Qt::Key_T, Qt::NoModifier,
+                    u"t"_s, how == "held");
+    press.setTimestamp(quint64(ms));
+    QApplication::sendEvent(target, &press);
+}
+
+void tst_Metronome::tapRules_data()
+{
+    // Tap times in ms; after each tap the tempo the series gives, "-" none.
+    QTest::addColumn<QString>("taps");
+    QTest::addColumn<QString>("tempos");
+    QTest::newRow("500 ms apart") << "0 500 1000 1500 2000 2500"
+                                  << "- 120 120 120 120 120";
+    QTest::newRow("the mean interval") << "0 400 1000"
+                                       << "- 150 120";
+    QTest::newRow("187.5 to even") << "0 320"
+                                   << "- 188";
+    QTest::newRow("312.5 to even") << "0 192"
+                                   << "- 312";
+    // The slow first interval leaves the last eight taps with the ninth.
+    QTest::newRow("the last eight taps") << "0 1000 1500 2000 2500 3000 3500 4000 4500"
+                                         << "- 60 80 90 96 100 103 105 120";
+    QTest::newRow("2 s: the slowest") << "0 2000"
+                                      << "- 30";
+    QTest::newRow("a longer pause begins anew") << "0 500 2501 2901"
+                                                << "- 120 - 150";
+    QTest::newRow("beyond the fastest") << "0 100 250"
+                                        << "- 399 399";
+    QTest::newRow("the same millisecond") << "0 0"
+                                          << "- 399";
+    QTest::newRow("back in time begins anew") << "5000 4000 4500"
+                                              << "- - 120";
+}
+
+void tst_Metronome::tapRules()
+{
+    QFETCH(QString, taps);
+    QFETCH(QString, tempos);
+    tempo::TapTempo tapTempo;
+    QStringList given;
+    for (const QString& tap : taps.split(u' ')) {
+        const std::optional<int> tempo = tapTempo.tap(tap.toLongLong());
+        given.append(tempo ? QString::number(*tempo) : u"-"_s);
+    }
+    QCOMPARE(given.join(u' '), tempos);
+}
+
 void tst_Metronome::screenReaderNames()
 {
     QAccessibleInterface* slider =
@@ -285,11 +420,29 @@ void tst_Metronome::screenReaderNames()
     QCOMPARE(sound->text(QAccessible::Name), QStringLiteral("Sound: Rhythm 01"));
     choose(QStringLiteral("mnuSound03"));
     QCOMPARE(sound->text(QAccessible::Name), QStringLiteral("Sound: Rhythm 03"));
+    // From the keyboard the sound menu opens on the sound in use.
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* soundName = find<QWidget>("lblExp");
+    soundName->setFocus();
+    QTest::keyClick(soundName, Qt::Key_Return);
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("mnuSound"));
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->activeAction(), window->findChild<QAction*>(QStringLiteral("mnuSound03")));
+    menu->close();
     QAccessibleInterface* startStop =
         QAccessible::queryAccessibleInterface(find<QWidget>("lblStartStop"));
     QVERIFY(startStop->state().checkable && !startStop->state().checked);
     toggleRunning();
     QVERIFY(startStop->state().checked);
+
+    // The window tells its beats per bar, and its menu is named.
+    QAccessibleInterface* metronome = QAccessible::queryAccessibleInterface(window);
+    QCOMPARE(metronome->text(QAccessible::Description), QStringLiteral("No accent"));
+    choose(QStringLiteral("mnuBeats04"));
+    QCOMPARE(metronome->text(QAccessible::Description), QStringLiteral("4 beats per bar"));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(find<QMenu>("mnuBeats"))->text(QAccessible::Name),
+        QStringLiteral("Beats per bar"));
 }
 
 void tst_Metronome::reopensAtItsStartValues()
@@ -297,6 +450,7 @@ void tst_Metronome::reopensAtItsStartValues()
     setTempoText(QStringLiteral("77"));
     toggleRunning();
     choose(QStringLiteral("mnuSound03"));
+    choose(QStringLiteral("mnuBeats05"));
     window->close();
     QTRY_VERIFY(window.isNull());
     window = new MetronomeWindow(desktop);
@@ -307,24 +461,43 @@ void tst_Metronome::reopensAtItsStartValues()
     QCOMPARE(find<QLabel>("lblExp")->text(), "Rhythm 01");
     QCOMPARE(checkedEntry(), "mnuSound01");
     QCOMPARE(state(), "stopped");
+    QVERIFY(window->findChild<QAction*>(QStringLiteral("mnuBeats00"))->isChecked());
+    desktop.output.beats.clear();
+    toggleRunning();
+    QCOMPARE(desktop.output.beats.join(u"; "_s), "bar 0; start 500");
 }
 
 void tst_Metronome::beatsFollowTheWindow_data()
 {
     // What the user does ("start" and "stop" press "Start/Stop", "type" a
-    // tempo, "slider" gestures, "close" the window) and how the output's beats
-    // are started, changed and stopped; every change of tempo while running
-    // reaches the beats at once, whatever the timer does.
+    // tempo, "slider" gestures, "bar" chooses the beats per bar, "tap" at a
+    // time in ms, "close" the window) and how the output's beats are
+    // counted in bars, started, changed and stopped; every change of tempo or
+    // count while running reaches the beats at once, whatever the timer does.
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QString>("beats");
-    QTest::newRow("started") << u"start"_s << u"start 500"_s;
-    QTest::newRow("typed while running") << u"start; type 150"_s << u"start 500; period 400"_s;
-    QTest::newRow("typed while stopped") << u"type 150; start"_s << u"start 400"_s;
-    QTest::newRow("stopped") << u"start; stop; type 150"_s << u"start 500; stop"_s;
+    QTest::newRow("started") << u"start"_s << u"bar 0; start 500"_s;
+    QTest::newRow("typed while running")
+        << u"start; type 150"_s << u"bar 0; start 500; period 400"_s;
+    QTest::newRow("typed while stopped") << u"type 150; start"_s << u"bar 0; start 400"_s;
+    QTest::newRow("stopped") << u"start; stop; type 150"_s << u"bar 0; start 500; stop"_s;
     QTest::newRow("slider dragged while running")
         << u"start; slider press 100; slider move 150; slider release 150"_s
-        << u"start 500; period 462; period 333"_s;
-    QTest::newRow("closed while running") << u"start; close"_s << u"start 500; stop"_s;
+        << u"bar 0; start 500; period 462; period 333"_s;
+    QTest::newRow("tapped while running")
+        << u"start; tap 1000; tap 1400"_s << u"bar 0; start 500; period 400"_s;
+    QTest::newRow("T in the tempo box is text")
+        << u"start; tap 1000 box; tap 1400 box"_s << u"bar 0; start 500"_s;
+    QTest::newRow("a held T taps once")
+        << u"start; tap 1000; tap 1400 held"_s << u"bar 0; start 500"_s;
+    QTest::newRow("tapped in the menu")
+        << u"start; tap 1000 menu; tap 1600 menu"_s << u"bar 0; start 500; period 600"_s;
+    QTest::newRow("count chosen while stopped") << u"bar 4; start"_s << u"bar 4; start 500"_s;
+    QTest::newRow("count changed while running")
+        << u"start; bar 3; bar 0"_s << u"bar 0; start 500; bar 3; bar 0"_s;
+    QTest::newRow("started again with the count")
+        << u"bar 4; start; stop; start"_s << u"bar 4; start 500; stop; bar 4; start 500"_s;
+    QTest::newRow("closed while running") << u"start; close"_s << u"bar 0; start 500; stop"_s;
     QTest::newRow("closed while stopped") << u"close"_s << QString();
 }
 
@@ -342,6 +515,10 @@ void tst_Metronome::beatsFollowTheWindow()
             setTempoText(rest);
         else if (verb == "slider")
             onSlider(rest);
+        else if (verb == "bar")
+            choose(u"mnuBeats0"_s + rest);
+        else if (verb == "tap")
+            tap(rest.section(u' ', 1), rest.section(u' ', 0, 0).toLongLong());
         else if (verb == "close") {
             window->close();
             QTRY_VERIFY(window.isNull());
@@ -350,14 +527,28 @@ void tst_Metronome::beatsFollowTheWindow()
     QCOMPARE(desktop.output.beats.join(u"; "_s), beats);
 }
 
+// The alert a window shows assistive technology, or an empty string.
+QString shownAlert(QWidget* window)
+{
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(window);
+    for (int i = 0; i < shown->childCount(); ++i) {
+        QAccessibleInterface* child = shown->child(i);
+        if (child->role() == QAccessible::AlertMessage && !child->state().invisible)
+            return child->text(QAccessible::Name);
+    }
+    return {};
+}
+
 void tst_Metronome::missingRhythmStopsWithError()
 {
     auto* name = find<QLabel>("lblExp");
+    QCOMPARE(shownAlert(name->window()), QString());
     setTempoText(QStringLiteral("399"));
     toggleRunning();
     choose(QStringLiteral("mnuSound02"));
-    // The preview failed at once.
+    // The preview failed at once, which assistive technology hears as an alert.
     QCOMPARE(name->text(), "Error..!");
+    QCOMPARE(shownAlert(name->window()), "Error..!");
     QCOMPARE(state(), "stopped");
     QCOMPARE(checkedEntry(), "mnuSound02");
 

@@ -73,10 +73,11 @@ constexpr Seen UserSees[] = {
     {"c1,0 kShift+Tab kShift+Tab kUp", "F", "", "B(6) D(15) E(1) G(10)", 54, "", "#(b)"},
     {"kShift+Tab kShift+Tab kDown", "B", "", "E(19)", 4, "", "#(b)"},
     {"y140 kShift+Tab kShift+Tab kDown", "E", "", "Es(0)", 129, "", "#(b)"},
-    {"c1,0 kShift+Tab kShift+Tab kMenu kDown kDown kDown kReturn", "Eb", "",
-     "A(18) B(4) D(13) G(8)", 59, "b", "(#)b"},
-    {"c3,1 kShift+Tab kShift+Tab kShift+F10 kDown kReturn", "G", "", "A(10) D(5) Es(15) G(0)", 84,
-     "", "#(b)"},
+    // The menu opens on the present sign.
+    {"c1,0 kShift+Tab kShift+Tab kMenu kDown kDown kReturn", "Eb", "", "A(18) B(4) D(13) G(8)", 59,
+     "b", "(#)b"},
+    {"c3,1 kShift+Tab kShift+Tab kShift+F10 kUp kReturn", "G", "", "A(10) D(5) Es(15) G(0)", 84, "",
+     "#(b)"},
 };
 
 // The pitches of the notes played after some actions, in hertz (a note stands
@@ -123,22 +124,31 @@ struct Heard
 };
 const Heard UserHears[] = {
     {"", "fretboard", QAccessible::List, "Fretboard", "", "", "focused"},
-    {"", "E(0)", QAccessible::ListItem, "high E string, fret 0", "E", "", "focused"},
-    {"", "G(1)", QAccessible::ListItem, "G string, fret 1", "G# / Ab", "", ""},
-    {"", "Es(19)", QAccessible::ListItem, "low E string, fret 19", "B", "", ""},
-    {"kDown kRight", "B(1)", QAccessible::ListItem, "B string, fret 1", "C", "", "focused"},
-    {"c3,1", "G(1)", QAccessible::ListItem, "G string, fret 1", "G# / Ab", "", "selected focused"},
-    {"c3,1", "A(11)", QAccessible::ListItem, "A string, fret 11", "G# / Ab", "", "selected"},
-    {"c3,1 y100", "G(1)", QAccessible::ListItem, "G string, fret 1", "G# / Ab", "", "focused"},
+    {"", "E(0)", QAccessible::ListItem, "high E string, fret 0", "E 4", "", "focused"},
+    {"", "G(1)", QAccessible::ListItem, "G string, fret 1", "G sharp 3 or A flat 3", "", ""},
+    {"", "Es(19)", QAccessible::ListItem, "low E string, fret 19", "B 3", "", ""},
+    {"", "A(1)", QAccessible::ListItem, "A string, fret 1", "A sharp 2 or B flat 2", "", ""},
+    {"kDown kRight", "B(1)", QAccessible::ListItem, "B string, fret 1", "C 4", "", "focused"},
+    {"c3,1", "G(1)", QAccessible::ListItem, "G string, fret 1", "G sharp 3 or A flat 3", "",
+     "selected focused"},
+    {"c3,1", "A(11)", QAccessible::ListItem, "A string, fret 11", "G sharp 3 or A flat 3", "",
+     "selected"},
+    {"c3,1 y100", "G(1)", QAccessible::ListItem, "G string, fret 1", "G sharp 3 or A flat 3", "",
+     "focused"},
     // The focus cell has the focus only while the board has it.
-    {"c3,1 kTab", "G(1)", QAccessible::ListItem, "G string, fret 1", "G# / Ab", "", "selected"},
+    {"c3,1 kTab", "G(1)", QAccessible::ListItem, "G string, fret 1", "G sharp 3 or A flat 3", "",
+     "selected"},
     {"kShift+Tab", "fretboard", QAccessible::List, "Fretboard", "", "", ""},
     {"", "imgSharp", QAccessible::Button, "Sharp", "Sharp", "", "checked"},
     {"", "imgFlat", QAccessible::Button, "Flat", "Flat", "", ""},
     {"f", "imgFlat", QAccessible::Button, "Flat", "Flat", "", "checked"},
     {"", "picStave", QAccessible::Graphic, "Staff", "", "", ""},
-    {"f c3,1 kShift+Tab kShift+Tab", "picStave", QAccessible::Graphic, "Staff", "Ab", "Ab",
+    {"f c3,1 kShift+Tab kShift+Tab", "picStave", QAccessible::Graphic, "Staff", "A flat 3",
+     "A flat 3", "focused"},
+    {"c1,0 kShift+Tab kShift+Tab kUp", "picStave", QAccessible::Graphic, "Staff", "F 4", "F 4",
      "focused"},
+    {"y0", "picStave", QAccessible::Graphic, "Staff", "B 5", "B 5", ""},
+    {"c6,0", "picStave", QAccessible::Graphic, "Staff", "E 2", "E 2", ""},
 };
 
 // The rules every operation on a note keeps; empty when they hold. Staff
@@ -520,6 +530,7 @@ void tst_notetable::staffButtons()
     click(child("picStave"), QPoint(70, 40), Qt::RightButton);
     QVERIFY(menu->isVisible());
     QCOMPARE(menu->pos(), child("picStave")->mapToGlobal(QPoint(70, 40)));
+    QCOMPARE(menu->activeAction(), nullptr); // the mouse finds no entry active
     menu->close();
     QCOMPARE(label("lblNoteName")->text(), QString());
     QCOMPARE(cellsShowing(Picture::ClickedCell) + cellsShowing(Picture::MatchingCell), QString());
@@ -527,6 +538,8 @@ void tst_notetable::staffButtons()
     perform(QStringLiteral("c1,0 kShift+Tab kShift+Tab kMenu"));
     QVERIFY(menu->isVisible());
     QCOMPARE(menu->pos(), child("picStave")->mapToGlobal(QPoint(145, 65)));
+    QVERIFY(menu->activeAction());
+    QCOMPARE(menu->activeAction()->objectName(), QStringLiteral("mnuComp")); // E has no sign
 }
 
 void tst_notetable::closes_data()

@@ -1,5 +1,6 @@
 // The mixer: where each beat and each sound starts in the output's frames,
-// after tempo changes, late sounds and previews, and how notes add up on top.
+// after tempo changes, late sounds and previews, which beats begin a bar, and
+// how notes add up on top.
 
 #include "WaveMixer.h"
 
@@ -7,18 +8,26 @@
 
 namespace {
 
-// Runs a script on a mono mixer: "start <ms>", "period <ms>", "stop",
-// "sound <level> [frames]" (the beats' sound), "play <level> [frames]" (a sound
-// at once), "note <level> [frames]" (a note added at once), "render <frame>" (up
-// to that frame, in buffers of 1024 frames). Levels are quarters. Returns where
-// the output's level changes to one that is not silence, as "frame:level".
+// Runs a script on a mono mixer: "start <ms>", "period <ms>", "stop", "bar
+// <beats>", "sound <level>[/<accented level>] [frames]" (the beats' sound),
+// "play <level> [frames]" (a sound at once), "note <level> [frames]" (a note
+// added at once), "render <frame>" (up to that frame, in buffers of 1024
+// frames). Levels are quarters. Returns where the output's level changes to one
+// that is not silence, as "frame:level".
 QStringList run(int rate, const QString& script)
 {
     platform::WaveMixer mixer(rate, 1);
     std::vector<float> out;
     const auto wave = [](const QStringList& words) {
+        const std::size_t frames = words.size() > 2 ? words[2].toUInt() : 100;
+        const QStringList levels = words[1].split(u'/');
         auto samples = std::make_shared<platform::WaveSamples>();
-        samples->samples.assign(words.size() > 2 ? words[2].toUInt() : 100, words[1].toFloat() / 4);
+        samples->samples.assign(frames, levels[0].toFloat() / 4);
+        if (levels.size() > 1) {
+            auto accented = std::make_shared<platform::WaveSamples>();
+            accented->samples.assign(frames, levels[1].toFloat() / 4);
+            samples->accented = accented;
+        }
         return samples;
     };
     for (const QString& step : script.split(u';')) {
@@ -30,6 +39,8 @@ QStringList run(int rate, const QString& script)
             mixer.setBeatPeriod(words[1].toInt());
         else if (verb == "stop")
             mixer.stopBeats();
+        else if (verb == "bar")
+            mixer.setBeatsPerBar(words[1].toInt());
         else if (verb == "sound")
             mixer.setBeatSound(wave(words));
         else if (verb == "play")
@@ -122,6 +133,40 @@ void tst_BeatGrid::beatsFallOnTheGrid_data()
     QTest::newRow("a note under the beats")
         << 48000 << "sound 1; start 500; render 10240; note 2 20000; render 50000"
         << QStringList{"0:1", "10240:2", "24000:3", "24100:2", "48000:1"};
+    // Bars of beats 100 ms (4800 frames) apart: the first beat of each plays
+    // the accented sound (level 3).
+    QTest::newRow("no count: every beat plain")
+        << 48000 << "sound 1/3; start 100; render 15000"
+        << QStringList{"0:1", "4800:1", "9600:1", "14400:1"};
+    QTest::newRow("4 beats per bar")
+        << 48000 << "sound 1/3; bar 4; start 100; render 24000"
+        << QStringList{"0:3", "4800:1", "9600:1", "14400:1", "19200:3"};
+    QTest::newRow("changed mid-bar: the bar ends with the old count")
+        << 48000 << "sound 1/3; bar 4; start 100; render 26000; bar 2; render 58000"
+        << QStringList{"0:3",     "4800:1",  "9600:1",  "14400:1", "19200:3", "24000:1", "28800:1",
+                       "33600:1", "38400:3", "43200:1", "48000:3", "52800:1", "57600:3"};
+    QTest::newRow("twice in a bar: the last count from its end")
+        << 48000 << "sound 1/3; bar 4; start 100; render 6000; bar 0; bar 3; render 40000"
+        << QStringList{"0:3",     "4800:1",  "9600:1",  "14400:1", "19200:3",
+                       "24000:1", "28800:1", "33600:3", "38400:1"};
+    QTest::newRow("from no accent: at the next multiple of the count")
+        << 48000 << "sound 1/3; start 100; render 20000; bar 3; render 35000"
+        << QStringList{"0:1",     "4800:1",  "9600:1",  "14400:1",
+                       "19200:1", "24000:1", "28800:3", "33600:1"};
+    QTest::newRow("to no accent") << 48000
+                                  << "sound 1/3; bar 2; start 100; render 6000; bar 1; render 20000"
+                                  << QStringList{"0:3", "4800:1", "9600:1", "14400:1", "19200:1"};
+    QTest::newRow("a new period keeps counting")
+        << 48000 << "sound 1/3; bar 3; start 100; render 12000; period 200; render 40000"
+        << QStringList{"0:3", "4800:1", "9600:1", "19200:3", "28800:1", "38400:1"};
+    QTest::newRow("a start begins a bar")
+        << 48000
+        << "sound 1/3; bar 3; start 100; render 6000; stop; render 10000; start 100; "
+           "render 25000"
+        << QStringList{"0:3", "4800:1", "10000:3", "14800:1", "19600:1", "24400:3"};
+    QTest::newRow("a sound without an accented one")
+        << 48000 << "sound 1; bar 2; start 100; render 10000"
+        << QStringList{"0:1", "4800:1", "9600:1"};
     QTest::newRow("a sound played over a note")
         << 48000 << "note 1 3000; render 1024; play 2 1000; render 4000"
         << QStringList{"0:1", "1024:3", "2024:1"};

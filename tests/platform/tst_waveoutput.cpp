@@ -1,6 +1,7 @@
 // Wave output: the SDL module through SDL's disk driver, which writes what a
 // listener would hear to a file.
 
+#include "SoundMeasures.h"
 #include "SystemDesktop.h"
 #include "WaveOutput.h"
 
@@ -104,6 +105,8 @@ private slots:
     void notesPlayAtTheOutputsRate_data();
     void notesPlayAtTheOutputsRate();
     void beatsStartWhenTheOutputAppears();
+    void firstBeatOfABarIsAFifthHigher_data();
+    void firstBeatOfABarIsAFifthHigher();
     void outputClosesWhenSilent_data();
     void outputClosesWhenSilent();
 
@@ -353,6 +356,66 @@ void tst_WaveOutput::beatsStartWhenTheOutputAppears()
     QVERIFY2(onsets.size() >= 4, qPrintable(QStringLiteral("%1 beats").arg(onsets.size())));
     for (qsizetype i = 1; i < onsets.size(); ++i)
         QCOMPARE(onsets[i] - onsets[i - 1], 4800);
+}
+
+void tst_WaveOutput::firstBeatOfABarIsAFifthHigher_data()
+{
+    // Beats per bar, told the output before it opens or once it is open, and
+    // of six beats the accented ones ("x").
+    QTest::addColumn<int>("beatsPerBar");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("accents");
+    QTest::newRow("no accent") << 0 << true << "......";
+    QTest::newRow("3 beats, before the output opens") << 3 << false << "x..x..";
+    QTest::newRow("2 beats, on the open output") << 2 << true << "x.x.x.";
+}
+
+// Beats 100 ms apart of a 1000 Hz tone of 50 ms at 0.5: a plain beat (".")
+// is the file's samples exactly; an accented one ("x") is 1500 Hz, a third
+// shorter, with the plain one's peak ("?": neither).
+void tst_WaveOutput::firstBeatOfABarIsAFifthHigher()
+{
+    QFETCH(int, beatsPerBar);
+    QFETCH(bool, open);
+    QFETCH(QString, accents);
+    useDiskDriver();
+    QByteArray samples(2 * 2400, Qt::Uninitialized);
+    std::vector<float> tone(2400);
+    for (int i = 0; i < 2400; ++i) {
+        // Half a sample off the zero crossings, so that no sample is silent.
+        const auto value = qint16(std::lround(16384 * std::sin(M_PI * (i + 0.5) / 24)));
+        qToLittleEndian(value, samples.data() + 2 * i);
+        tone[std::size_t(i)] = value / 32768.0f;
+    }
+    const QString path = dir.filePath(QStringLiteral("tone.wav"));
+    QVERIFY(writeFile(path, waveFileAround(1, 16, 1, Rate, samples, quint32(samples.size()))));
+    platform::WaveOutput& output = desktop.waveOutput();
+    QVERIFY(!open || output.deviceCount() > 0);
+    output.setBeatsPerBar(beatsPerBar);
+    output.startBeats(path, 100);
+    QTRY_VERIFY(writtenBytes() > 7 * 4800 * 8);
+    const QVector<float> written = writtenSamples();
+    const auto first = std::find_if(written.begin(), written.end(), [](float s) { return s; });
+    QVERIFY(written.end() - first >= 6 * 4800 * 2);
+    const float peak = *std::max_element(tone.begin(), tone.end());
+    QString heard;
+    for (int beat = 0; beat < 6; ++beat) {
+        std::vector<float> left;
+        for (auto at = first + beat * 4800 * 2; at != first + (beat + 1) * 4800 * 2; at += 2)
+            left.push_back(*at);
+        const auto loud = [](float s) { return std::abs(s) > 0.05f; };
+        const auto sounding = std::find_if(left.rbegin(), left.rend(), loud).base() -
+                              std::find_if(left.begin(), left.end(), loud);
+        if (std::equal(tone.begin(), tone.end(), left.begin()) && sounding < 2400)
+            heard += u'.';
+        else if (std::abs(sounding - 1600) < 10 &&
+                 std::abs(measure::roughFundamental(left, Rate, 200, 1000, 500) - 1500) < 5 &&
+                 std::abs(measure::peak(left, Rate) - peak) < 1e-6f)
+            heard += u'x';
+        else
+            heard += u'?';
+    }
+    QCOMPARE(heard, accents);
 }
 
 void tst_WaveOutput::outputClosesWhenSilent_data()

@@ -188,6 +188,13 @@ void tst_Resources::generatorRedrawsEveryPicture()
         };
         const QImage drawn(folder.filePath(QLatin1String(file.path)));
         QVERIFY2(pixels(drawn) == pixels(image(file.picture)), file.path);
+        // and the copy drawn at twice the size, which every picture but the
+        // cursor has
+        QString large = QLatin1String(file.path);
+        large.insert(large.lastIndexOf(u'.'), QLatin1String("@2x"));
+        const QImage committed(QStringLiteral(":/pictures/") + large);
+        QCOMPARE(committed.isNull(), file.picture == Picture::HandCursor);
+        QVERIFY2(pixels(QImage(folder.filePath(large))) == pixels(committed), qPrintable(large));
     }
 }
 

@@ -77,7 +77,7 @@ QImage stringRow(int fromColumn = 0, int toColumn = Width - 1)
             if (onString && (x < fromColumn || x > toColumn)) {
                 tone = StringRowTones[y == StringTop ? StringTop - 1 : StringBottom + 1];
             }
-            image.setPixel(x, y, tone);
+            SetPixel(image, x, y, QColor(tone));
         }
     }
     return image;
@@ -104,7 +104,7 @@ void addWire(QImage& image, int fromRow, int toRow)
 void addLeftBevel(QImage& image, int fromRow)
 {
     for (int i = 0; i < static_cast<int>(LeftBevel.size()); ++i) {
-        FillPixels(image, i, fromRow, i, image.height() - 1, QColor(LeftBevel[i]));
+        FillPixels(image, i, fromRow, i, PictureHeight(image) - 1, QColor(LeftBevel[i]));
     }
 }
 
@@ -114,10 +114,10 @@ void addRightBevel(QImage& image, int lightTopRows)
 {
     for (int i = 0; i < static_cast<int>(RightBevel.size()); ++i) {
         const int x = RightBevelLeft + i;
-        for (int y = 0; y < image.height(); ++y) {
+        for (int y = 0; y < PictureHeight(image); ++y) {
             const bool lightWins = y < lightTopRows && (Width - 1 - x) > y;
             if (!lightWins) {
-                image.setPixel(x, y, RightBevel[i]);
+                SetPixel(image, x, y, QColor(RightBevel[i]));
             }
         }
     }
@@ -132,8 +132,8 @@ QImage nutPiece()
         FillPixels(image, x, 0, x, StringRowHeight - 1, QColor(NutBand[i]));
     }
     // the notch the string runs through
-    image.setPixel(static_cast<int>(LeftBevel.size() + NutBand.size()) - 1, StringTop,
-                   StringRowTones[StringBottom]);
+    SetPixel(image, static_cast<int>(LeftBevel.size() + NutBand.size()) - 1, StringTop,
+             QColor(StringRowTones[StringBottom]));
     return image;
 }
 

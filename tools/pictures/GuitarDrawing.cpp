@@ -240,7 +240,7 @@ QImage DiagonalGuitar()
     // the wide body sits below the middle of the guitar's box: shift the box
     // so that the drawing itself is centred with a margin all round
     painter.translate(2, -4.5);
-    placeDiagonally(painter, image.size(), 236, 56);
+    placeDiagonally(painter, image.deviceIndependentSize(), 236, 56);
     drawGuitar(painter, {LineInk, Qt::transparent, Qt::transparent, Qt::transparent,
                          QColor(150, 110, 60), Qt::transparent, 0.95, true});
     return image;
@@ -250,7 +250,7 @@ QImage RedGuitar()
 {
     QImage image = NewPicture(32, 32, QColor(0, 0, 0, 0));
     QPainter painter(&image);
-    placeDiagonally(painter, image.size(), 44, 45);
+    placeDiagonally(painter, image.deviceIndependentSize(), 44, 45);
     drawGuitar(painter,
                {QColor(70, 10, 6), QColor(214, 30, 22), QColor(186, 18, 12), QColor(196, 140, 70),
                 QColor(200, 190, 180), QColor(236, 232, 226), 2.8, false});

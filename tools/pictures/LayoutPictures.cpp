@@ -97,17 +97,18 @@ void drawTrebleClef(QPainter& painter)
     painter.restore();
 }
 
-// Four-by-four supersampled coverage of a shape over one pixel, with the
-// colour of each covered sample averaged.
-QColor sampledPixel(int x, int y, const std::function<bool(qreal, qreal)>& inside,
+// Four-by-four supersampled coverage of a shape over one pixel of a picture at
+// a scale (x and y count its own pixels), with the colour of each covered
+// sample averaged.
+QColor sampledPixel(int x, int y, int scale, const std::function<bool(qreal, qreal)>& inside,
                     const std::function<QColor(qreal, qreal)>& colourAt)
 {
     qreal red = 0, green = 0, blue = 0;
     int covered = 0;
     for (int i = 0; i < 4; ++i) {
         for (int j = 0; j < 4; ++j) {
-            const qreal px = x + (i + 0.5) / 4;
-            const qreal py = y + (j + 0.5) / 4;
+            const qreal px = (x + (i + 0.5) / 4) / scale;
+            const qreal py = (y + (j + 0.5) / 4) / scale;
             if (inside(px, py)) {
                 const QColor c = colourAt(px, py);
                 red += c.redF();
@@ -249,9 +250,10 @@ QImage SliderPointer()
                                 light.blueF() + (deep.blueF() - light.blueF()) * t);
     };
     QImage image = NewPicture(32, 32, QColor(0, 0, 0, 0));
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            image.setPixelColor(x, y, sampledPixel(x, y, inside, colourAt));
+    const int scale = PictureScale();
+    for (int y = 0; y < 32 * scale; ++y) {
+        for (int x = 0; x < 32 * scale; ++x) {
+            image.setPixelColor(x, y, sampledPixel(x, y, scale, inside, colourAt));
         }
     }
     return image;

@@ -2,6 +2,20 @@
 
 #include <cstring>
 
+namespace {
+int pictureScale = 1;
+}
+
+void SetPictureScale(int scale)
+{
+    pictureScale = scale;
+}
+
+int PictureScale()
+{
+    return pictureScale;
+}
+
 void PaintPixelMap(QImage& image, QPoint origin, std::initializer_list<const char*> rows,
                    std::initializer_list<PixelInk> inks)
 {
@@ -11,7 +25,7 @@ void PaintPixelMap(QImage& image, QPoint origin, std::initializer_list<const cha
         for (int i = 0; i < length; ++i) {
             for (const PixelInk& ink : inks) {
                 if (ink.symbol == row[i]) {
-                    image.setPixelColor(origin.x() + i, y, ink.colour);
+                    SetPixel(image, origin.x() + i, y, ink.colour);
                 }
             }
         }
@@ -21,18 +35,31 @@ void PaintPixelMap(QImage& image, QPoint origin, std::initializer_list<const cha
 
 QImage NewPicture(int width, int height, QColor fill)
 {
-    QImage image(width, height, fill.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    QImage image(width * pictureScale, height * pictureScale,
+                 fill.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    image.setDevicePixelRatio(pictureScale);
     image.fill(fill);
     return image;
 }
 
 void FillPixels(QImage& image, int x0, int y0, int x1, int y1, QColor colour)
 {
-    for (int y = y0; y <= y1; ++y) {
-        for (int x = x0; x <= x1; ++x) {
+    const int scale = static_cast<int>(image.devicePixelRatio());
+    for (int y = y0 * scale; y < (y1 + 1) * scale; ++y) {
+        for (int x = x0 * scale; x < (x1 + 1) * scale; ++x) {
             if (image.valid(x, y)) {
                 image.setPixelColor(x, y, colour);
             }
         }
     }
+}
+
+void SetPixel(QImage& image, int x, int y, QColor colour)
+{
+    FillPixels(image, x, y, x, y, colour);
+}
+
+int PictureHeight(const QImage& image)
+{
+    return image.height() / static_cast<int>(image.devicePixelRatio());
 }

@@ -18,12 +18,52 @@ QImage transparentSquare()
     return NewPicture(IconSize, IconSize, QColor(0, 0, 0, 0));
 }
 
+// The signs at a larger scale: the same strokes as their pixel maps, drawn as
+// shapes, so that the slanted bars and the round bowl come out smooth. Each
+// starts with its upright stroke.
+void drawStem(QPainter& painter, QColor ink, QRectF stem)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    painter.drawRect(stem);
+}
+
+QImage largeSharp(QColor ink)
+{
+    QImage image = transparentSquare();
+    QPainter painter(&image);
+    drawStem(painter, ink, QRectF(5, 3, 1, 16));
+    painter.drawRect(QRectF(8, 2, 1, 15));
+    for (const qreal drop : {0.0, 6.0}) {
+        painter.drawPolygon(
+            QPolygonF({{3, 8 + drop}, {11, 6 + drop}, {11, 9 + drop}, {3, 11 + drop}}));
+    }
+    return image;
+}
+
+QImage largeFlat(QColor ink)
+{
+    QImage image = transparentSquare();
+    QPainter painter(&image);
+    drawStem(painter, ink, QRectF(3, 2, 1, 16));
+    QPainterPath bowl(QPointF(4, 11.5));
+    bowl.cubicTo(QPointF(5.5, 9.2), QPointF(8.5, 8.6), QPointF(9.6, 10.8));
+    bowl.cubicTo(QPointF(10.4, 12.6), QPointF(8.5, 15.2), QPointF(4, 17.8));
+    painter.setPen(QPen(ink, 1.1, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(bowl);
+    return image;
+}
+
 } // namespace
 
 // Two upright strokes, the right one set higher, crossed by two thick bars that
 // rise to the right: columns 3 to 10, rows 2 to 18.
 QImage Sharp(QColor ink)
 {
+    if (PictureScale() > 1)
+        return largeSharp(ink);
     QImage image = transparentSquare();
     PaintPixelMap(image, {3, 2},
                   {
@@ -53,6 +93,8 @@ QImage Sharp(QColor ink)
 // the stem: columns 3 to 9, rows 2 to 17.
 QImage Flat(QColor ink)
 {
+    if (PictureScale() > 1)
+        return largeFlat(ink);
     QImage image = transparentSquare();
     PaintPixelMap(image, {3, 2},
                   {

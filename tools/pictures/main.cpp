@@ -10,6 +10,7 @@
 #include "GuitarDrawing.h"
 #include "LayoutPictures.h"
 #include "PictureNames.h"
+#include "PixelArt.h"
 #include "SignIcons.h"
 
 #include <QDir>
@@ -104,6 +105,9 @@ bool writeIcons(const QDir& folder, const QStringList& sizes)
     return painter.end() && ok;
 }
 
+// Every picture, and beside it the same drawn at twice the size for scaled
+// screens, named with "@2x" before the extension. The cursor has no such
+// copy: the window system shows it at its own size.
 bool writePictures(const QDir& folder)
 {
     if (!folder.mkpath(QStringLiteral("layout"))) {
@@ -111,11 +115,18 @@ bool writePictures(const QDir& folder)
         return false;
     }
     bool ok = true;
-    for (const Drawing& picture : Drawings) {
-        const QString path = folder.filePath(QString::fromLatin1(pictureFile(picture.picture)));
-        if (!picture.draw().save(path, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            ok = false;
+    for (const int scale : {1, 2}) {
+        SetPictureScale(scale);
+        for (const Drawing& picture : Drawings) {
+            if (scale > 1 && picture.picture == Picture::HandCursor)
+                continue;
+            QString path = folder.filePath(QString::fromLatin1(pictureFile(picture.picture)));
+            if (scale > 1)
+                path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+            if (!picture.draw().save(path, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                ok = false;
+            }
         }
     }
     return ok;
