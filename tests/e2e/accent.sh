@@ -15,12 +15,7 @@
 # installed.
 source "$(dirname "$0")/e2e_lib.sh"
 
-for tool in pulseaudio parecord pactl; do
-    command -v "$tool" >/dev/null || {
-        echo "SKIP: the accent test needs $tool (packages pulseaudio, pulseaudio-utils)"
-        exit 77
-    }
-done
+skip_without_pulseaudio
 
 TEMPO=240
 BEAT_MS=250     # 60 000 ms / 240 beats

@@ -60,6 +60,18 @@ e2e_stop_recorder() {
     E2E_RECORDER_PID=""
 }
 
+# Skips the test (exit 77) when the PulseAudio server or its tools that the
+# sound tests record through are not installed.
+skip_without_pulseaudio() {
+    local tool
+    for tool in pulseaudio parecord pactl; do
+        command -v "$tool" >/dev/null || {
+            echo "SKIP: the $E2E_NAME test needs $tool (packages pulseaudio, pulseaudio-utils)"
+            exit 77
+        }
+    done
+}
+
 fail() {
     local picture="${TMPDIR:-/tmp}/kordelix-e2e-$E2E_NAME-failure.png"
     echo "FAIL: $*" >&2

@@ -12,12 +12,7 @@
 # installed.
 source "$(dirname "$0")/e2e_lib.sh"
 
-for tool in pulseaudio parecord pactl; do
-    command -v "$tool" >/dev/null || {
-        echo "SKIP: the restart test needs $tool (packages pulseaudio, pulseaudio-utils)"
-        exit 77
-    }
-done
+skip_without_pulseaudio
 
 BEAT_MS=500    # 120 beats a minute
 HEARD_BY_MS=2000

@@ -9,12 +9,7 @@
 # (exit 77) when PulseAudio is not installed.
 source "$(dirname "$0")/e2e_lib.sh"
 
-for tool in pulseaudio parecord pactl; do
-    command -v "$tool" >/dev/null || {
-        echo "SKIP: the sound test needs $tool (packages pulseaudio, pulseaudio-utils)"
-        exit 77
-    }
-done
+skip_without_pulseaudio
 
 SOUND_RATE=48000    # frames a second of the sink xd_start_pulse makes
 NOTE_LISTEN_MS=2500 # a note lasts 1.5 s; anything played after it shows too
