@@ -13,6 +13,12 @@
 # project at nice 10 with four jobs, started again whenever it ends) or four
 # (four busy loops). bench_calm ends it.
 #
+# bench_machine_latency SECONDS prints how late a realtime thread of the
+# machine's own woke during those seconds (cyclictest at SCHED_FIFO 80 on each
+# core, waking every millisecond): no program's sound on this machine can
+# answer more promptly than that. Nothing where it may not run realtime or
+# cyclictest (rt-tests) is missing.
+#
 # bench_raised COMMAND... runs a command at raised priority (SCHED_FIFO where
 # it may, else nice -10 where it may), so that a recorder measures the output
 # rather than its own starvation.
@@ -79,6 +85,14 @@ bench_calm() {
         wait "${pid#-}" 2>/dev/null || true
     done
     busy=()
+}
+
+bench_machine_latency() {
+    if command -v cyclictest >/dev/null && chrt -f 80 true 2>/dev/null; then
+        cyclictest -q -m -p 80 -t 2 -a -i 1000 -D "$1" 2>/dev/null |
+            awk '/^T:/ && $NF > worst { worst = $NF }
+                END { printf "machine: a realtime thread woke up to %.1f ms late\n", worst / 1000 }'
+    fi
 }
 
 bench_raised() {

@@ -20,11 +20,19 @@ namespace {
 
 constexpr int OutputRate = 48000;
 constexpr int OutputChannels = 2;
-// 1024 frames, about 21 ms: a note asked for waits for the next buffer and
-// then for the one the sound server holds, some 35 ms in all, where 2048-frame
-// buffers took some 65 ms, too long for a note that answers a key. 512-frame
-// buffers now and then ran dry with every core busy.
-constexpr Uint16 NoteBufferFrames = 1024;
+// 1536 frames, 32 ms, for the notes where a sound server mixes them beside
+// the clicks. Through the server's PulseAudio protocol each refill passes a
+// thread of the server's that is not realtime; with 1024-frame buffers the
+// server held some 11 ms of a note in hand, and a busy machine ran it dry now
+// and then (silences of 1 to 13 ms inside a note); 1536-frame ones hold some
+// 19 ms. A note asked for waits for the next buffer and then for what the
+// server holds: some 40 ms in all, where 2048-frame buffers took 53 ms
+// (64 ms on PipeWire).
+constexpr Uint16 NoteBufferFrames = 1536;
+// 1024 frames, about 21 ms, for the one stream that plays everything where
+// there is no server to mix two (512-frame buffers now and then ran dry with
+// every core busy).
+constexpr Uint16 SingleBufferFrames = 1024;
 // 8192 frames, about 170 ms: 1024-frame buffers ran dry while builds ran and
 // each time put a beat late by some 60 ms, 4096-frame ones once in two
 // minutes by 38 ms. A beat is placed by frame count, so the length of the
@@ -347,12 +355,12 @@ bool SdlWaveOutput::openDevices()
     if (!backend_->init())
         return false;
     const bool two = backend_->mixesDevices();
-    if (openStream(clicks_, two ? ClickBufferFrames : NoteBufferFrames,
+    if (openStream(clicks_, two ? ClickBufferFrames : SingleBufferFrames,
                    two ? TwoStreamCeiling : 1.0f)) {
         if (!two || openStream(notes_, NoteBufferFrames, TwoStreamCeiling))
             return true;
         closeStream(clicks_);
-        if (openStream(clicks_, NoteBufferFrames, 1.0f))
+        if (openStream(clicks_, SingleBufferFrames, 1.0f))
             return true;
     }
     // Only a fresh start of the subsystem finds a server that has started

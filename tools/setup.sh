@@ -14,6 +14,7 @@ packages=(
     xvfb xauth xdotool imagemagick xclip # virtual screen, pointer, screenshots, clipboard
     pulseaudio pulseaudio-utils          # sound server for the sound test and the timing benches
     pipewire pipewire-pulse wireplumber  # the other desktop sound server, for the timing benches
+    rt-tests                             # cyclictest: the machine's own wake-up latency, in the benches
     dpkg-dev file lintian                # the Debian package: library dependencies, checks
     desktop-file-utils appstream         # validators of the desktop entry and AppStream file
     x11-utils                            # xprop, xwininfo: window icons, frames, positions

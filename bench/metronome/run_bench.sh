@@ -16,7 +16,8 @@
 # BENCH_SECONDS (each run's length; default BENCH_BEATS beats), BENCH_BEATS
 # (default 120), BENCH_KEEP (a folder to keep the recordings in),
 # BENCH_BEATS_PER_BAR (2 to 7: the first beat of each bar accented, chosen in
-# the window's menu before the runs).
+# the window's menu before the runs). Each run also prints how late the
+# machine's own realtime thread woke meanwhile (see bench_machine_latency).
 # Needs pulseaudio or pipewire, pipewire-pulse and wireplumber,
 # pulseaudio-utils (parecord), Xvfb and xdotool. Controls are found by name in
 # the layout table the build writes beside the program.
@@ -72,11 +73,15 @@ for load in ${BENCH_LOADS:-quiet four}; do
         period=$(( (60000 + tempo / 2) / tempo ))
         click txtValue
         xdotool key ctrl+a type "$tempo"
+        bench_machine_latency "${BENCH_SECONDS:-$((beats * period / 1000))}" >"$work/machine" &
+        machine=$!
         record "$load-$tempo" run_tempo
+        wait "$machine"
         printf '%-5s ' "$load"
         "$bin/metronome_onsets" "$tempo" "$work/$load-$tempo.raw"
         printf '%-5s ' "$load"
         "$bin/metronome_onsets" --grid "$tempo" "$work/$load-$tempo.raw"
+        cat "$work/machine"
     done
     bench_calm
 done

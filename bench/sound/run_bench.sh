@@ -9,7 +9,8 @@
 # presses 3 s apart, each after the output has closed (it closes 0.8 s after
 # the last sound) and must open again; and the first again under BENCH_LOAD
 # (quiet, build or four, see bench_load; default build). The server's own figures for the program's stream (its buffer and
-# the sink's latency) are printed once during the first run.
+# the sink's latency) are printed once during the first run, and after each run
+# how late the machine's own realtime thread woke meanwhile.
 #
 #   sound_bench.sh            (from the build's bin folder)
 #
@@ -32,7 +33,9 @@ xdotool windowfocus --sync "$notes"
 # One run of presses GAP_MS apart: run NAME GAP_MS
 run() {
     echo "== $1: $presses presses of Space, $2 ms apart"
-    local reporter=""
+    local reporter="" machine
+    bench_machine_latency $(($presses * $2 / 1000)) >"$work/machine" &
+    machine=$!
     if [[ $1 == quiet ]]; then
         (sleep 5 && echo "server: $(server_latency)") &
         reporter=$!
@@ -42,6 +45,8 @@ run() {
         --rate=48000 | "$bin/sound_latency" "$presses" "$2" space |
         awk '/^press/ { each = each " " $3 } !/^press/ { print } END { print "each (ms):" each }' 
     if [[ -n "$reporter" ]]; then wait "$reporter"; fi
+    wait "$machine"
+    cat "$work/machine"
 }
 
 run quiet 2000
