@@ -1,9 +1,12 @@
 #include "AudioBackend.h"
+#include "RealtimeKit.h"
 
 #include <QDeadlineTimer>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <sched.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -19,15 +22,18 @@ constexpr const char* ServerDrivers = "pulseaudio,pipewire";
 // more: a thread at nice -20 still waited long enough behind busy loops for
 // the server to run a 1024-frame stream dry. Where it may (as root, or with a
 // realtime limit), each device's thread therefore runs first-in-first-out, at
-// a priority below the sound server's own threads (PulseAudio's are at 5).
-// The callback only mixes, in a bounded time.
-constexpr int CallbackPriority = 4;
+// a priority below the sound server's own threads; elsewhere (any normal
+// user) RealtimeKit is asked to raise it. The callback only mixes, in a
+// bounded time.
+constexpr int CallbackPriority = int(RealtimeKit::Priority);
 
 // The output's callback, called from a thread raised on its first call.
 struct Callback
 {
     SDL_AudioCallback call;
     void* userdata;
+    // Told the thread's id when it may not raise itself.
+    std::function<void(pid_t)> cannotRaise;
     bool raised = false;
 
     static void SDLCALL run(void* self, Uint8* out, int length)
@@ -37,7 +43,8 @@ struct Callback
             callback->raised = true;
             sched_param priority{};
             priority.sched_priority = CallbackPriority;
-            sched_setscheduler(0, SCHED_FIFO | SCHED_RESET_ON_FORK, &priority);
+            if (sched_setscheduler(0, SCHED_FIFO | SCHED_RESET_ON_FORK, &priority) != 0)
+                callback->cannotRaise(gettid());
         }
         callback->call(callback->userdata, out, length);
     }
@@ -75,7 +82,8 @@ public:
 
     SDL_AudioDeviceID open(const SDL_AudioSpec& wanted, SDL_AudioSpec& obtained) override
     {
-        auto callback = std::make_unique<Callback>(Callback{wanted.callback, wanted.userdata});
+        auto callback = std::make_unique<Callback>(Callback{
+            wanted.callback, wanted.userdata, [this](pid_t thread) { raiseLater(thread); }});
         SDL_AudioSpec raised = wanted;
         raised.callback = &Callback::run;
         raised.userdata = callback.get();
@@ -107,7 +115,24 @@ public:
     }
 
 private:
+    // Called from a device's thread: the main thread asks RealtimeKit. The
+    // system bus is reached only once a thread needs it, so never as root.
+    void raiseLater(pid_t thread)
+    {
+        QMetaObject::invokeMethod(
+            &mainThread_,
+            [this, thread] {
+                if (!realtimeKit_)
+                    realtimeKit_ = std::make_unique<RealtimeKit>(QDBusConnection::systemBus());
+                realtimeKit_->raise(quint64(thread));
+            },
+            Qt::QueuedConnection);
+    }
+
     QDeadlineTimer everyDriver_{0};
+    // Requests posted here from a device's thread are dropped with it.
+    QObject mainThread_;
+    std::unique_ptr<RealtimeKit> realtimeKit_;
     std::map<SDL_AudioDeviceID, std::unique_ptr<Callback>> callbacks_;
 };
 
